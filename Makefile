@@ -1,0 +1,56 @@
+# Two commands do all the set-up on a fresh Debian 12 machine:
+#   make run    install what is missing, build into build/, open the window
+#   make test   the same plus the test packages, then every test
+# Further targets: build, bench, screenshot, clean.
+
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2
+TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils imagemagick
+
+# install the Debian packages of $(1) that are not installed yet
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+endef
+
+.PHONY: run test build bench screenshot clean deps-run deps-test deps-bench
+
+run: deps-run build
+	./$(BUILD)/src/plane-figures
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: deps-test build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps-bench
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLANE_FIGURES_BENCH=ON
+	cmake --build $(BUILD)-bench -j $(JOBS) --target figures_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/figures_bench --benchmark_min_time=0.5
+
+screenshot: deps-shot build
+	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png
+
+deps-run:
+	$(call install_missing,$(RUN_PACKAGES))
+deps-test:
+	$(call install_missing,$(TEST_PACKAGES))
+deps-bench:
+	$(call install_missing,$(BENCH_PACKAGES))
+deps-shot:
+	$(call install_missing,$(SHOT_PACKAGES))
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench

@@ -1,0 +1,50 @@
+// The eight figure kinds of the count frame and what the analysis writes for them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace plane_figures {
+
+// Row of the count frame: caption, pupil's count, program's count.
+enum FigureKind : int {
+    kIsosceles = 0,
+    kRight = 1,
+    kIsoscelesRight = 2,
+    kParallelogram = 3,
+    kRectangle = 4,
+    kSquare = 5,
+    kRhombus = 6,
+    kIsoscelesTrapezoid = 7,  // a hidden row that nothing counts
+};
+inline constexpr int kKindCount = 8;
+inline constexpr int kShownKindCount = 7;
+
+// Caption of each row in the count frame.
+inline constexpr std::array<std::string_view, kKindCount> kKindCaptions{
+    "Равнобедрен тр.", "Правоъгълен тр.", "Прав-равнобедрен", "Успоредник",
+    "Правоъгълник",    "Квадрат",         "Ромб",             "Равнобедрен трапец",
+};
+
+// Report labels; each ends in the blank that separates it from the numbers.
+inline constexpr std::array<std::string_view, kKindCount> kReportLabels{
+    "Равнобедрен ",
+    "Правоъгълен ",
+    "Равнобедрен и правоъгълен ",
+    "Успоредник 2х2 успоредни страни - различни диагонали: ",
+    "Правоъгълник - равни диагонали: ",
+    "Квадрат с равни страни: ",
+    "Ромб равни страни - различни диагонали: ",
+    "",
+};
+
+// Palette index of each quadrilateral's outline (-1: not outlined).
+inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7, 6, 9, -1};
+
+// Code that the triangle outline hook receives for each triangle kind.
+constexpr int TriangleHookCode(FigureKind kind) { return static_cast<int>(kind) + 1; }
+
+inline constexpr std::string_view kReportHeader = "Брой въведени точки: ";
+inline constexpr std::string_view kCrLf = "\r\n";
+
+}  // namespace plane_figures

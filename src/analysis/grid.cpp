@@ -1,0 +1,18 @@
+#include "grid.h"
+
+#include "numtext.h"
+
+namespace plane_figures {
+
+double SnapToGrid(float v, short grid_step) {
+    const std::int32_t r = RoundToInt32(v) % grid_step;  // truncating: r has the sign of v
+    const double value = static_cast<double>(v);
+    if (static_cast<double>(r) >= grid_step / 2.0) return value - (r - grid_step);
+    return value - r;
+}
+
+int GridLineCount(double extent, short grid_step) {
+    return RoundToInt16(extent / grid_step);
+}
+
+}  // namespace plane_figures

@@ -1,0 +1,17 @@
+// The grid that points snap to.
+#pragma once
+
+namespace plane_figures {
+
+inline constexpr short kGridStep = 20;
+
+// Snap one mouse coordinate to the nearest grid line: remainders 0..9 of the
+// rounded value go down, 10..19 go up, so a click halfway goes to the higher
+// line. The result is computed from v itself, not from its rounded value.
+double SnapToGrid(float v, short grid_step = kGridStep);
+
+// How many grid steps fit in extent, rounded half to even; the grid has this
+// many + 1 lines in that direction.
+int GridLineCount(double extent, short grid_step = kGridStep);
+
+}  // namespace plane_figures

@@ -1,0 +1,400 @@
+// The analysis run against controls without a window: report text, counts,
+// outlines, the hidden lists and the registers it leaves.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "analysis.h"
+#include "fakecontrols.h"
+
+namespace plane_figures {
+namespace {
+
+using testing::FakeControls;
+using Points = std::vector<std::pair<int, int>>;
+
+constexpr const char* kIsoscelesLabel = "Равнобедрен ";
+constexpr const char* kRightLabel = "Правоъгълен ";
+constexpr const char* kIsoscelesRightLabel = "Равнобедрен и правоъгълен ";
+constexpr const char* kSquareLabel = "Квадрат с равни страни: ";
+constexpr const char* kRectangleLabel = "Правоъгълник - равни диагонали: ";
+constexpr const char* kParallelogramLabel =
+    "Успоредник 2х2 успоредни страни - различни диагонали: ";
+constexpr const char* kRhombusLabel = "Ромб равни страни - различни диагонали: ";
+
+struct RunResult {
+    FakeControls controls;
+    FigureAnalysis analysis;
+    bool completed = false;
+};
+
+std::unique_ptr<RunResult> RunOn(const Points& points) {
+    auto run = std::make_unique<RunResult>();
+    for (const auto& [x, y] : points) run->controls.AddPoint(x, y);
+    run->completed = run->analysis.RunAnalysis(run->controls);
+    return run;
+}
+
+// the report's lines after the header, without their CR LF
+std::vector<std::string> Lines(const std::string& report) {
+    std::vector<std::string> lines;
+    std::size_t start = report.find("\r\n");
+    while (start != std::string::npos && start + 2 < report.size()) {
+        const std::size_t end = report.find("\r\n", start + 2);
+        lines.push_back(report.substr(start + 2, end - start - 2));
+        start = end;
+    }
+    return lines;
+}
+
+std::vector<std::string> QuadrilateralLines(const std::string& report) {
+    std::vector<std::string> quads;
+    for (const std::string& line : Lines(report)) {
+        for (const char* label : {kSquareLabel, kRectangleLabel, kParallelogramLabel, kRhombusLabel}) {
+            if (line.rfind(label, 0) == 0) quads.push_back(line);
+        }
+    }
+    return quads;
+}
+
+std::string Describe(const Points& points) {
+    std::ostringstream out;
+    for (const auto& [x, y] : points) out << '(' << x << ", " << y << ") ";
+    return out.str();
+}
+
+// ---------------------------------------------------------------- triangles
+
+struct TriangleCase {
+    const char* name;
+    Points points;
+    std::string line;  // empty: nothing reported
+    int hook;          // 0: no hook call
+    int count_box;     // -1: none counted
+    std::vector<std::string> sorter;  // the hidden sorter after the run
+};
+
+class TriangleTest : public ::testing::TestWithParam<TriangleCase> {};
+
+TEST_P(TriangleTest, ReportsHooksCountsAndSortsTheSides) {
+    const TriangleCase& c = GetParam();
+    auto run = RunOn(c.points);
+    const auto& fake = run->controls;
+    const std::string header = "Брой въведени точки: 3\r\n";
+    EXPECT_EQ(fake.report, c.line.empty() ? header : header + c.line + "\r\n") << Describe(c.points);
+    if (c.hook == 0) {
+        EXPECT_TRUE(fake.triangle_hooks.empty());
+    } else {
+        EXPECT_EQ(fake.triangle_hooks, std::vector<std::int32_t>{c.hook});
+    }
+    for (int k = 0; k < kKindCount; ++k) {
+        EXPECT_EQ(fake.counts[static_cast<std::size_t>(k)], k == c.count_box ? "1" : "") << k;
+    }
+    EXPECT_TRUE(fake.outlines.empty());  // triangles are never drawn
+    EXPECT_EQ(fake.lists[static_cast<std::size_t>(ListId::Sorter)], c.sorter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triangles, TriangleTest,
+    ::testing::Values(
+        TriangleCase{"collinear", {{20, 20}, {40, 40}, {60, 60}}, "", 0, -1, {}},
+        TriangleCase{"coinciding", {{20, 20}, {20, 20}, {60, 60}}, "", 0, -1, {}},
+        // right angle at the first point: sides 60, 100, 80 sort as 60, 80, 100
+        TriangleCase{"right_at_first_point",
+                     {{20, 20}, {20, 80}, {100, 20}},
+                     std::string(kRightLabel) + "0,1,2", 2, kRight,
+                     {"             60", "             80", "            100"}},
+        TriangleCase{"right_at_last_point",
+                     {{20, 80}, {100, 20}, {20, 20}},
+                     std::string(kRightLabel) + "0,1,2", 2, kRight,
+                     {"             60", "             80", "            100"}},
+        // legs on grid lines: 20, 28.28..., 20; only the isosceles-right count
+        TriangleCase{"isosceles_right_on_grid_lines",
+                     {{20, 20}, {40, 20}, {20, 40}},
+                     std::string(kIsoscelesRightLabel) + "0,1,2", 3, kIsoscelesRight,
+                     {"             20", "             20", " 28.2842712474619"}},
+        TriangleCase{"isosceles_right_turned",
+                     {{20, 20}, {40, 40}, {60, 20}},
+                     std::string(kIsoscelesRightLabel) + "0,1,2", 3, kIsoscelesRight,
+                     {" 28.2842712474619", " 28.2842712474619", "             40"}},
+        // legs 20·√2 and 80·√2: right within the tolerance, not isosceles
+        TriangleCase{"right_with_irrational_legs",
+                     {{120, 40}, {100, 20}, {20, 100}},
+                     std::string(kRightLabel) + "0,1,2", 2, kRight,
+                     {" 28.2842712474619", " 113.137084989848", " 116.619037896906"}},
+        TriangleCase{"isosceles",
+                     {{20, 20}, {60, 20}, {40, 100}},
+                     std::string(kIsoscelesLabel) + "0,1,2", 1, kIsosceles,
+                     {"             40", " 82.4621125123532", " 82.4621125123532"}},
+        // 200 and 200.997...: equal integer parts are not equal sides
+        TriangleCase{"equal_integer_parts_only",
+                     {{20, 200}, {220, 200}, {40, 0}},
+                     "", 0, -1,
+                     {"            200", " 200.997512422418", " 269.072480941474"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A triangle of points 0, 1 and 3 is named by those list positions.
+TEST(TriangleNumbering, NamesPointsByListPosition) {
+    auto run = RunOn({{20, 20}, {20, 80}, {60, 60}, {100, 20}});
+    const auto lines = Lines(run->controls.report);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], std::string(kRightLabel) + "0,1,3");
+}
+
+// ----------------------------------------------------------- quadrilaterals
+
+struct QuadCase {
+    const char* name;
+    Points points;
+    std::vector<std::string> lines;  // quadrilateral lines, in order
+    std::vector<std::int16_t> colours;
+    Points first_outline;  // vertex order of the first outline, when checked
+};
+
+class QuadrilateralTest : public ::testing::TestWithParam<QuadCase> {};
+
+TEST_P(QuadrilateralTest, ReportsOutlinesAndCounts) {
+    const QuadCase& c = GetParam();
+    auto run = RunOn(c.points);
+    const auto& fake = run->controls;
+    EXPECT_EQ(QuadrilateralLines(fake.report), c.lines) << Describe(c.points);
+    std::vector<std::int16_t> colours;
+    for (const auto& outline : fake.outlines) colours.push_back(outline.colour);
+    EXPECT_EQ(colours, c.colours);
+    if (!c.first_outline.empty()) {
+        ASSERT_FALSE(fake.outlines.empty());
+        Points drawn;
+        for (int v = 0; v < 4; ++v) {
+            drawn.push_back({fake.outlines[0].figure[static_cast<std::size_t>(v)][0],
+                             fake.outlines[0].figure[static_cast<std::size_t>(v)][1]});
+        }
+        EXPECT_EQ(drawn, c.first_outline);
+    }
+    // each kind's count box holds the number of its lines, empty for none
+    for (const auto& [kind, label] : {std::pair{kSquare, kSquareLabel}, {kRectangle, kRectangleLabel},
+                                      {kParallelogram, kParallelogramLabel},
+                                      {kRhombus, kRhombusLabel}}) {
+        int n = 0;
+        for (const auto& line : c.lines) n += line.rfind(label, 0) == 0 ? 1 : 0;
+        EXPECT_EQ(fake.counts[kind], n == 0 ? "" : std::to_string(n)) << label;
+    }
+    EXPECT_EQ(fake.counts[kIsoscelesTrapezoid], "");
+}
+
+std::string Line(const char* label, const char* numbers) { return std::string(label) + numbers; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Quadrilaterals, QuadrilateralTest,
+    ::testing::Values(
+        QuadCase{"square_in_outline_order",
+                 {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
+                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
+        // first and third corners adjacent: the measurement reorders them
+        QuadCase{"square_in_crossing_order",
+                 {{20, 20}, {60, 60}, {60, 20}, {20, 60}},
+                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
+        QuadCase{"square_in_other_crossing_order",
+                 {{20, 20}, {60, 20}, {20, 60}, {60, 60}},
+                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
+        QuadCase{"square_turned_45_degrees",
+                 {{60, 20}, {100, 60}, {60, 100}, {20, 60}},
+                 {Line(kSquareLabel, "0,1,2,3")}, {6}, {}},
+        QuadCase{"rectangle_80_by_40",
+                 {{20, 20}, {100, 20}, {100, 60}, {20, 60}},
+                 {Line(kRectangleLabel, "0,1,2,3")}, {7}, {}},
+        // the largest the canvas holds: its area products pass 32 bits
+        QuadCase{"rectangle_260_by_220",
+                 {{0, 0}, {260, 0}, {260, 220}, {0, 220}},
+                 {Line(kRectangleLabel, "0,1,2,3")}, {7}, {}},
+        QuadCase{"parallelogram",
+                 {{20, 20}, {60, 20}, {80, 40}, {40, 40}},
+                 {Line(kParallelogramLabel, "0,1,2,3")}, {8},
+                 {{20, 20}, {60, 20}, {80, 40}, {40, 40}}},
+        // sides 200 and 200.998: equal integer parts, but not a rhombus
+        QuadCase{"parallelogram_with_equal_integer_parts",
+                 {{20, 20}, {220, 20}, {240, 220}, {40, 220}},
+                 {Line(kParallelogramLabel, "0,1,2,3")}, {8}, {}},
+        QuadCase{"rhombus",
+                 {{20, 20}, {60, 40}, {80, 80}, {40, 60}},
+                 {Line(kRhombusLabel, "0,1,2,3")}, {9}, {}},
+        QuadCase{"kite", {{20, 60}, {60, 100}, {140, 60}, {60, 20}}, {}, {}, {}},
+        QuadCase{"isosceles_trapezoid", {{20, 20}, {100, 20}, {80, 60}, {40, 60}}, {}, {}, {}},
+        QuadCase{"general", {{20, 20}, {100, 40}, {80, 100}, {0, 60}}, {}, {}, {}},
+        QuadCase{"abc_collinear", {{20, 20}, {40, 20}, {60, 20}, {40, 60}}, {}, {}, {}},
+        QuadCase{"b_and_d_coincide", {{20, 20}, {60, 20}, {60, 60}, {60, 20}}, {}, {}, {}},
+        QuadCase{"worked_example",
+                 {{20, 20}, {100, 20}, {60, 60}, {100, 100}, {20, 100}},
+                 {Line(kSquareLabel, "0,1,3,4")}, {6}, {}},
+        QuadCase{"two_rows_of_three",
+                 {{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}},
+                 {Line(kSquareLabel, "0,1,3,4"), Line(kParallelogramLabel, "0,1,4,5"),
+                  Line(kRectangleLabel, "0,2,3,5"), Line(kParallelogramLabel, "1,2,3,4"),
+                  Line(kSquareLabel, "1,2,4,5")},
+                 {6, 8, 7, 8, 6}, {}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The sorter of a measured quadrilateral holds the integer parts of its sides,
+// each exactly 15 characters.
+TEST(QuadrilateralSorter, HoldsPaddedIntegerParts) {
+    auto run = RunOn({{20, 20}, {220, 20}, {240, 220}, {40, 220}});
+    EXPECT_EQ(run->controls.List(ListId::Sorter),
+              (std::vector<std::string>{"            200", "            200", "            200",
+                                        "            200"}));
+}
+
+// ------------------------------------------------------------- measurement
+
+struct TraceCase {
+    const char* name;
+    Points points;
+    char separator;
+    std::vector<std::string> trace;
+    Points rows;  // FigureXY rows 0..3 afterwards
+    std::array<double, 4> sides;
+};
+
+class MeasurementTest : public ::testing::TestWithParam<TraceCase> {};
+
+TEST_P(MeasurementTest, ChoosesTheShortestOrderAndTracesIt) {
+    const TraceCase& c = GetParam();
+    RunResult run;
+    for (const auto& [x, y] : c.points) run.controls.AddPoint(x, y);
+    run.controls.decimal_separator = c.separator;
+    run.controls.List(ListId::Trace) = {"older", "trace"};
+    ASSERT_TRUE(run.analysis.RunAnalysis(run.controls));
+    EXPECT_EQ(run.controls.List(ListId::Trace), c.trace);
+    const auto& regs = run.analysis.Registers();
+    for (std::size_t v = 0; v < 4; ++v) {
+        EXPECT_EQ(regs.FigureXY[v][0], c.rows[v].first) << "row " << v;
+        EXPECT_EQ(regs.FigureXY[v][1], c.rows[v].second) << "row " << v;
+        EXPECT_DOUBLE_EQ(regs.SideLen[v], c.sides[v]) << "side " << v;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, MeasurementTest,
+    ::testing::Values(
+        TraceCase{"crossing_square_takes_order_2",
+                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}}, '.',
+                  {"193.137084989848 56.5685424949238 40 56.5685424949238 40",
+                   "160 40 40 40 40",
+                   "193.137084989848 56.5685424949238 40 56.5685424949238 40", "160"},
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}},
+        TraceCase{"outline_order_stays",
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, '.',
+                  {"160 40 40 40 40",
+                   "193.137084989848 56.5685424949238 40 56.5685424949238 40",
+                   "193.137084989848 40 56.5685424949238 40 56.5685424949238", "160"},
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}},
+        // orders 2 and 3 tie: the earlier one stays; D on B gives a zero side
+        TraceCase{"tie_keeps_the_earlier_order",
+                  {{20, 20}, {20, 100}, {80, 20}, {20, 100}}, '.',
+                  {"360 80 100 100 80", "240 60 100 0 80", "240 80 0 100 60", "240"},
+                  {{20, 20}, {80, 20}, {20, 100}, {20, 100}}, {60, 100, 0, 80}},
+        TraceCase{"user_decimal_separator",
+                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}}, ',',
+                  {"193,137084989848 56,5685424949238 40 56,5685424949238 40",
+                   "160 40 40 40 40",
+                   "193,137084989848 56,5685424949238 40 56,5685424949238 40", "160"},
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// ------------------------------------------------------------------ the run
+
+// With fewer than three points only the header is written and every count,
+// visible or hidden, is emptied; the hidden lists keep what they held.
+TEST(AnalysisRun, FewPointsWriteTheHeaderOnly) {
+    for (int n = 0; n <= 2; ++n) {
+        FakeControls fake;
+        for (int p = 0; p < n; ++p) fake.AddPoint(20 * p, 40);
+        fake.report = "the task statement\r\n";
+        fake.counts.fill("9");
+        fake.List(ListId::Sorter) = {"kept"};
+        fake.List(ListId::Trace) = {"kept"};
+        FigureAnalysis analysis;
+        EXPECT_TRUE(analysis.RunAnalysis(fake));
+        EXPECT_EQ(fake.report, "Брой въведени точки: " + std::to_string(n) + "\r\n");
+        for (const auto& count : fake.counts) EXPECT_EQ(count, "");
+        EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"kept"});
+        EXPECT_EQ(fake.List(ListId::Trace), std::vector<std::string>{"kept"});
+        EXPECT_TRUE(fake.outlines.empty());
+    }
+}
+
+// A degenerate triple leaves the sorter as the previous figure left it.
+TEST(AnalysisRun, DegenerateFiguresLeaveTheSorterAlone) {
+    FakeControls fake;
+    for (const auto& [x, y] : Points{{20, 20}, {40, 40}, {60, 60}, {80, 80}}) fake.AddPoint(x, y);
+    fake.List(ListId::Sorter) = {"             60"};
+    FigureAnalysis analysis;
+    analysis.RunAnalysis(fake);
+    EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"             60"});
+    EXPECT_EQ(analysis.Registers().AreaTest, 0);
+}
+
+// A second run over the same points gives the same report and counts, and
+// writes the report box once per run.
+TEST(AnalysisRun, SecondRunReproducesTheFirst) {
+    FakeControls fake;
+    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}})
+        fake.AddPoint(x, y);
+    FigureAnalysis analysis;
+    analysis.RunAnalysis(fake);
+    const std::string report = fake.report;
+    const auto counts = fake.counts;
+    const auto outlines = fake.outlines.size();
+    analysis.RunAnalysis(fake);
+    EXPECT_EQ(fake.report, report);
+    EXPECT_EQ(fake.counts, counts);
+    EXPECT_EQ(fake.outlines.size(), 2 * outlines);  // drawn again, over the old ones
+    EXPECT_EQ(fake.report_writes, 2);
+}
+
+// The registers keep the last candidate; with fewer than four points IdxD
+// keeps what an earlier run left.
+TEST(AnalysisRun, RegistersKeepTheLastCandidate) {
+    FakeControls fake;
+    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}, {20, 60}, {100, 100}})
+        fake.AddPoint(x, y);
+    FigureAnalysis analysis;
+    analysis.RunAnalysis(fake);
+    auto regs = analysis.Registers();
+    EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
+              std::vector<int>({1, 2, 3, 4}));
+
+    FakeControls three;
+    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}}) three.AddPoint(x, y);
+    analysis.RunAnalysis(three);
+    regs = analysis.Registers();
+    EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
+              std::vector<int>({0, 1, 2, 4}));
+    EXPECT_EQ(regs.AreaTest, 1600);  // twice the signed area of (20,20), (60,20), (60,60)
+    EXPECT_DOUBLE_EQ(regs.TriangleArea, 800);
+
+    FigureAnalysis fresh;
+    fresh.RunAnalysis(three);
+    EXPECT_EQ(fresh.Registers().IdxD, 0);
+}
+
+// Coordinates whose products leave 64 bits stop the run cleanly: what was
+// written stays and the run says it did not complete.
+TEST(AnalysisRun, OverflowStopsTheRunWithoutUndefinedBehaviour) {
+    FakeControls fake;
+    fake.AddPoint(20, 20);
+    fake.AddPoint(60, 20);
+    fake.AddPoint(20, 60);
+    fake.AddPoint(2000000000, -2000000000);
+    fake.AddPoint(-2000000000, 2000000000);
+    FigureAnalysis analysis;
+    EXPECT_TRUE(analysis.RunAnalysis(fake) == false);
+    EXPECT_EQ(Lines(fake.report).front(), std::string(kIsoscelesRightLabel) + "0,1,2");
+    EXPECT_EQ(fake.counts[kIsoscelesRight], "1");
+}
+
+}  // namespace
+}  // namespace plane_figures

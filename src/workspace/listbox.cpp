@@ -40,7 +40,10 @@ void ListBox::AddItem(const QString& text) {
 
 void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= count()) return;
+    const bool was_selected = ListIndex() == index;
     Quietly(changing_, [&] { delete takeItem(index); });
+    // removing the selected entry leaves nothing selected
+    if (was_selected) SetListIndex(-1);
 }
 
 void ListBox::Clear() {

@@ -1,0 +1,317 @@
+// Entering, selecting and deleting points in the window.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+
+#include "formtest.h"
+#include "textbox.h"
+
+using namespace formtest;
+
+class TestPoints : public QObject {
+    Q_OBJECT
+
+private slots:
+    void snapping_data();
+    void snapping();
+    void anyButtonEntersAPoint();
+    void numbering();
+    void limitOfFifteen();
+    void coincidingPoints();
+    void drawButtonFollowsThePointCount();
+    void deletionGuards();
+    void selection_data();
+    void selection();
+    void keyboardSelection();
+    void highlightMovesOn();
+    void coincidingHighlight();
+    void canvasAfterDeletion();
+    void randomSequence();
+};
+
+namespace {
+
+constexpr QRgb kGreen = 0xff00ff00;
+constexpr QRgb kBlack = 0xff000000;
+
+struct Shown {
+    std::unique_ptr<MainForm> form = std::make_unique<MainForm>();
+    Shown() {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
+    }
+    MainForm& operator*() { return *form; }
+    MainForm* operator->() { return form.get(); }
+};
+
+void Enter(MainForm& form, const QList<QPoint>& points) {
+    for (const QPoint& p : points) ClickCanvas(form, p.x(), p.y());
+}
+
+QRgb Centre(const MainForm& form, int row) {
+    return form.Picture1->Image().pixel(form.List1[0]->List(row).toInt(),
+                                        form.List1[1]->List(row).toInt());
+}
+
+// everything a refused action must leave alone
+struct Snapshot {
+    QStringList x, y, numbers;
+    int count;
+    QImage image;
+    explicit Snapshot(const MainForm& form)
+        : x(Entries(form.List1[0])),
+          y(Entries(form.List1[1])),
+          numbers(Entries(form.List1[3])),
+          count(form.PointCount),
+          image(form.Picture1->Image()) {}
+    bool operator==(const Snapshot&) const = default;
+};
+
+const QList<QPoint> kFive{{20, 20}, {100, 20}, {60, 60}, {100, 100}, {20, 100}};
+
+}  // namespace
+
+void TestPoints::snapping_data() {
+    QTest::addColumn<QPoint>("click");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::newRow("down and up") << QPoint(9, 31) << "0" << "40";
+    QTest::newRow("halfway goes up") << QPoint(10, 29) << "20" << "20";
+    QTest::newRow("on a node") << QPoint(40, 60) << "40" << "60";
+    QTest::newRow("top left corner") << QPoint(0, 0) << "0" << "0";
+    QTest::newRow("bottom right corner") << QPoint(262, 228) << "260" << "220";
+    QTest::newRow("last cells") << QPoint(250, 210) << "260" << "220";
+    QTest::newRow("before last cells") << QPoint(249, 209) << "240" << "200";
+}
+
+// A click goes to the nearest grid node and is listed there, marked on it.
+void TestPoints::snapping() {
+    QFETCH(QPoint, click);
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    Shown form;
+    ClickCanvas(*form, click.x(), click.y());
+    QCOMPARE(Entries(form->List1[0]), QStringList{x});
+    QCOMPARE(Entries(form->List1[1]), QStringList{y});
+    QCOMPARE(Entries(form->List1[3]), QStringList{"0"});
+    QCOMPARE(Centre(*form, 0), kBlack);
+    QCOMPARE(form->Picture1->DrawWidth(), 5);
+}
+
+void TestPoints::anyButtonEntersAPoint() {
+    Shown form;
+    ClickCanvas(*form, 40, 40, Qt::RightButton);
+    ClickCanvas(*form, 60, 40, Qt::MiddleButton);
+    QCOMPARE(form->PointCount, 2);
+}
+
+// Numbers count from 0 and close up after a deletion from the middle.
+void TestPoints::numbering() {
+    Shown form;
+    Enter(*form, kFive);
+    QCOMPARE(Entries(form->List1[3]), Numbers(5));
+    ClickRow(form->List1[3], 2);
+    ClickButton(*form, 2);
+    QCOMPARE(form->PointCount, 4);
+    QCOMPARE(Entries(form->List1[3]), Numbers(4));
+    QCOMPARE(Entries(form->List1[0]), QStringList({"20", "100", "100", "20"}));
+    QCOMPARE(Entries(form->List1[1]), QStringList({"20", "20", "100", "100"}));
+    // nothing is selected afterwards, so a second deletion does nothing
+    QCOMPARE(form->List1[0]->ListIndex(), -1);
+    const Snapshot before(*form);
+    ClickButton(*form, 2);
+    QVERIFY(Snapshot(*form) == before);
+}
+
+// The sixteenth click changes nothing; a deletion makes room for one more.
+void TestPoints::limitOfFifteen() {
+    Shown form;
+    for (int i = 0; i < 15; ++i) ClickCanvas(*form, 20 * (i % 13), 20 + 20 * (i / 13));
+    QCOMPARE(form->PointCount, 15);
+    const Snapshot full(*form);
+    ClickCanvas(*form, 200, 200);
+    QVERIFY(Snapshot(*form) == full);
+    ClickRow(form->List1[0], 14);
+    ClickButton(*form, 2);
+    QCOMPARE(form->PointCount, 14);
+    ClickCanvas(*form, 200, 200);
+    QCOMPARE(form->PointCount, 15);
+    QCOMPARE(form->List1[0]->List(14), QString("200"));
+    ClickCanvas(*form, 220, 200);
+    QCOMPARE(form->PointCount, 15);
+}
+
+void TestPoints::coincidingPoints() {
+    Shown form;
+    ClickCanvas(*form, 41, 58);
+    ClickCanvas(*form, 38, 62);
+    QCOMPARE(Entries(form->List1[0]), QStringList({"40", "40"}));
+    QCOMPARE(Entries(form->List1[1]), QStringList({"60", "60"}));
+    QCOMPARE(Entries(form->List1[3]), QStringList({"0", "1"}));
+}
+
+void TestPoints::drawButtonFollowsThePointCount() {
+    Shown form;
+    QList<bool> enabled;
+    for (const QPoint& p : kFive.mid(0, 3)) {
+        ClickCanvas(*form, p.x(), p.y());
+        enabled << form->Command1[0]->isEnabled();
+    }
+    QCOMPARE(enabled, QList<bool>({false, false, true}));
+    ClickRow(form->List1[3], 0);
+    ClickButton(*form, 2);
+    QVERIFY(!form->Command1[0]->isEnabled());
+}
+
+// Deleting with nothing selected, or with the X and Y lists on different rows,
+// changes nothing.
+void TestPoints::deletionGuards() {
+    Shown form;
+    Enter(*form, kFive);
+    const Snapshot before(*form);
+    ClickButton(*form, 2);
+    QVERIFY(Snapshot(*form) == before);
+    form->List1[0]->SetListIndex(1);
+    form->List1[1]->SetListIndex(3);
+    ClickButton(*form, 2);
+    QVERIFY(Snapshot(*form) == before);
+    form->List1[1]->SetListIndex(-1);
+    ClickButton(*form, 2);
+    QVERIFY(Snapshot(*form) == before);
+}
+
+void TestPoints::selection_data() {
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("row");
+    QTest::newRow("numbers row 2") << 3 << 2;
+    QTest::newRow("X row 4") << 0 << 4;
+    QTest::newRow("Y row 0") << 1 << 0;
+}
+
+// Choosing a row in any list selects it in all three and shows that point light
+// green, the others black; the pen is left 5 wide.
+void TestPoints::selection() {
+    QFETCH(int, list);
+    QFETCH(int, row);
+    Shown form;
+    Enter(*form, kFive);
+    form->Picture1->SetDrawWidth(1);
+    ClickRow(form->List1[list], row);
+    for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListIndex(), row);
+    QCOMPARE(form->List1[2]->ListIndex(), -1);
+    for (int p = 0; p < 5; ++p) QCOMPARE(Centre(*form, p), p == row ? kGreen : kBlack);
+    QCOMPARE(form->Picture1->DrawWidth(), 5);
+    ClickButton(*form, 2);  // the common selection is what gets deleted
+    QCOMPARE(form->PointCount, 4);
+    QVERIFY(!Entries(form->List1[0]).join(',').isEmpty());
+    for (int p = 0; p < 4; ++p) QCOMPARE(Centre(*form, p), kBlack);
+}
+
+// Arrow keys, Home and End move the selection, and all three lists follow.
+void TestPoints::keyboardSelection() {
+    Shown form;
+    Enter(*form, kFive);
+    for (int list : {0, 1, 3}) {
+        ListBox* box = form->List1[list];
+        ClickRow(box, 1);
+        const QList<QPair<Qt::Key, int>> keys{
+            {Qt::Key_Down, 2}, {Qt::Key_End, 4}, {Qt::Key_Up, 3}, {Qt::Key_Home, 0}};
+        for (const auto& [key, row] : keys) {
+            QTest::keyClick(box, key);
+            for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListIndex(), row);
+            for (int p = 0; p < 5; ++p) QCOMPARE(Centre(*form, p), p == row ? kGreen : kBlack);
+        }
+    }
+}
+
+void TestPoints::highlightMovesOn() {
+    Shown form;
+    Enter(*form, kFive);
+    ClickRow(form->List1[3], 1);
+    QCOMPARE(Centre(*form, 1), kGreen);
+    ClickRow(form->List1[0], 3);
+    QCOMPARE(Centre(*form, 1), kBlack);
+    QCOMPARE(Centre(*form, 3), kGreen);
+    // a point entered later is black and leaves the highlight as it is
+    ClickCanvas(*form, 140, 140);
+    QCOMPARE(Centre(*form, 5), kBlack);
+    QCOMPARE(Centre(*form, 3), kGreen);
+}
+
+// Of two points on one node, the later one is drawn last and decides the colour.
+void TestPoints::coincidingHighlight() {
+    Shown form;
+    Enter(*form, {{40, 40}, {40, 40}});
+    ClickRow(form->List1[3], 0);
+    QCOMPARE(Centre(*form, 0), kBlack);
+    ClickRow(form->List1[3], 1);
+    QCOMPARE(Centre(*form, 0), kGreen);
+}
+
+// After a deletion the canvas holds the grid and the remaining points only;
+// the report and the counts stay.
+void TestPoints::canvasAfterDeletion() {
+    Shown form;
+    Enter(*form, kFive);
+    ClickButton(*form, 0);
+    const QString report = form->Text1[0]->Text();
+    QVERIFY(report.contains(QStringLiteral("Квадрат с равни страни: 0,1,3,4")));
+    QCOMPARE(form->Text3[5]->text(), QString("1"));
+    ClickRow(form->List1[3], 2);
+    ClickButton(*form, 2);
+
+    Shown expected;
+    Enter(*expected, {kFive[0], kFive[1], kFive[3], kFive[4]});
+    QCOMPARE(form->Picture1->Image(), expected->Picture1->Image());
+    QCOMPARE(form->Text1[0]->Text(), report);
+    QCOMPARE(form->Text3[5]->text(), QString("1"));
+}
+
+// Thousands of random actions; after each, the lists agree with PointCount,
+// the numbers read 0..PointCount-1 and every coordinate is a drawable node.
+void TestPoints::randomSequence() {
+    Shown form;
+    QRandomGenerator random(20261208);
+    int deletions = 0, refused_clicks = 0;
+    for (int step = 0; step < 3000; ++step) {
+        const int action = random.bounded(100);
+        const int before = form->PointCount;
+        if (action < 60) {
+            // inside, and now and then on the very edge of the drawable area
+            const int x = random.bounded(10) == 0 ? 262 : random.bounded(263);
+            const int y = random.bounded(10) == 0 ? 228 : random.bounded(229);
+            ClickCanvas(*form, x, y);
+        } else if (action < 80 && form->PointCount > 0) {
+            ClickRow(form->List1[QList<int>{0, 1, 3}[random.bounded(3)]],
+                     random.bounded(form->PointCount));
+        } else if (action < 95) {
+            ClickButton(*form, 2);
+        } else if (action < 97) {
+            ClickButton(*form, 1);
+        } else if (form->PointCount >= 3) {
+            ClickButton(*form, 0);
+        }
+        const int n = form->PointCount;
+        QVERIFY(n >= 0 && n <= 15);
+        deletions += action >= 80 && action < 95 && n == before - 1 ? 1 : 0;
+        refused_clicks += action < 60 && n == 15 && before == 15 ? 1 : 0;
+        for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListCount(), n);
+        QCOMPARE(Entries(form->List1[3]), Numbers(n));
+        for (int p = 0; p < n; ++p) {
+            bool ok_x = false, ok_y = false;
+            const int x = form->List1[0]->List(p).toInt(&ok_x);
+            const int y = form->List1[1]->List(p).toInt(&ok_y);
+            QVERIFY(ok_x && ok_y);
+            QVERIFY(x % 20 == 0 && y % 20 == 0);
+            QVERIFY(x >= 0 && x < form->Picture1->Image().width());
+            QVERIFY(y >= 0 && y < form->Picture1->Image().height());
+        }
+        QCOMPARE(form->Command1[0]->isEnabled(), n >= 3);
+    }
+    // the sequence really deleted points and really ran into the limit
+    QVERIFY(deletions > 100);
+    QVERIFY(refused_clicks > 100);
+}
+
+PLANE_FIGURES_TEST_MAIN(TestPoints)
+#include "tst_points.moc"

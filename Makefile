@@ -10,7 +10,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2
 TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
-SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils imagemagick
+SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick
 
 # install the Debian packages of $(1) that are not installed yet
 define install_missing

@@ -1,18 +1,30 @@
 #!/bin/sh
-# Take a screenshot of the running window under a virtual X server:
+# Take a screenshot of the running program under a virtual X server, after a
+# pupil's clicks: six points in two rows and "Чертай".
 #   scripts/screenshot.sh [binary] [output.png]
-# Needs xvfb, xauth, x11-utils and imagemagick (make screenshot installs them).
+# Needs xvfb, xauth, x11-utils, xdotool and imagemagick (make screenshot installs them).
 set -eu
 binary=${1:-build/src/plane-figures}
 output=${2:-docs/window.png}
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+    out=$1
     "$0" & pid=$!
+    id=
     for i in $(seq 1 50); do
         id=$(xwininfo -root -tree 2>/dev/null | awk "/Математика - координати на върхове/ {print \$1; exit}")
         [ -n "$id" ] && break
         sleep 0.2
     done
-    sleep 1
-    import -window "$id" "$1"
+    [ -n "$id" ] || { echo "the window did not open"; kill $pid; exit 1; }
+    sleep 0.5
+    # canvas inner area starts at (10, 58) in the window; "Чертай" is centred at (44, 308)
+    for p in "20 20" "60 20" "100 20" "20 60" "60 60" "100 60" "180 140"; do
+        set -- $p
+        xdotool mousemove --window "$id" $((10 + $1)) $((58 + $2)) click 1
+        sleep 0.1
+    done
+    xdotool mousemove --window "$id" 44 308 click 1
+    sleep 0.5
+    import -window "$id" "$out"
     kill $pid' "$binary" "$output"
 echo "wrote $output"

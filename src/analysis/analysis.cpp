@@ -198,32 +198,41 @@ void FigureAnalysis::LoadOrder(const std::array<int, 4>& order,
     }
 }
 
-// SideLen(0..3) of the rows now in FigureXY: V0V1, V1V2, V2V3, V3V0
-void FigureAnalysis::MeasureSides() {
-    for (std::size_t k = 0; k < 4; ++k) {
-        regs_.SideLen[k] = Distance(regs_.FigureXY[k], regs_.FigureXY[(k + 1) % 4]);
-    }
-}
-
 // Put A, B, C, D into the cyclic order with the smallest perimeter (the
-// earlier order on a tie) and measure its sides.
+// earlier order on a tie) and measure its sides. The six distances between
+// the four points are measured once; every order's sides are among them.
 void FigureAnalysis::MeasureQuadrilateral() {
     const std::array<int, 4> positions{regs_.IdxA, regs_.IdxB, regs_.IdxC, regs_.IdxD};
+    for (int u = 0; u < 4; ++u) {
+        for (int v = u + 1; v < 4; ++v) {
+            const Point& p = points_[static_cast<std::size_t>(positions[static_cast<std::size_t>(u)])];
+            const Point& q = points_[static_cast<std::size_t>(positions[static_cast<std::size_t>(v)])];
+            distances_[u][v] = distances_[v][u] = Distance({p.x, p.y, 0}, {q.x, q.y, 0});
+        }
+    }
     std::size_t chosen = 0;
     for (std::size_t o = 0; o < kCyclicOrders.size(); ++o) {
-        LoadOrder(kCyclicOrders[o], positions);
-        MeasureSides();
-        const auto& s = regs_.SideLen;
-        const double perimeter = s[0] + s[1] + s[2] + s[3];
-        trace_[o] = {perimeter, s[0], s[1], s[2], s[3]};
+        const auto sides = OrderSides(kCyclicOrders[o]);
+        const double perimeter = sides[0] + sides[1] + sides[2] + sides[3];
+        trace_[o] = {perimeter, sides[0], sides[1], sides[2], sides[3]};
         if (o == 0 || trace_perimeter_ > perimeter) {
             trace_perimeter_ = perimeter;
             chosen = o;
         }
     }
     trace_written_ = true;
-    LoadOrder(kCyclicOrders[chosen], positions);
-    MeasureSides();
+    order_ = kCyclicOrders[chosen];
+    LoadOrder(order_, positions);
+    const auto sides = OrderSides(order_);
+    std::copy(sides.begin(), sides.end(), regs_.SideLen.begin());
+}
+
+// the sides V0V1, V1V2, V2V3, V3V0 of the points in this order
+std::array<double, 4> FigureAnalysis::OrderSides(const std::array<int, 4>& order) const {
+    const auto d = [&](std::size_t i, std::size_t j) {
+        return distances_[static_cast<std::size_t>(order[i])][static_cast<std::size_t>(order[j])];
+    };
+    return {d(0, 1), d(1, 2), d(2, 3), d(3, 0)};
 }
 
 void FigureAnalysis::ClassifyQuadrilateral() {
@@ -231,7 +240,7 @@ void FigureAnalysis::ClassifyQuadrilateral() {
     LoadRow(1, regs_.IdxB);
     LoadRow(2, regs_.IdxC);
     LoadRow(3, regs_.IdxD);
-    const auto& f = regs_.FigureXY;
+    const auto& f = regs_.FigureXY;  // rows A, B, C, D
     // Reject the quadruple when triangle A, D, C or A, B, C has no area. The
     // factors are tested one by one; their product is kept for the register.
     const std::int64_t t1 = TwiceSignedArea(f[0], f[3], f[2]);
@@ -240,8 +249,9 @@ void FigureAnalysis::ClassifyQuadrilateral() {
     if (regs_.AreaTest == 0) return;
 
     MeasureQuadrilateral();
-    const double d1 = Distance(f[0], f[2]);
-    const double d2 = Distance(f[1], f[3]);
+    const auto diagonals = OrderSides({order_[0], order_[2], order_[1], order_[3]});
+    const double d1 = diagonals[0];  // V0V2
+    const double d2 = diagonals[2];  // V1V3
     const auto& s = regs_.SideLen;
     std::copy_n(s.begin(), 4, sorter_lengths_.begin());
     sorter_entries_ = 4;

@@ -58,7 +58,7 @@ private:
 
     void LoadRow(int row, int position);
     void LoadOrder(const std::array<int, 4>& order, const std::array<int, 4>& positions);
-    void MeasureSides();
+    std::array<double, 4> OrderSides(const std::array<int, 4>& order) const;
     double RoundedLength(std::int64_t squared);
     void Report(FigureKind kind, std::initializer_list<int> positions);
 
@@ -75,6 +75,10 @@ private:
     bool trace_written_ = false;
     std::array<std::array<double, 5>, 3> trace_{};
     double trace_perimeter_ = 0.0;
+    // Distances between the points A, B, C, D of the quadruple being measured,
+    // and the order (of A..D) chosen for it.
+    std::array<std::array<double, 4>, 4> distances_{};
+    std::array<int, 4> order_{};
 
     // Length values as their 15-digit texts read them, by squared length.
     std::unordered_map<std::int64_t, double> rounded_lengths_;

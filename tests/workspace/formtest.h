@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
 #include <QListWidget>
 #include <QStringList>
 #include <QTest>

@@ -1,0 +1,163 @@
+// "Чертай" in the window: the report box, the counts, the outlines on the
+// canvas and what the hidden lists hold afterwards.
+#include <QLineEdit>
+#include <QRandomGenerator>
+
+#include "fakecontrols.h"
+#include "formtest.h"
+#include "textbox.h"
+
+using namespace formtest;
+
+class TestAnalysisWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoRowsOfThree();
+    void hiddenListsAfterARun();
+    void outlinesFollowTheMeasuredOrder();
+    void earlierOutlinesStay();
+    void trianglesLeaveTheCanvasAlone();
+    void windowAgreesWithTheAnalysisAlone();
+};
+
+namespace {
+
+void Enter(MainForm& form, const QList<QPoint>& points) {
+    for (const QPoint& p : points) ClickCanvas(form, p.x(), p.y());
+}
+
+const QList<QPoint> kTwoRows{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}};
+
+}  // namespace
+
+// Six points in two rows: the exact report with CR LF, counts as texts (empty
+// for none), the report shown as lines.
+void TestAnalysisWindow::twoRowsOfThree() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Enter(form, kTwoRows);
+    ClickButton(form, 0);
+    const QString report = form.Text1[0]->Text();
+    const QString quads = QStringLiteral(
+        "Квадрат с равни страни: 0,1,3,4\r\n"
+        "Успоредник 2х2 успоредни страни - различни диагонали: 0,1,4,5\r\n"
+        "Правоъгълник - равни диагонали: 0,2,3,5\r\n"
+        "Успоредник 2х2 успоредни страни - различни диагонали: 1,2,3,4\r\n"
+        "Квадрат с равни страни: 1,2,4,5\r\n");
+    QVERIFY(report.startsWith(QStringLiteral("Брой въведени точки: 6\r\n")));
+    QVERIFY(report.endsWith(quads));
+    QVERIFY(report.contains(QStringLiteral("\r\nРавнобедрен и правоъгълен 0,1,3\r\n")));
+    QCOMPARE(form.Text1[0]->toPlainText(), QString(report).replace("\r\n", "\n"));
+    const QStringList expected_counts{"", "", "", "2", "1", "2", "", ""};
+    for (int k = 3; k < 8; ++k) QCOMPARE(form.Text3[k]->text(), expected_counts[k]);
+    QVERIFY(!form.Text3[2]->text().isEmpty());
+    // the run changes neither the points nor the pupil's counts
+    QCOMPARE(form.PointCount, 6);
+    QCOMPARE(form.Text2[0]->text(), QString());
+}
+
+// After a run the sorter holds the last measured quadrilateral's integer side
+// parts and the trace its four lines.
+void TestAnalysisWindow::hiddenListsAfterARun() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Enter(form, {{20, 20}, {60, 60}, {60, 20}, {20, 60}});
+    ClickButton(form, 0);
+    QCOMPARE(Entries(form.List1[2]), QStringList(4, QStringLiteral("             40")));
+    const QString decimal = QLocale().decimalPoint();
+    QCOMPARE(Entries(form.List2),
+             QStringList({QStringLiteral("193.137084989848 56.5685424949238 40 56.5685424949238 40")
+                              .replace(".", decimal),
+                          "160 40 40 40 40",
+                          QStringLiteral("193.137084989848 56.5685424949238 40 56.5685424949238 40")
+                              .replace(".", decimal),
+                          "160"}));
+    // "Изчисти" empties the sorter but leaves the trace
+    ClickButton(form, 1);
+    QCOMPARE(form.List1[2]->ListCount(), 0);
+    QCOMPARE(form.List2->ListCount(), 4);
+}
+
+// The outline runs corner to corner in the measured order, so a square entered
+// in crossing order is drawn without crossing diagonals.
+void TestAnalysisWindow::outlinesFollowTheMeasuredOrder() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Enter(form, {{40, 40}, {120, 120}, {120, 40}, {40, 120}});
+    ClickButton(form, 0);
+    const QColor olive(128, 128, 0);
+    QCOMPARE(Pixel(form, 80, 40), olive);
+    QCOMPARE(Pixel(form, 120, 80), olive);
+    QCOMPARE(Pixel(form, 80, 120), olive);
+    QCOMPARE(Pixel(form, 40, 80), olive);
+    QVERIFY(Pixel(form, 70, 70) != olive);  // no diagonal
+    QVERIFY(Pixel(form, 90, 70) != olive);
+}
+
+// A second run draws over the first's outlines; deleting a point wipes them.
+void TestAnalysisWindow::earlierOutlinesStay() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Enter(form, {{20, 20}, {100, 20}, {100, 60}, {20, 60}});  // a rectangle, colour 7
+    ClickButton(form, 0);
+    const QColor silver(192, 192, 192);
+    QCOMPARE(Pixel(form, 60, 20), silver);
+    Enter(form, {{140, 100}, {180, 140}});
+    ClickRow(form.List1[3], 4);  // select the point at (140, 100), not delete it
+    ClickButton(form, 0);
+    QCOMPARE(Pixel(form, 60, 20), silver);
+    ClickRow(form.List1[3], 5);
+    ClickButton(form, 2);
+    QVERIFY(Pixel(form, 60, 20) != silver);
+}
+
+void TestAnalysisWindow::trianglesLeaveTheCanvasAlone() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Enter(form, {{20, 20}, {40, 20}, {20, 40}});
+    const QImage before = form.Picture1->Image();
+    ClickButton(form, 0);
+    QCOMPARE(form.Text3[2]->text(), QString("1"));
+    QCOMPARE(form.Picture1->Image(), before);
+}
+
+// The window gives what the analysis gives on controls without a window.
+void TestAnalysisWindow::windowAgreesWithTheAnalysisAlone() {
+    MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QRandomGenerator random(7);
+    for (int round = 0; round < 20; ++round) {
+        ClickButton(form, 1);
+        plane_figures::testing::FakeControls fake;
+        const int n = 3 + random.bounded(13);
+        for (int p = 0; p < n; ++p) {
+            const int x = 20 * random.bounded(6), y = 20 * random.bounded(5);
+            ClickCanvas(form, x, y);
+            fake.AddPoint(x, y);
+        }
+        ClickButton(form, 0);
+        plane_figures::FigureAnalysis analysis;
+        analysis.RunAnalysis(fake);
+        QCOMPARE(form.Text1[0]->Text(), QString::fromStdString(fake.report));
+        for (int k = 0; k < 8; ++k) {
+            QCOMPARE(form.Text3[k]->text(), QString::fromStdString(fake.counts[k]));
+        }
+        QCOMPARE(Entries(form.List1[2]).join('|'),
+                 QString::fromStdString([&] {
+                     std::string joined;
+                     for (const auto& e : fake.List(plane_figures::ListId::Sorter))
+                         joined += (joined.empty() ? "" : "|") + e;
+                     return joined;
+                 }()));
+    }
+}
+
+PLANE_FIGURES_TEST_MAIN(TestAnalysisWindow)
+#include "tst_analysiswindow.moc"

@@ -178,6 +178,30 @@ void MainForm::NameControls() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     List2->setObjectName(QStringLiteral("List2"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    NameForScreenReaders();
+}
+
+// Names that a screen reader speaks: a control's caption, the heading above a
+// list or the canvas, and for a count box its row and whose count it is.
+void MainForm::NameForScreenReaders() {
+    for (QLabel* label : Label1) label->setAccessibleName(label->text());
+    Picture1->setAccessibleName(Label1[3]->text());
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел"));
+    List1[0]->setAccessibleName(Label1[1]->text());
+    List1[1]->setAccessibleName(Label1[2]->text());
+    List1[3]->setAccessibleName(QStringLiteral("Номер на точка (N)"));
+    List1[2]->setAccessibleName(QStringLiteral("Дължини на страните"));
+    List2->setAccessibleName(QStringLiteral("Обиколки на четириъгълника"));
+    Frame1->setAccessibleName(Frame1->title());
+    for (int k = 0; k < kKindCount; ++k) {
+        Label2[k]->setAccessibleName(Label2[k]->text());
+        Text2[k]->setAccessibleName(Label2[k]->text() + QStringLiteral(" - ваш брой"));
+        Text3[k]->setAccessibleName(Label2[k]->text() + QStringLiteral(" - брой от програмата"));
+    }
+    for (QPushButton* button : Command1) button->setAccessibleName(button->text());
+    Text1[0]->setAccessibleName(QStringLiteral("Резултат"));
+    Text1[1]->setAccessibleName(QStringLiteral("Цитат"));
 }
 
 // Keyboard order of the controls; labels and the frame take no focus and are

@@ -53,6 +53,7 @@ private:
     void CreateControls();
     void CreateCountFrame();
     void NameControls();
+    void NameForScreenReaders();
     void SetTabOrder();
     void Form_Load();
 

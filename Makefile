@@ -1,14 +1,15 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    install what is missing, build into build/, open the window
 #   make test   the same plus the test packages, then every test
-# Further targets: build, bench, screenshot, clean.
+# Further targets: build, bench, package, screenshot, clean.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2
-TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils
+TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
+                  desktop-file-utils appstream dpkg-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick
 
@@ -23,7 +24,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test build bench screenshot clean deps-run deps-test deps-bench
+.PHONY: run test build bench screenshot package clean deps-run deps-test deps-bench deps-package
 
 run: deps-run build
 	./$(BUILD)/src/plane-figures
@@ -49,6 +50,10 @@ bench: deps-bench
 	cmake --build $(BUILD)-bench -j $(JOBS) --target figures_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/figures_bench --benchmark_min_time=0.5
 
+# a Debian package in build/: apt install ./build/plane-figures_*.deb
+package: deps-package build
+	cd $(BUILD) && cpack -G DEB
+
 screenshot: deps-shot build
 	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png
 
@@ -58,6 +63,8 @@ deps-test:
 	$(call install_missing,$(TEST_PACKAGES))
 deps-bench:
 	$(call install_missing,$(BENCH_PACKAGES))
+deps-package:
+	$(call install_missing,$(RUN_PACKAGES) dpkg-dev)
 deps-shot:
 	$(call install_missing,$(SHOT_PACKAGES))
 

@@ -57,7 +57,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
     QRandomGenerator random(5150);
     QList<QPoint> model;  // the points the pupil should see, in order
     int selected = -1;
-    long resident_after_warm_up = 0;
+    [[maybe_unused]] long resident_after_warm_up = 0;
     for (int step = 0; step < 6000; ++step) {
         if (step == 1000) resident_after_warm_up = ResidentKiB();
         const int action = random.bounded(100);

@@ -1,0 +1,18 @@
+# A Debian package built by CPack: make package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME plane-figures)
+set(CPACK_PACKAGE_VENDOR "The plane-figures developers")
+set(CPACK_PACKAGE_CONTACT "The plane-figures developers <developers@plane-figures.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plane-geometry teaching program: figures among points on a grid")
+set(CPACK_PACKAGE_DESCRIPTION
+  "A pupil marks up to 15 points on a grid; the program finds the isosceles, right\n and isosceles-right triangles and the squares, rectangles, parallelograms and\n rhombi among them, reports and counts each kind and outlines the quadrilaterals.\n Its interface is in Bulgarian.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://plane-figures.example")
+# the libraries the binary links, found by dpkg-shlibdeps; besides them Qt's
+# platform plug-ins (to open a window at all) and the font with Cyrillic letters
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+include(CPack)

@@ -30,6 +30,17 @@ inline void ClickCanvas(MainForm& form, int x, int y, Qt::MouseButton button = Q
     QTest::mouseClick(form.Picture1, button, {}, origin + QPoint(x, y));
 }
 
+// Click each point on the canvas in turn.
+inline void Enter(MainForm& form, const QList<QPoint>& points) {
+    for (const QPoint& p : points) ClickCanvas(form, p.x(), p.y());
+}
+
+// Show the window and wait until it is on the (offscreen) screen.
+[[nodiscard]] inline bool Show(MainForm& form) {
+    form.show();
+    return QTest::qWaitForWindowExposed(&form);
+}
+
 // Click "Чертай" (0), "Изчисти" (1) or "Изтрий  1 т." (2).
 inline void ClickButton(MainForm& form, int index) {
     QTest::mouseClick(form.Command1[static_cast<std::size_t>(index)], Qt::LeftButton);

@@ -69,8 +69,7 @@ void TestAccessibility::everyVisibleControlIsNamed() {
 // tab order (the disabled "Чертай" is passed over) and comes back round.
 void TestAccessibility::tabKeyWalksTheTabOrder() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     QApplication::setActiveWindow(&form);
     form.Text1[0]->setFocus();
     QTRY_VERIFY(form.Text1[0]->hasFocus());
@@ -90,9 +89,8 @@ void TestAccessibility::tabKeyWalksTheTabOrder() {
 // The report box gives a screen reader the report as lines.
 void TestAccessibility::reportIsReadable() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QPoint p : {QPoint(20, 20), QPoint(40, 20), QPoint(20, 40)}) ClickCanvas(form, p.x(), p.y());
+    QVERIFY(Show(form));
+    Enter(form, {QPoint(20, 20), QPoint(40, 20), QPoint(20, 40)});
     ClickButton(form, 0);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form.Text1[0]);
     QVERIFY(face && face->textInterface());

@@ -23,10 +23,6 @@ private slots:
 
 namespace {
 
-void Enter(MainForm& form, const QList<QPoint>& points) {
-    for (const QPoint& p : points) ClickCanvas(form, p.x(), p.y());
-}
-
 const QList<QPoint> kTwoRows{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}};
 
 }  // namespace
@@ -35,8 +31,7 @@ const QList<QPoint> kTwoRows{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, 
 // for none), the report shown as lines.
 void TestAnalysisWindow::twoRowsOfThree() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     Enter(form, kTwoRows);
     ClickButton(form, 0);
     const QString report = form.Text1[0]->Text();
@@ -62,8 +57,7 @@ void TestAnalysisWindow::twoRowsOfThree() {
 // parts and the trace its four lines.
 void TestAnalysisWindow::hiddenListsAfterARun() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     Enter(form, {{20, 20}, {60, 60}, {60, 20}, {20, 60}});
     ClickButton(form, 0);
     QCOMPARE(Entries(form.List1[2]), QStringList(4, QStringLiteral("             40")));
@@ -85,8 +79,7 @@ void TestAnalysisWindow::hiddenListsAfterARun() {
 // in crossing order is drawn without crossing diagonals.
 void TestAnalysisWindow::outlinesFollowTheMeasuredOrder() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     Enter(form, {{40, 40}, {120, 120}, {120, 40}, {40, 120}});
     ClickButton(form, 0);
     const QColor olive(128, 128, 0);
@@ -101,8 +94,7 @@ void TestAnalysisWindow::outlinesFollowTheMeasuredOrder() {
 // A second run draws over the first's outlines; deleting a point wipes them.
 void TestAnalysisWindow::earlierOutlinesStay() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     Enter(form, {{20, 20}, {100, 20}, {100, 60}, {20, 60}});  // a rectangle, colour 7
     ClickButton(form, 0);
     const QColor silver(192, 192, 192);
@@ -118,8 +110,7 @@ void TestAnalysisWindow::earlierOutlinesStay() {
 
 void TestAnalysisWindow::trianglesLeaveTheCanvasAlone() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     Enter(form, {{20, 20}, {40, 20}, {20, 40}});
     const QImage before = form.Picture1->Image();
     ClickButton(form, 0);
@@ -130,8 +121,7 @@ void TestAnalysisWindow::trianglesLeaveTheCanvasAlone() {
 // The window gives what the analysis gives on controls without a window.
 void TestAnalysisWindow::windowAgreesWithTheAnalysisAlone() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     QRandomGenerator random(7);
     for (int round = 0; round < 20; ++round) {
         ClickButton(form, 1);

@@ -52,8 +52,7 @@ QString RandomText(QRandomGenerator& random) {
 
 void TestLongSession::randomSessionKeepsEveryPoint() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(Show(form));
     QRandomGenerator random(5150);
     QList<QPoint> model;  // the points the pupil should see, in order
     int selected = -1;
@@ -107,11 +106,8 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
 // touches nothing else; the program's counts stay locked.
 void TestLongSession::oddCountTextsChangeNothingElse() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QPoint p : {QPoint(20, 20), QPoint(60, 20), QPoint(60, 60), QPoint(20, 60)}) {
-        ClickCanvas(form, p.x(), p.y());
-    }
+    QVERIFY(Show(form));
+    Enter(form, {QPoint(20, 20), QPoint(60, 20), QPoint(60, 60), QPoint(20, 60)});
     ClickButton(form, 0);
     const QString report = form.Text1[0]->Text();
     const QString square_count = form.Text3[5]->text();

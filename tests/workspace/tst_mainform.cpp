@@ -273,11 +273,8 @@ void TestMainForm::dashDotDotPattern() {
 void TestMainForm::clearEmptiesEverything() {
     MainForm fresh;
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QPoint p : {QPoint(20, 20), QPoint(100, 20), QPoint(100, 100), QPoint(20, 100)}) {
-        ClickCanvas(form, p.x(), p.y());
-    }
+    QVERIFY(Show(form));
+    Enter(form, {QPoint(20, 20), QPoint(100, 20), QPoint(100, 100), QPoint(20, 100)});
     ClickButton(form, 0);
     QVERIFY(form.Text1[0]->Text().startsWith(QStringLiteral("Брой въведени точки: 4")));
     for (int k = 0; k < 7; ++k) QTest::keyClicks(form.Text2[k], "12");
@@ -305,11 +302,8 @@ void TestMainForm::clearEmptiesEverything() {
 // including the closing one from the last corner back to the first.
 void TestMainForm::outlineIsTwoPixelsSolidAndClosed() {
     MainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QPoint p : {QPoint(40, 40), QPoint(120, 40), QPoint(120, 120), QPoint(40, 120)}) {
-        ClickCanvas(form, p.x(), p.y());
-    }
+    QVERIFY(Show(form));
+    Enter(form, {QPoint(40, 40), QPoint(120, 40), QPoint(120, 120), QPoint(40, 120)});
     ClickButton(form, 0);
     const QColor olive(128, 128, 0);
     const QImage& image = form.Picture1->Image();

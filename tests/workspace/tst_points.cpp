@@ -37,16 +37,11 @@ constexpr QRgb kBlack = 0xff000000;
 struct Shown {
     std::unique_ptr<MainForm> form = std::make_unique<MainForm>();
     Shown() {
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get())) qFatal("window not exposed");
+        if (!formtest::Show(*form)) qFatal("window not exposed");
     }
     MainForm& operator*() { return *form; }
     MainForm* operator->() { return form.get(); }
 };
-
-void Enter(MainForm& form, const QList<QPoint>& points) {
-    for (const QPoint& p : points) ClickCanvas(form, p.x(), p.y());
-}
 
 QRgb Centre(const MainForm& form, int row) {
     return form.Picture1->Image().pixel(form.List1[0]->List(row).toInt(),

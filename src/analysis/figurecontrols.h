@@ -23,19 +23,15 @@ public:
     // How many points are stored.
     virtual std::int32_t PointCount() const = 0;
 
-    // Entry of a list, its number of entries, emptying it, adding an entry
-    // (the sorter places it in ascending order of its value, the others append).
+    // Entry of a list, emptying it, adding an entry (the sorter places it in
+    // ascending order of its value, the others append).
     virtual std::string ListItem(ListId list, int index) const = 0;
-    virtual int ListCount(ListId list) const = 0;
     virtual void ListClear(ListId list) = 0;
     virtual void ListAddItem(ListId list, const std::string& text) = 0;
 
-    // The report box.
-    virtual std::string ReportText() const = 0;
+    // Replace the text of the report box.
     virtual void SetReportText(const std::string& text) = 0;
-
-    // The program's count box of figure kind k (0..7).
-    virtual std::string CountText(int kind) const = 0;
+    // Replace the text of the program's count box of figure kind k (0..7).
     virtual void SetCountText(int kind, const std::string& text) = 0;
 
     // The decimal separator of the user's regional settings (the trace uses it).

@@ -17,17 +17,12 @@ public:
     std::string ListItem(ListId list, int index) const override {
         return Of(list)->List(index).toStdString();
     }
-    int ListCount(ListId list) const override { return Of(list)->ListCount(); }
     void ListClear(ListId list) override { Of(list)->Clear(); }
     void ListAddItem(ListId list, const std::string& text) override {
         Of(list)->AddItem(QString::fromStdString(text));
     }
-    std::string ReportText() const override { return form_.Text1[0]->Text().toStdString(); }
     void SetReportText(const std::string& text) override {
         form_.Text1[0]->SetText(QString::fromStdString(text));
-    }
-    std::string CountText(int kind) const override {
-        return form_.Text3[static_cast<std::size_t>(kind)]->text().toStdString();
     }
     void SetCountText(int kind, const std::string& text) override {
         form_.Text3[static_cast<std::size_t>(kind)]->setText(QString::fromStdString(text));

@@ -20,10 +20,6 @@ std::string FakeControls::ListItem(ListId list, int index) const {
                : std::string();
 }
 
-int FakeControls::ListCount(ListId list) const {
-    return static_cast<int>(lists[static_cast<std::size_t>(list)].size());
-}
-
 void FakeControls::ListClear(ListId list) { List(list).clear(); }
 
 void FakeControls::ListAddItem(ListId list, const std::string& text) {
@@ -38,10 +34,6 @@ void FakeControls::ListAddItem(ListId list, const std::string& text) {
 void FakeControls::SetReportText(const std::string& text) {
     report = text;
     ++report_writes;
-}
-
-std::string FakeControls::CountText(int kind) const {
-    return counts[static_cast<std::size_t>(kind)];
 }
 
 void FakeControls::SetCountText(int kind, const std::string& text) {

@@ -34,12 +34,9 @@ public:
 
     std::int32_t PointCount() const override { return point_count; }
     std::string ListItem(ListId list, int index) const override;
-    int ListCount(ListId list) const override;
     void ListClear(ListId list) override;
     void ListAddItem(ListId list, const std::string& text) override;
-    std::string ReportText() const override { return report; }
     void SetReportText(const std::string& text) override;
-    std::string CountText(int kind) const override;
     void SetCountText(int kind, const std::string& text) override;
     char DecimalSeparator() const override { return decimal_separator; }
     void OutlineQuadrilateral(const FigureTable& figure, std::int16_t colour) override;

@@ -1,7 +1,7 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    install what is missing, build into build/, open the window
 #   make test   the same plus the test packages, then every test
-# Further targets: build, bench, package, screenshot, clean.
+# Further targets: build, bench, package, windows-check, screenshot, clean.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -12,6 +12,7 @@ TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   desktop-file-utils appstream dpkg-dev \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick
 
 # install the Debian packages of $(1) that are not installed yet
@@ -25,7 +26,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test build bench screenshot package clean deps-run deps-test deps-bench deps-package
+.PHONY: run test build bench screenshot package windows-check clean deps-run deps-test deps-bench deps-package
 
 run: deps-run build
 	./$(BUILD)/src/plane-figures
@@ -55,6 +56,14 @@ bench: deps-bench
 package: deps-package build
 	cd $(BUILD) && cpack -G DEB
 
+# the analysis and its tests cross-built for 64-bit Windows, run under Wine
+windows-check: deps-windows
+	cmake -S . -B $(BUILD)-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DPLANE_FIGURES_GUI=OFF -DPLANE_FIGURES_GTEST_SOURCE=/usr/src/googletest
+	cmake --build $(BUILD)-windows -j $(JOBS)
+	cd $(BUILD)-windows && WINEPREFIX=$(CURDIR)/$(BUILD)-windows/wine WINEDEBUG=-all \
+	    ctest --output-on-failure
+
 screenshot: deps-shot build
 	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png
 
@@ -66,8 +75,10 @@ deps-bench:
 	$(call install_missing,$(BENCH_PACKAGES))
 deps-package:
 	$(call install_missing,$(RUN_PACKAGES) dpkg-dev)
+deps-windows:
+	$(call install_missing,$(WINDOWS_PACKAGES))
 deps-shot:
 	$(call install_missing,$(SHOT_PACKAGES))
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-windows

@@ -48,9 +48,13 @@ std::optional<FigureKind> Quadrilateral(GridPoint a, GridPoint b, GridPoint c, G
 
 void AddLine(ExactResult& result, FigureKind kind, std::initializer_list<std::size_t> numbers) {
     result.report += kReportLabels[kind];
-    std::string joined;
-    for (const std::size_t n : numbers) joined += (joined.empty() ? "" : ",") + std::to_string(n);
-    result.report += joined + "\r\n";
+    bool first = true;
+    for (const std::size_t n : numbers) {
+        if (!first) result.report += ',';
+        result.report += std::to_string(n);
+        first = false;
+    }
+    result.report += "\r\n";
     ++result.counts[kind];
 }
 

@@ -13,10 +13,14 @@
 #include "mainform.h"
 
 // Run a Qt Test class on the offscreen platform unless another one is asked for.
-#define PLANE_FIGURES_TEST_MAIN(TestClass)                                          \
+#define PLANE_FIGURES_TEST_MAIN(TestClass) PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, "")
+
+// The same with the screen scaled by a factor ("2" for a high-DPI screen).
+#define PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, scale)                            \
     int main(int argc, char* argv[]) {                                              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                         \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                \
+        if (*scale) qputenv("QT_SCALE_FACTOR", scale);                              \
         QApplication app(argc, argv);                                               \
         TestClass test;                                                             \
         return QTest::qExec(&test, argc, argv);                                     \

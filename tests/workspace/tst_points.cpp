@@ -1,5 +1,6 @@
 // Entering, selecting and deleting points in the window.
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
 
@@ -15,6 +16,7 @@ private slots:
     void snapping_data();
     void snapping();
     void anyButtonEntersAPoint();
+    void fractionalPositionIsThePixelItLiesIn();
     void numbering();
     void limitOfFifteen();
     void coincidingPoints();
@@ -98,6 +100,21 @@ void TestPoints::anyButtonEntersAPoint() {
     ClickCanvas(*form, 40, 40, Qt::RightButton);
     ClickCanvas(*form, 60, 40, Qt::MiddleButton);
     QCOMPARE(form->PointCount, 2);
+}
+
+// On a high-DPI screen a click can land between pixels; it counts as the
+// pixel it lies in, so the stored coordinate is still a grid node.
+void TestPoints::fractionalPositionIsThePixelItLiesIn() {
+    Shown form;
+    const QPointF origin = form->Picture1->contentsRect().topLeft();
+    for (const QPointF inner : {QPointF(30.5, 9.75), QPointF(29.5, 10.25)}) {
+        QMouseEvent press(QEvent::MouseButtonPress, origin + inner, form->Picture1->mapToGlobal(origin + inner),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Picture1, &press);
+    }
+    // 30.5 is pixel 30 (up to 40), 9.75 pixel 9 (down to 0); 29.5 is 29, 10.25 is 10
+    QCOMPARE(Entries(form->List1[0]), QStringList({"40", "20"}));
+    QCOMPARE(Entries(form->List1[1]), QStringList({"0", "20"}));
 }
 
 // Numbers count from 0 and close up after a deletion from the middle.

@@ -2,7 +2,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRandomGenerator>
 
 #include "formtest.h"
 #include "textbox.h"
@@ -28,7 +27,6 @@ private slots:
     void highlightMovesOn();
     void coincidingHighlight();
     void canvasAfterDeletion();
-    void randomSequence();
 };
 
 namespace {
@@ -277,52 +275,6 @@ void TestPoints::canvasAfterDeletion() {
     QCOMPARE(form->Picture1->Image(), expected->Picture1->Image());
     QCOMPARE(form->Text1[0]->Text(), report);
     QCOMPARE(form->Text3[5]->text(), QString("1"));
-}
-
-// Thousands of random actions; after each, the lists agree with PointCount,
-// the numbers read 0..PointCount-1 and every coordinate is a drawable node.
-void TestPoints::randomSequence() {
-    Shown form;
-    QRandomGenerator random(20261208);
-    int deletions = 0, refused_clicks = 0;
-    for (int step = 0; step < 3000; ++step) {
-        const int action = random.bounded(100);
-        const int before = form->PointCount;
-        if (action < 60) {
-            // inside, and now and then on the very edge of the drawable area
-            const int x = random.bounded(10) == 0 ? 262 : random.bounded(263);
-            const int y = random.bounded(10) == 0 ? 228 : random.bounded(229);
-            ClickCanvas(*form, x, y);
-        } else if (action < 80 && form->PointCount > 0) {
-            ClickRow(form->List1[QList<int>{0, 1, 3}[random.bounded(3)]],
-                     random.bounded(form->PointCount));
-        } else if (action < 95) {
-            ClickButton(*form, 2);
-        } else if (action < 97) {
-            ClickButton(*form, 1);
-        } else if (form->PointCount >= 3) {
-            ClickButton(*form, 0);
-        }
-        const int n = form->PointCount;
-        QVERIFY(n >= 0 && n <= 15);
-        deletions += action >= 80 && action < 95 && n == before - 1 ? 1 : 0;
-        refused_clicks += action < 60 && n == 15 && before == 15 ? 1 : 0;
-        for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListCount(), n);
-        QCOMPARE(Entries(form->List1[3]), Numbers(n));
-        for (int p = 0; p < n; ++p) {
-            bool ok_x = false, ok_y = false;
-            const int x = form->List1[0]->List(p).toInt(&ok_x);
-            const int y = form->List1[1]->List(p).toInt(&ok_y);
-            QVERIFY(ok_x && ok_y);
-            QVERIFY(x % 20 == 0 && y % 20 == 0);
-            QVERIFY(x >= 0 && x < form->Picture1->Image().width());
-            QVERIFY(y >= 0 && y < form->Picture1->Image().height());
-        }
-        QCOMPARE(form->Command1[0]->isEnabled(), n >= 3);
-    }
-    // the sequence really deleted points and really ran into the limit
-    QVERIFY(deletions > 100);
-    QVERIFY(refused_clicks > 100);
 }
 
 PLANE_FIGURES_TEST_MAIN(TestPoints)

@@ -53,10 +53,11 @@ bool SorterLess(const std::string& a, const std::string& b) {
 
 bool FigureAnalysis::RunAnalysis(FigureControls& controls) {
     controls_ = &controls;
+    const std::int32_t count = controls.PointCount();
     bool completed = true;
     try {
-        BeginRun();
-        const int last = checked::Narrow<std::int16_t>(checked::Sub(controls.PointCount(), 1));
+        BeginRun(count);
+        const int last = checked::Narrow<std::int16_t>(checked::Sub(count, 1));
         for (int i = 0; i <= last - 2; ++i) {
             for (int j = i + 1; j <= last - 1; ++j) {
                 for (int k = j + 1; k <= last; ++k) {
@@ -89,8 +90,7 @@ bool FigureAnalysis::RunAnalysis(FigureControls& controls) {
 
 // Header, emptied counts, and the points read once from the lists: nothing
 // else can change them while a run goes on.
-void FigureAnalysis::BeginRun() {
-    const std::int32_t count = controls_->PointCount();
+void FigureAnalysis::BeginRun(std::int32_t count) {
     report_.assign(kReportHeader);
     report_ += std::to_string(count);
     report_ += kCrLf;
@@ -160,6 +160,11 @@ void FigureAnalysis::Report(FigureKind kind, std::initializer_list<int> position
     report_ += kCrLf;
 }
 
+// one more figure of this kind; a count box holds a 16-bit number
+void FigureAnalysis::Count(FigureKind kind) {
+    counts_[kind] = checked::Narrow<std::int16_t>(counts_[kind] + 1);
+}
+
 void FigureAnalysis::ClassifyTriangle() {
     LoadRow(0, regs_.IdxA);
     LoadRow(1, regs_.IdxB);
@@ -188,7 +193,7 @@ void FigureAnalysis::ClassifyTriangle() {
     const FigureKind kind = right && isosceles ? kIsoscelesRight : isosceles ? kIsosceles : kRight;
     Report(kind, {regs_.IdxA, regs_.IdxB, regs_.IdxC});
     controls_->OutlineTriangle(TriangleHookCode(kind));
-    ++counts_[kind];
+    Count(kind);
 }
 
 void FigureAnalysis::LoadOrder(const std::array<int, 4>& order,
@@ -272,7 +277,7 @@ void FigureAnalysis::ClassifyQuadrilateral() {
     }
     Report(kind, {regs_.IdxA, regs_.IdxB, regs_.IdxC, regs_.IdxD});
     controls_->OutlineQuadrilateral(regs_.FigureXY, kOutlineColours[kind]);
-    ++counts_[kind];
+    Count(kind);
 }
 
 }  // namespace plane_figures

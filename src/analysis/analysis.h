@@ -50,7 +50,7 @@ private:
         std::int32_t y = 0;
     };
 
-    void BeginRun();
+    void BeginRun(std::int32_t count);
     void Finish();
     void ClassifyTriangle();
     void MeasureQuadrilateral();
@@ -61,6 +61,7 @@ private:
     std::array<double, 4> OrderSides(const std::array<int, 4>& order) const;
     double RoundedLength(std::int64_t squared);
     void Report(FigureKind kind, std::initializer_list<int> positions);
+    void Count(FigureKind kind);
 
     AnalysisRegisters regs_;
     FigureControls* controls_ = nullptr;

@@ -10,7 +10,7 @@ namespace plane_figures {
 
 namespace {
 
-using Row = std::array<std::int32_t, 3>;
+using Row = FigureRow;
 
 // two lengths are equal within the tolerance
 bool Equal(double a, double b) { return std::fabs(a - b) <= kLengthTolerance; }
@@ -100,7 +100,7 @@ void FigureAnalysis::BeginRun(std::int32_t count) {
     points_.clear();
     for (int p = 0; p < count; ++p) {
         points_.push_back({RoundToInt32(Val(controls_->ListItem(ListId::X, p))),
-                           RoundToInt32(Val(controls_->ListItem(ListId::Y, p)))});
+                           RoundToInt32(Val(controls_->ListItem(ListId::Y, p))), 0});
     }
 }
 
@@ -137,8 +137,7 @@ void FigureAnalysis::Finish() {
 }
 
 void FigureAnalysis::LoadRow(int row, int position) {
-    const Point& p = points_[static_cast<std::size_t>(position)];
-    regs_.FigureXY[static_cast<std::size_t>(row)] = {p.x, p.y, 0};
+    regs_.FigureXY[static_cast<std::size_t>(row)] = points_[static_cast<std::size_t>(position)];
 }
 
 // the value that a length's 15-significant-digit text reads back as
@@ -208,11 +207,12 @@ void FigureAnalysis::LoadOrder(const std::array<int, 4>& order,
 // the four points are measured once; every order's sides are among them.
 void FigureAnalysis::MeasureQuadrilateral() {
     const std::array<int, 4> positions{regs_.IdxA, regs_.IdxB, regs_.IdxC, regs_.IdxD};
-    for (int u = 0; u < 4; ++u) {
-        for (int v = u + 1; v < 4; ++v) {
-            const Point& p = points_[static_cast<std::size_t>(positions[static_cast<std::size_t>(u)])];
-            const Point& q = points_[static_cast<std::size_t>(positions[static_cast<std::size_t>(v)])];
-            distances_[u][v] = distances_[v][u] = Distance({p.x, p.y, 0}, {q.x, q.y, 0});
+    const auto point = [&](std::size_t v) -> const Row& {
+        return points_[static_cast<std::size_t>(positions[v])];
+    };
+    for (std::size_t u = 0; u < 4; ++u) {
+        for (std::size_t v = u + 1; v < 4; ++v) {
+            distances_[u][v] = distances_[v][u] = Distance(point(u), point(v));
         }
     }
     std::size_t chosen = 0;

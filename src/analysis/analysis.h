@@ -45,11 +45,6 @@ public:
     const AnalysisRegisters& Registers() const { return regs_; }
 
 private:
-    struct Point {
-        std::int32_t x = 0;
-        std::int32_t y = 0;
-    };
-
     void BeginRun(std::int32_t count);
     void Finish();
     void ClassifyTriangle();
@@ -68,7 +63,7 @@ private:
 
     // One run's work: the points read once from the lists, and what the run
     // writes to the controls when it ends.
-    std::vector<Point> points_;
+    std::vector<FigureRow> points_;  // X, Y (and an unused 0) of each point
     std::string report_;
     std::array<int, kKindCount> counts_{};
     int sorter_entries_ = 0;  // 3 after a triangle, 4 after a quadrilateral

@@ -10,7 +10,8 @@ namespace plane_figures {
 
 // Vertex v of the figure under test: column 0 its X, column 1 its Y, in canvas
 // pixels. Only rows 0..3 and columns 0..1 are used.
-using FigureTable = std::array<std::array<std::int32_t, 3>, 7>;
+using FigureRow = std::array<std::int32_t, 3>;
+using FigureTable = std::array<FigureRow, 7>;
 
 // The lists that the analysis touches: the point lists, the hidden sorter and
 // the hidden trace.

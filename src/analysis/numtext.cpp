@@ -1,6 +1,5 @@
 #include "numtext.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -95,8 +94,5 @@ std::string PadLeft(std::string text, std::size_t width) {
     return text;
 }
 
-std::string RaiseCount(std::string_view count_text) {
-    return std::to_string(RoundToInt16(Val(count_text) + 1.0));
-}
 
 }  // namespace plane_figures

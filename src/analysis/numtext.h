@@ -32,8 +32,5 @@ std::string LengthText(double length);
 // text with blanks put in front until it is at least width characters long.
 std::string PadLeft(std::string text, std::size_t width);
 
-// The next value of a count box: the number it reads (empty reads 0) plus one,
-// as plain decimal digits within the 16-bit range.
-std::string RaiseCount(std::string_view count_text);
 
 }  // namespace plane_figures

@@ -22,15 +22,12 @@ public:
 
     // Setting the background colour also erases the image.
     void SetBackColor(const QColor& colour);
-    QColor BackColor() const { return back_colour_; }
-    QColor ForeColor() const { return fore_colour_; }
     // Fill the whole image with the background colour.
     void Cls();
 
     void SetDrawWidth(int width) { draw_width_ = width; }
     int DrawWidth() const { return draw_width_; }
     void SetDrawStyle(int style) { draw_style_ = style; }
-    int DrawStyle() const { return draw_style_; }
 
     // A dot DrawWidth pixels across centred on (x, y), in the foreground colour
     // or the colour given.

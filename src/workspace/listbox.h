@@ -10,7 +10,6 @@ class ListBox : public QListWidget {
 public:
     explicit ListBox(bool sorted, QWidget* parent = nullptr);
 
-    bool Sorted() const { return sorted_; }
     void AddItem(const QString& text);
     void RemoveItem(int index);
     void Clear();

@@ -72,6 +72,7 @@ MainForm::MainForm(QWidget* parent)
     setFixedSize(Px(7755), Px(6750));
     CreateControls();
     NameControls();
+    NameForScreenReaders();
     SetTabOrder();
     Form_Load();
 }
@@ -178,7 +179,6 @@ void MainForm::NameControls() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     List2->setObjectName(QStringLiteral("List2"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    NameForScreenReaders();
 }
 
 // Names that a screen reader speaks: a control's caption, the heading above a

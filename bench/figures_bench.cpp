@@ -1,5 +1,5 @@
 // Speed of one analysis run on 15 points in a 3 x 5 lattice (20 px apart):
-//   AnalysisAlone   the analysis through controls without a window
+//   AnalysisAlone   the analysis of the points, without a window
 //   ExactClassifier the bare exact integer classifier: the floor
 //   DrawClick       a click on "Чертай" in the offscreen window, until the report,
 //                   counts and outlines are done and the window has repainted
@@ -8,10 +8,9 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "analysis.h"
+#include "figureanalysis.h"
 #include "canvas.h"
 #include "exactclassifier.h"
-#include "fakecontrols.h"
 #include "mainform.h"
 
 namespace {
@@ -25,17 +24,24 @@ std::vector<GridPoint> Lattice() {
     return points;
 }
 
+std::vector<plane_figures::GridPoint> LatticeNodes() {
+    std::vector<plane_figures::GridPoint> nodes;
+    for (const auto& p : Lattice()) nodes.push_back({static_cast<int>(p.x), static_cast<int>(p.y)});
+    return nodes;
+}
+
+// the analysis and the report text made from its result
 void AnalysisAlone(benchmark::State& state) {
-    plane_figures::testing::FakeControls controls;
-    for (const auto& p : Lattice()) controls.AddPoint(static_cast<int>(p.x), static_cast<int>(p.y));
+    const auto points = LatticeNodes();
     plane_figures::FigureAnalysis analysis;
+    std::size_t figures = 0;
     for (auto _ : state) {
-        controls.outlines.clear();
-        analysis.RunAnalysis(controls);
-        benchmark::DoNotOptimize(controls.report.data());
+        const auto result = analysis.Run(points);
+        const std::string report = result.ReportText();
+        benchmark::DoNotOptimize(report.data());
+        figures = result.figures.size();
     }
-    state.counters["report_lines"] = static_cast<double>(
-        std::count(controls.report.begin(), controls.report.end(), '\n') - 1);
+    state.counters["report_lines"] = static_cast<double>(figures);
 }
 BENCHMARK(AnalysisAlone)->Unit(benchmark::kMicrosecond);
 
@@ -52,11 +58,10 @@ void DrawClick(benchmark::State& state) {
     MainForm form;
     form.show();
     QCoreApplication::processEvents();
-    for (const auto& p : Lattice()) {
-        form.Picture1_MouseDown(1, 0, static_cast<float>(p.x), static_cast<float>(p.y));
-    }
+    for (const auto& p : LatticeNodes()) form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
+    auto* draw = form.findChild<QPushButton*>("Command1_0");
     for (auto _ : state) {
-        form.Command1[0]->click();
+        draw->click();
         QCoreApplication::processEvents();
     }
 }

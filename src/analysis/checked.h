@@ -34,6 +34,9 @@ constexpr std::int64_t Sub(std::int64_t a, std::int64_t b) {
 
 // a * b, or ArithmeticOverflow
 constexpr std::int64_t Mul(std::int64_t a, std::int64_t b) {
+    // the product of two 32-bit values always fits
+    constexpr std::int64_t k32 = std::numeric_limits<std::int32_t>::max();
+    if (a >= -k32 && a <= k32 && b >= -k32 && b <= k32) return a * b;
     if (a == 0 || b == 0) return 0;
     if ((a == -1 && b == kMin) || (b == -1 && a == kMin)) throw ArithmeticOverflow("product");
     if (a > 0 ? (b > 0 ? a > kMax / b : b < kMin / a)

@@ -11,6 +11,11 @@ double SnapToGrid(float v, short grid_step) {
     return value - r;
 }
 
+GridPoint SnapToNode(GridPoint pixel, short grid_step) {
+    return {RoundToInt32(SnapToGrid(static_cast<float>(pixel.x), grid_step)),
+            RoundToInt32(SnapToGrid(static_cast<float>(pixel.y), grid_step))};
+}
+
 int GridLineCount(double extent, short grid_step) {
     return RoundToInt16(extent / grid_step);
 }

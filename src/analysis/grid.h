@@ -1,6 +1,8 @@
 // The grid that points snap to.
 #pragma once
 
+#include "gridpoint.h"
+
 namespace plane_figures {
 
 inline constexpr short kGridStep = 20;
@@ -9,6 +11,9 @@ inline constexpr short kGridStep = 20;
 // rounded value go down, 10..19 go up, so a click halfway goes to the higher
 // line. The result is computed from v itself, not from its rounded value.
 double SnapToGrid(float v, short grid_step = kGridStep);
+
+// The grid node nearest to a whole pixel, each coordinate snapped as above.
+GridPoint SnapToNode(GridPoint pixel, short grid_step = kGridStep);
 
 // How many grid steps fit in extent, rounded half to even; the grid has this
 // many + 1 lines in that direction.

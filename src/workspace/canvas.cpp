@@ -4,12 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "numtext.h"
-
 namespace {
-
-// nearest whole pixel of a canvas coordinate
-int Pixel(float v) { return static_cast<int>(plane_figures::RoundHalfEven(v)); }
 
 Qt::PenStyle PenStyleOf(int draw_style) {
     switch (draw_style) {
@@ -54,27 +49,24 @@ void Canvas::Fit() {
     image_ = resized;
 }
 
-void Canvas::PSet(float x, float y) { PSet(x, y, fore_colour_); }
+void Canvas::PSet(QPoint at) { PSet(at, fore_colour_); }
 
-void Canvas::PSet(float x, float y, const QColor& colour) {
+void Canvas::PSet(QPoint at, const QColor& colour) {
     Fit();
     QPainter painter(&image_);
-    const int px = Pixel(x);
-    const int py = Pixel(y);
     if (draw_width_ <= 1) {
-        painter.fillRect(px, py, 1, 1, colour);
+        painter.fillRect(at.x(), at.y(), 1, 1, colour);
     } else {
         painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         const int r = draw_width_ / 2;
-        painter.drawEllipse(QRect(px - r, py - r, draw_width_ - 1, draw_width_ - 1));
+        painter.drawEllipse(QRect(at.x() - r, at.y() - r, draw_width_ - 1, draw_width_ - 1));
     }
-    current_x_ = x;
-    current_y_ = y;
+    current_ = at;
     update();
 }
 
-void Canvas::Line(float x1, float y1, float x2, float y2, const QColor& colour) {
+void Canvas::Line(QPoint from, QPoint to, const QColor& colour) {
     Fit();
     QPainter painter(&image_);
     // the line style shows only on one-pixel lines; wider ones are solid
@@ -82,15 +74,12 @@ void Canvas::Line(float x1, float y1, float x2, float y2, const QColor& colour) 
     QPen pen(colour, thin ? 1 : draw_width_, thin ? PenStyleOf(draw_style_) : Qt::SolidLine,
              thin ? Qt::FlatCap : Qt::SquareCap, Qt::MiterJoin);
     painter.setPen(pen);
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    current_x_ = x2;
-    current_y_ = y2;
+    painter.drawLine(QPointF(from), QPointF(to));
+    current_ = to;
     update();
 }
 
-void Canvas::LineTo(float x2, float y2, const QColor& colour) {
-    Line(current_x_, current_y_, x2, y2, colour);
-}
+void Canvas::LineTo(QPoint to, const QColor& colour) { Line(current_, to, colour); }
 
 void Canvas::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
@@ -100,10 +89,14 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
-    if (!QRectF(QPointF(0, 0), QSizeF(image_.size())).contains(inner)) return;
     // a fractional position (high-DPI screens) is the pixel it lies in
-    emit MouseDown(static_cast<int>(event->button()), event->modifiers().toInt(),
-                   std::floor(static_cast<float>(inner.x())),
-                   std::floor(static_cast<float>(inner.y())));
+    const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
+    const QPoint pixel(static_cast<int>(std::floor(inner.x())), static_cast<int>(std::floor(inner.y())));
+    // only the drawing area takes points, not the border around it
+    if (!QRect(QPoint(0, 0), image_.size()).contains(pixel)) return;
+    emit MouseDown(event->button(), event->modifiers(), pixel);
 }
+
+// The second press of a double-click is no new press: one double-click
+// enters one point.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }

@@ -1,23 +1,8 @@
 #include "listbox.h"
 
-#include <algorithm>
+#include <QMouseEvent>
 
-#include "analysis.h"
-
-namespace {
-
-// Run change() on list without announcing selection changes as clicks.
-template <typename Change>
-void Quietly(bool& changing, Change change) {
-    const bool was = changing;
-    changing = true;
-    change();
-    changing = was;
-}
-
-}  // namespace
-
-ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
@@ -26,28 +11,35 @@ ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(so
     });
 }
 
+template <typename Change>
+void ListBox::Quietly(Change change) {
+    const bool was = changing_;
+    changing_ = true;
+    change();
+    changing_ = was;
+}
+
 void ListBox::AddItem(const QString& text) {
-    int row = count();
-    if (sorted_) {
-        const std::string key = text.toStdString();
-        row = 0;
-        while (row < count() && !plane_figures::SorterLess(key, item(row)->text().toStdString())) {
-            ++row;
-        }
-    }
-    Quietly(changing_, [&] { insertItem(row, text); });
+    Quietly([&] { addItem(text); });
 }
 
 void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= count()) return;
     const bool was_selected = ListIndex() == index;
-    Quietly(changing_, [&] { delete takeItem(index); });
+    Quietly([&] { delete takeItem(index); });
     // removing the selected entry leaves nothing selected
     if (was_selected) SetListIndex(-1);
 }
 
 void ListBox::Clear() {
-    Quietly(changing_, [&] { clear(); });
+    Quietly([&] { clear(); });
+}
+
+void ListBox::SetItems(const QStringList& texts) {
+    Quietly([&] {
+        clear();
+        addItems(texts);
+    });
 }
 
 QString ListBox::List(int index) const {
@@ -61,7 +53,7 @@ int ListBox::ListIndex() const {
 }
 
 void ListBox::SetListIndex(int index) {
-    Quietly(changing_, [&] {
+    Quietly([&] {
         if (index < 0 || index >= count()) {
             clearSelection();
             setCurrentRow(-1);
@@ -69,4 +61,13 @@ void ListBox::SetListIndex(int index) {
             setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         }
     });
+}
+
+// A click beside the entries selects nothing and clears nothing.
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
 }

@@ -1,5 +1,5 @@
-// A list box of texts. A sorted one keeps its entries in ascending order of
-// their values; an unsorted one appends. Selection is one row or none.
+// A list box of texts: entries in the order they were added, and a selection
+// of one row or none.
 #pragma once
 
 #include <QListWidget>
@@ -8,11 +8,13 @@ class ListBox : public QListWidget {
     Q_OBJECT
 
 public:
-    explicit ListBox(bool sorted, QWidget* parent = nullptr);
+    explicit ListBox(QWidget* parent = nullptr);
 
     void AddItem(const QString& text);
     void RemoveItem(int index);
     void Clear();
+    // Replace every entry.
+    void SetItems(const QStringList& texts);
     QString List(int index) const;
     int ListCount() const { return count(); }
 
@@ -25,7 +27,13 @@ signals:
     // The user changed the selection, with the mouse or the keyboard.
     void Click();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
-    bool sorted_;
+    // Run change() without announcing selection changes as clicks.
+    template <typename Change>
+    void Quietly(Change change);
+
     bool changing_ = false;  // true while code changes entries or selection
 };

@@ -1,63 +1,53 @@
 #include "mainform.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <algorithm>
 #include <vector>
 
 #include "canvas.h"
+#include "countframe.h"
 #include "figurekinds.h"
 #include "grid.h"
 #include "listbox.h"
 #include "numtext.h"
-#include "systemcolours.h"
+#include "palette.h"
+#include "pointlists.h"
 #include "tasktext.h"
 #include "textbox.h"
+#include "windowlayout.h"
 
 namespace {
 
-using plane_figures::kKindCount;
+using windowlayout::TwipsRect;
 
-// The layout is designed in twips; 15 twips make one pixel at 96 dpi.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
-const QColor kWindowColour(128, 128, 255);
-const QColor kHeadingColour(255, 192, 128);
-const QColor kShapeRowColour(255, 128, 0);
-const QColor kFrameColour(192, 192, 255);
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+const QColor kWhite(255, 255, 255);
 
 // lines joined, each followed by CR LF
 template <std::size_t N>
 QString CrLfText(const std::array<std::string_view, N>& lines) {
     QString text;
-    for (const std::string_view line : lines) text += Utf8(line) + QStringLiteral("\r\n");
+    for (const std::string_view line : lines) text += windowlayout::Utf8(line) + QStringLiteral("\r\n");
     return text;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place,
-                  const QColor& colour, Qt::Alignment alignment) {
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(place);
-    label->setAlignment(alignment | Qt::AlignTop);
-    SetBackground(label, colour);
-    return label;
+QColor PaletteColour(int index) {
+    const plane_figures::Rgb c = plane_figures::QBColor(index);
+    return QColor(c.r, c.g, c.b);
+}
+
+// The decimal separator of the user's regional settings (the trace uses it).
+char DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+QStringList Texts(const std::vector<std::string>& entries) {
+    QStringList texts;
+    for (const std::string& entry : entries) texts << QString::fromStdString(entry);
+    return texts;
 }
 
 }  // namespace
@@ -68,11 +58,10 @@ MainForm::MainForm(QWidget* parent)
                    QStringLiteral("Математика - координати на върхове"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/plane-figures-32.png")));
     setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal, false));
-    SetBackground(this, kWindowColour);
-    setFixedSize(Px(7755), Px(6750));
+    windowlayout::SetBackground(this, windowlayout::kWindowColour);
+    setFixedSize(windowlayout::Px(7755), windowlayout::Px(6750));
     CreateControls();
     NameControls();
-    NameForScreenReaders();
     SetTabOrder();
     Form_Load();
 }
@@ -81,56 +70,24 @@ MainForm::~MainForm() = default;
 
 void MainForm::CreateControls() {
     const Qt::Alignment centred = Qt::AlignHCenter;
-    Label1[0] = MakeLabel(this, QStringLiteral("Върхове на равнинни фигури - координати на точки"),
-                          TwipsRect(840, 0, 5895, 375), kHeadingColour, centred);
-    Label1[1] = MakeLabel(this, QStringLiteral("Абсциса"), TwipsRect(5160, 480, 1335, 305),
-                          kHeadingColour, centred);
-    Label1[2] = MakeLabel(this, QStringLiteral("Ордината"), TwipsRect(6480, 480, 1215, 305),
-                          kHeadingColour, centred);
-    Label1[3] = MakeLabel(this, QStringLiteral("Посочете връх на фигура"),
-                          TwipsRect(120, 480, 3975, 305), kHeadingColour, centred);
-    Label1[4] = MakeLabel(this, QStringLiteral("N"), TwipsRect(4320, 480, 855, 305),
-                          kHeadingColour, centred);
+    const auto heading = [&](const QString& caption, QRect place) {
+        return windowlayout::MakeLabel(this, caption, place, windowlayout::kHeadingColour, centred);
+    };
+    Label1[0] = heading(QStringLiteral("Върхове на равнинни фигури - координати на точки"),
+                        TwipsRect(840, 0, 5895, 375));
+    Label1[1] = heading(QStringLiteral("Абсциса"), TwipsRect(5160, 480, 1335, 305));
+    Label1[2] = heading(QStringLiteral("Ордината"), TwipsRect(6480, 480, 1215, 305));
+    Label1[3] = heading(QStringLiteral("Посочете връх на фигура"), TwipsRect(120, 480, 3975, 305));
+    Label1[4] = heading(QStringLiteral("N"), TwipsRect(4320, 480, 855, 305));
 
     Picture1 = new Canvas(this);
     Picture1->setGeometry(TwipsRect(120, 840, 4000, 3500));
-    Picture1->SetBackColor(TitleBarTextColour());
-    connect(Picture1, &Canvas::MouseDown, this, [this](int button, int shift, float x, float y) {
-        Picture1_MouseDown(static_cast<short>(button), static_cast<short>(shift), x, y);
-    });
+    connect(Picture1, &Canvas::MouseDown, this, &MainForm::Picture1_MouseDown);
 
-    const std::array<QRect, 4> list_places{
-        TwipsRect(5160, 770, 1335, 915), TwipsRect(6480, 770, 1215, 915),
-        TwipsRect(6960, 1080, 1215, 1200), TwipsRect(4320, 770, 855, 915)};
-    for (short i = 0; i < 4; ++i) {
-        List1[i] = new ListBox(i == 2, this);
-        List1[i]->setGeometry(list_places[i]);
-        connect(List1[i], &ListBox::Click, this, [this, i] { List1_Click(i); });
-    }
-    List1[2]->hide();
-    List2 = new ListBox(false, this);
-    List2->setGeometry(TwipsRect(1320, 0, 7455, 630));
-    List2->hide();
-
-    CreateCountFrame();
-
-    const std::array<QString, 3> captions{QStringLiteral("Чертай"), QStringLiteral("Изчисти"),
-                                          QStringLiteral("Изтрий  1 т.")};
-    const std::array<QRect, 3> button_places{TwipsRect(120, 4440, 1095, 375),
-                                             TwipsRect(1320, 4440, 1095, 375),
-                                             TwipsRect(2640, 4440, 1455, 375)};
-    const std::array<QColor, 3> button_colours{QColor(128, 255, 128), QColor(255, 0, 0),
-                                               QColor(192, 0, 192)};
-    for (short i = 0; i < 3; ++i) {
-        Command1[i] = new QPushButton(captions[i], this);
-        Command1[i]->setGeometry(button_places[i]);
-        // a style that paints the button's own background colour on every platform
-        Command1[i]->setStyle(button_style_.get());
-        QPalette palette = Command1[i]->palette();
-        palette.setColor(QPalette::Button, button_colours[i]);
-        Command1[i]->setPalette(palette);
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
+    CreateLists();
+    Frame1 = new CountFrame(this);
+    Frame1->setGeometry(TwipsRect(4320, 1680, 3375, 3255));
+    CreateButtons();
 
     Text1[0] = new TextBox(this);
     Text1[0]->setGeometry(TwipsRect(120, 4920, 7575, 1815));
@@ -141,49 +98,56 @@ void MainForm::CreateControls() {
     Text1[1]->hide();
 }
 
-void MainForm::CreateCountFrame() {
-    Frame1 = new QGroupBox(QStringLiteral("Брой от вид фигура"), this);
-    Frame1->setGeometry(TwipsRect(4320, 1680, 3375, 3255));
-    SetBackground(Frame1, kFrameColour);
-    for (int k = 0; k < kKindCount; ++k) {
-        const int top = 240 + 360 * k;
-        const QColor colour = k < plane_figures::kParallelogram ? kHeadingColour : kShapeRowColour;
-        Label2[k] = MakeLabel(Frame1, Utf8(plane_figures::kKindCaptions[k]),
-                              TwipsRect(120, top, 2175, 405), colour, Qt::AlignLeft);
-        Text2[k] = new QLineEdit(Frame1);
-        Text2[k]->setGeometry(TwipsRect(2280, top, 495, 405));
-        Text3[k] = new QLineEdit(Frame1);
-        Text3[k]->setGeometry(TwipsRect(2760, top, 495, 405));
-        Text3[k]->setReadOnly(true);
-        if (k == plane_figures::kIsoscelesTrapezoid) {
-            Label2[k]->hide();
-            Text2[k]->hide();
-            Text3[k]->hide();
-        }
+void MainForm::CreateLists() {
+    const std::array<QRect, 4> places{
+        TwipsRect(5160, 770, 1335, 915), TwipsRect(6480, 770, 1215, 915),
+        TwipsRect(6960, 1080, 1215, 1200), TwipsRect(4320, 770, 855, 915)};
+    for (short i = 0; i < 4; ++i) {
+        List1[static_cast<std::size_t>(i)] = new ListBox(this);
+        List1[static_cast<std::size_t>(i)]->setGeometry(places[static_cast<std::size_t>(i)]);
+        connect(List1[static_cast<std::size_t>(i)], &ListBox::Click, this, [this, i] { List1_Click(i); });
+    }
+    List1[2]->hide();
+    List2 = new ListBox(this);
+    List2->setGeometry(TwipsRect(1320, 0, 7455, 630));
+    List2->hide();
+    point_lists_ = std::make_unique<PointLists>(points_, List1[0], List1[1], List1[3]);
+}
+
+void MainForm::CreateButtons() {
+    const std::array<QString, 3> captions{QStringLiteral("Чертай"), QStringLiteral("Изчисти"),
+                                          QStringLiteral("Изтрий  1 т.")};
+    const std::array<QRect, 3> places{TwipsRect(120, 4440, 1095, 375),
+                                      TwipsRect(1320, 4440, 1095, 375),
+                                      TwipsRect(2640, 4440, 1455, 375)};
+    const std::array<QColor, 3> colours{QColor(128, 255, 128), QColor(255, 0, 0), QColor(192, 0, 192)};
+    for (short i = 0; i < 3; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        Command1[b] = new QPushButton(captions[b], this);
+        Command1[b]->setGeometry(places[b]);
+        // a style that paints the button's own background colour on every platform
+        Command1[b]->setStyle(button_style_.get());
+        QPalette palette = Command1[b]->palette();
+        palette.setColor(QPalette::Button, colours[b]);
+        Command1[b]->setPalette(palette);
+        connect(Command1[b], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 }
 
+// Object names by role and index, and the names a screen reader speaks: a
+// control's caption, or the heading above a list or the canvas.
 void MainForm::NameControls() {
     const auto name = [](QWidget* widget, const char* role, int index) {
         widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(role)).arg(index));
     };
-    for (int i = 0; i < 5; ++i) name(Label1[i], "Label1", i);
-    for (int i = 0; i < 4; ++i) name(List1[i], "List1", i);
-    for (int i = 0; i < 3; ++i) name(Command1[i], "Command1", i);
-    for (int i = 0; i < 2; ++i) name(Text1[i], "Text1", i);
-    for (int k = 0; k < kKindCount; ++k) {
-        name(Label2[k], "Label2", k);
-        name(Text2[k], "Text2", k);
-        name(Text3[k], "Text3", k);
-    }
+    for (int i = 0; i < 5; ++i) name(Label1[static_cast<std::size_t>(i)], "Label1", i);
+    for (int i = 0; i < 4; ++i) name(List1[static_cast<std::size_t>(i)], "List1", i);
+    for (int i = 0; i < 3; ++i) name(Command1[static_cast<std::size_t>(i)], "Command1", i);
+    for (int i = 0; i < 2; ++i) name(Text1[static_cast<std::size_t>(i)], "Text1", i);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     List2->setObjectName(QStringLiteral("List2"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-}
 
-// Names that a screen reader speaks: a control's caption, the heading above a
-// list or the canvas, and for a count box its row and whose count it is.
-void MainForm::NameForScreenReaders() {
     for (QLabel* label : Label1) label->setAccessibleName(label->text());
     Picture1->setAccessibleName(Label1[3]->text());
     Picture1->setAccessibleDescription(
@@ -194,11 +158,6 @@ void MainForm::NameForScreenReaders() {
     List1[2]->setAccessibleName(QStringLiteral("Дължини на страните"));
     List2->setAccessibleName(QStringLiteral("Обиколки на четириъгълника"));
     Frame1->setAccessibleName(Frame1->title());
-    for (int k = 0; k < kKindCount; ++k) {
-        Label2[k]->setAccessibleName(Label2[k]->text());
-        Text2[k]->setAccessibleName(Label2[k]->text() + QStringLiteral(" - ваш брой"));
-        Text3[k]->setAccessibleName(Label2[k]->text() + QStringLiteral(" - брой от програмата"));
-    }
     for (QPushButton* button : Command1) button->setAccessibleName(button->text());
     Text1[0]->setAccessibleName(QStringLiteral("Резултат"));
     Text1[1]->setAccessibleName(QStringLiteral("Цитат"));
@@ -208,17 +167,16 @@ void MainForm::NameForScreenReaders() {
 // skipped, as are the hidden controls.
 void MainForm::SetTabOrder() {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, Text1[0]},  {1, Text1[1]},   {2, Label1[0]}, {3, List1[0]},   {4, List1[1]},
+        {0, Text1[0]},    {1, Text1[1]},    {2, Label1[0]},   {3, List1[0]},  {4, List1[1]},
         {5, Command1[0]}, {6, Command1[1]}, {7, Command1[2]}, {8, Label1[1]}, {9, Label1[2]},
-        {10, List1[2]}, {11, Picture1}, {12, Label1[3]}, {13, List1[3]}, {14, Label1[4]},
-        {15, Frame1},   {37, List2}};
+        {10, List1[2]},   {11, Picture1},   {12, Label1[3]},  {13, List1[3]}, {14, Label1[4]},
+        {15, Frame1},     {37, List2}};
     // the count rows: caption, pupil's count, program's count
-    const std::array<std::array<int, 3>, kKindCount> rows{{{16, 17, 18}, {19, 20, 21},
+    const std::array<std::array<int, 3>, CountFrame::kRows> rows{{{16, 17, 18}, {19, 20, 21},
         {22, 23, 24}, {25, 26, 27}, {30, 29, 28}, {33, 32, 31}, {36, 35, 34}, {38, 39, 40}}};
-    for (int k = 0; k < kKindCount; ++k) {
-        order.push_back({rows[k][0], Label2[k]});
-        order.push_back({rows[k][1], Text2[k]});
-        order.push_back({rows[k][2], Text3[k]});
+    for (int k = 0; k < CountFrame::kRows; ++k) {
+        const auto controls = Frame1->Row(k);
+        for (std::size_t c = 0; c < 3; ++c) order.push_back({rows[static_cast<std::size_t>(k)][c], controls[c]});
     }
     std::sort(order.begin(), order.end());
     QWidget* previous = nullptr;
@@ -230,9 +188,9 @@ void MainForm::SetTabOrder() {
 }
 
 void MainForm::Form_Load() {
-    GridStep = plane_figures::kGridStep;
-    CanvasWidth = plane_figures::RoundToInt16(Picture1->ScaleWidth());
-    CanvasHeight = static_cast<float>(Picture1->ScaleHeight());
+    grid_step_ = plane_figures::kGridStep;
+    canvas_width_ = plane_figures::RoundToInt16(Picture1->ScaleWidth());
+    canvas_height_ = static_cast<float>(Picture1->ScaleHeight());
     ResetWorkspace();
     DrawGrid();
 }
@@ -255,18 +213,107 @@ void MainForm::Command1_Click(short index) {
     }
 }
 
-void MainForm::UpdateDrawButton() { Command1[0]->setEnabled(PointCount >= 3); }
+void MainForm::UpdateDrawButton() { Command1[0]->setEnabled(PointCount() >= 3); }
 
 void MainForm::ResetWorkspace() {
-    PointCount = 0;
-    Picture1->SetBackColor(QColor(255, 255, 255));
+    points_.Clear();
+    Picture1->SetBackColor(kWhite);
     Picture1->Cls();
     Picture1->SetDrawStyle(Canvas::kDashDotDot);
     Picture1->SetDrawWidth(5);
-    for (ListBox* list : List1) list->Clear();
+    List1[2]->Clear();  // the point lists follow the points
     UpdateDrawButton();
-    for (int k = 0; k < plane_figures::kShownKindCount; ++k) {
-        Text2[k]->clear();
-        Text3[k]->clear();
+    Frame1->ClearCounts();
+}
+
+// Any button enters a point: snapped to the nearest grid node, marked, listed.
+void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
+                                  QPoint at) {
+    if (points_.Full()) return;
+    Picture1->SetDrawWidth(5);
+    const plane_figures::GridPoint node = plane_figures::SnapToNode({at.x(), at.y()}, grid_step_);
+    Picture1->PSet(QPoint(node.x, node.y));
+    points_.Add(node);
+    UpdateDrawButton();
+}
+
+// Delete the point that the X and Y lists both select; the rest are
+// renumbered, and the canvas shows the grid and the remaining points only.
+void MainForm::DeleteSelectedPoint() {
+    const int selected = List1[0]->ListIndex();
+    if (selected < 0 || List1[1]->ListIndex() != selected) return;
+    Picture1->SetDrawWidth(5);
+    points_.RemoveAt(selected);
+    // white on every desktop, as after a reset: the grid and points stay visible
+    Picture1->SetBackColor(kWhite);
+    Picture1->Cls();
+    DrawGrid();
+    MarkPoints(-1);
+    UpdateDrawButton();
+}
+
+// Select the chosen row in all three visible lists and re-mark every point,
+// the chosen one highlighted.
+void MainForm::List1_Click(short index) {
+    if (index < 0 || index >= static_cast<short>(List1.size())) return;
+    const int row = List1[static_cast<std::size_t>(index)]->ListIndex();
+    if (row < 0) return;
+    // selections set here raise no further clicks, so one pass is all there is
+    for (const std::size_t list : {0u, 1u, 3u}) List1[list]->SetListIndex(row);
+    MarkPoints(row);
+}
+
+void MainForm::RunAnalysis() {
+    const plane_figures::AnalysisResult result = analysis_.Run(points_.Points(), DecimalSeparator());
+    Text1[0]->SetText(QString::fromStdString(result.ReportText()));
+    Frame1->ShowProgramCounts(result);
+    if (result.sorter) List1[2]->SetItems(Texts(*result.sorter));
+    if (result.trace) List2->SetItems(Texts(*result.trace));
+    for (const plane_figures::Figure& figure : result.figures) {
+        if (figure.IsTriangle()) {
+            OutlineTriangle(plane_figures::TriangleHookCode(figure.kind));
+        } else {
+            OutlineQuadrilateral(figure, plane_figures::kOutlineColours[figure.kind]);
+        }
+    }
+}
+
+// A line every GridStep pixels from the top and left edges; horizontal lines
+// end at CanvasWidth, vertical ones at CanvasHeight. Draws over what is there.
+void MainForm::DrawGrid() {
+    Picture1->SetDrawWidth(1);
+    const QColor black = PaletteColour(plane_figures::kBlack);
+    const int rows = plane_figures::GridLineCount(Picture1->ScaleHeight(), grid_step_);
+    const int bottom = static_cast<int>(canvas_height_);
+    for (int i = 0; i <= rows; ++i) {
+        Picture1->Line(QPoint(0, grid_step_ * i), QPoint(canvas_width_, grid_step_ * i), black);
+    }
+    const int columns = plane_figures::GridLineCount(Picture1->ScaleWidth(), grid_step_);
+    for (int i = 0; i <= columns; ++i) {
+        Picture1->Line(QPoint(grid_step_ * i, 0), QPoint(grid_step_ * i, bottom), black);
+    }
+}
+
+void MainForm::OutlineQuadrilateral(const plane_figures::Figure& figure, int colour) {
+    Picture1->SetDrawWidth(2);
+    const QColor pen = PaletteColour(colour);
+    const auto vertex = [&](std::size_t v) {
+        const plane_figures::GridPoint p = points_.At(figure.outline[v]);
+        return QPoint(p.x, p.y);
+    };
+    Picture1->Line(vertex(0), vertex(1), pen);
+    Picture1->LineTo(vertex(2), pen);
+    Picture1->LineTo(vertex(3), pen);
+    Picture1->LineTo(vertex(0), pen);
+}
+
+void MainForm::OutlineTriangle(int /*kind_code*/) {}
+
+void MainForm::MarkPoints(int highlighted_row) {
+    Picture1->SetDrawWidth(5);
+    for (int p = 0; p < points_.Size(); ++p) {
+        const plane_figures::GridPoint point = points_.At(p);
+        Picture1->PSet(QPoint(point.x, point.y),
+                       PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
     }
 }

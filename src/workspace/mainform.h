@@ -1,19 +1,22 @@
-// The program's one window: its controls, its module state, its event handlers
-// and the procedures they call.
+// The program's one window: it composes the canvas, the point lists, the
+// count frame and the report box over the points and the analysis, and
+// handles the window's events.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <memory>
 
-#include "analysis.h"
+#include "analysisresult.h"
+#include "figureanalysis.h"
+#include "pointset.h"
 
 class Canvas;
+class CountFrame;
 class ListBox;
+class PointLists;
 class TextBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QStyle;
 
@@ -24,36 +27,24 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Controls, by the names and indices of their roles.
-    std::array<QLabel*, 5> Label1{};
-    Canvas* Picture1 = nullptr;
-    std::array<ListBox*, 4> List1{};  // 0 X, 1 Y, 2 hidden sorter, 3 point numbers
-    ListBox* List2 = nullptr;         // hidden trace of the quadrilateral measurement
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLabel*, 8> Label2{};    // figure kinds
-    std::array<QLineEdit*, 8> Text2{};  // the pupil's counts
-    std::array<QLineEdit*, 8> Text3{};  // the program's counts
-    std::array<QPushButton*, 3> Command1{};
-    std::array<TextBox*, 2> Text1{};  // 0 the report, 1 a hidden quotation
-
-    // Module state.
-    std::int32_t PointCount = 0;
-    short GridStep = 0;
-    short CanvasWidth = 0;
-    float CanvasHeight = 0;
-
+    // Module state, read-only.
+    int PointCount() const { return points_.Size(); }
+    short GridStep() const { return grid_step_; }
+    short CanvasWidth() const { return canvas_width_; }
+    float CanvasHeight() const { return canvas_height_; }
+    const plane_figures::PointSet& Points() const { return points_; }
     const plane_figures::AnalysisRegisters& Registers() const { return analysis_.Registers(); }
 
     // Event handlers.
     void Command1_Click(short index);
     void List1_Click(short index);
-    void Picture1_MouseDown(short button, short shift, float x, float y);
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
 
 private:
     void CreateControls();
-    void CreateCountFrame();
+    void CreateLists();
+    void CreateButtons();
     void NameControls();
-    void NameForScreenReaders();
     void SetTabOrder();
     void Form_Load();
 
@@ -62,14 +53,28 @@ private:
     void DeleteSelectedPoint();
     void RunAnalysis();
     void DrawGrid();
+    // Mark every point in black, the one at highlighted_row in light green.
     void MarkPoints(int highlighted_row);
+    // Closed outline of a quadrilateral, in its drawing order, in palette colour.
+    void OutlineQuadrilateral(const plane_figures::Figure& figure, int colour);
+    // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
+    void OutlineTriangle(int kind_code);
 
-    // Closed outline V0-V1-V2-V3-V0 of a quadrilateral in palette colour.
-    void OutlineQuadrilateral(const plane_figures::FigureTable& figure, std::int16_t colour);
-    // Hook for a reported triangle of kind 1..3: triangles are not drawn.
-    void OutlineTriangle(std::int32_t kind_code);
-
-    friend class WindowControls;
+    plane_figures::PointSet points_;
     plane_figures::FigureAnalysis analysis_;
+    short grid_step_ = 0;
+    short canvas_width_ = 0;
+    float canvas_height_ = 0;
+
+    // Controls, by the names and indices of their roles.
+    std::array<QLabel*, 5> Label1{};
+    Canvas* Picture1 = nullptr;
+    std::array<ListBox*, 4> List1{};  // 0 X, 1 Y, 2 hidden sorter, 3 point numbers
+    ListBox* List2 = nullptr;         // hidden trace of the quadrilateral measurement
+    CountFrame* Frame1 = nullptr;
+    std::array<QPushButton*, 3> Command1{};
+    std::array<TextBox*, 2> Text1{};  // 0 the report, 1 a hidden quotation
+
+    std::unique_ptr<PointLists> point_lists_;
     std::unique_ptr<QStyle> button_style_;
 };

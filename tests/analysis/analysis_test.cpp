@@ -2,17 +2,19 @@
 // outlines, the hidden lists and the registers it leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <utility>
 #include <vector>
 
-#include "analysis.h"
+#include "figureanalysis.h"
 #include "fakecontrols.h"
 
 namespace plane_figures {
 namespace {
 
 using testing::FakeControls;
+using testing::ListId;
 using Points = std::vector<std::pair<int, int>>;
 
 constexpr const char* kIsoscelesLabel = "Равнобедрен ";
@@ -33,7 +35,7 @@ struct RunResult {
 std::unique_ptr<RunResult> RunOn(const Points& points) {
     auto run = std::make_unique<RunResult>();
     for (const auto& [x, y] : points) run->controls.AddPoint(x, y);
-    run->completed = run->analysis.RunAnalysis(run->controls);
+    run->completed = run->controls.RunAnalysis(run->analysis);
     return run;
 }
 
@@ -266,7 +268,7 @@ TEST_P(MeasurementTest, ChoosesTheShortestOrderAndTracesIt) {
     for (const auto& [x, y] : c.points) run.controls.AddPoint(x, y);
     run.controls.decimal_separator = c.separator;
     run.controls.List(ListId::Trace) = {"older", "trace"};
-    ASSERT_TRUE(run.analysis.RunAnalysis(run.controls));
+    ASSERT_TRUE(run.controls.RunAnalysis(run.analysis));
     EXPECT_EQ(run.controls.List(ListId::Trace), c.trace);
     const auto& regs = run.analysis.Registers();
     for (std::size_t v = 0; v < 4; ++v) {
@@ -317,7 +319,7 @@ TEST(AnalysisRun, FewPointsWriteTheHeaderOnly) {
         fake.List(ListId::Sorter) = {"kept"};
         fake.List(ListId::Trace) = {"kept"};
         FigureAnalysis analysis;
-        EXPECT_TRUE(analysis.RunAnalysis(fake));
+        EXPECT_TRUE(fake.RunAnalysis(analysis));
         EXPECT_EQ(fake.report, "Брой въведени точки: " + std::to_string(n) + "\r\n");
         for (const auto& count : fake.counts) EXPECT_EQ(count, "");
         EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"kept"});
@@ -332,7 +334,7 @@ TEST(AnalysisRun, DegenerateFiguresLeaveTheSorterAlone) {
     for (const auto& [x, y] : Points{{20, 20}, {40, 40}, {60, 60}, {80, 80}}) fake.AddPoint(x, y);
     fake.List(ListId::Sorter) = {"             60"};
     FigureAnalysis analysis;
-    analysis.RunAnalysis(fake);
+    fake.RunAnalysis(analysis);
     EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"             60"});
     EXPECT_EQ(analysis.Registers().AreaTest, 0);
 }
@@ -344,11 +346,11 @@ TEST(AnalysisRun, SecondRunReproducesTheFirst) {
     for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}})
         fake.AddPoint(x, y);
     FigureAnalysis analysis;
-    analysis.RunAnalysis(fake);
+    fake.RunAnalysis(analysis);
     const std::string report = fake.report;
     const auto counts = fake.counts;
     const auto outlines = fake.outlines.size();
-    analysis.RunAnalysis(fake);
+    fake.RunAnalysis(analysis);
     EXPECT_EQ(fake.report, report);
     EXPECT_EQ(fake.counts, counts);
     EXPECT_EQ(fake.outlines.size(), 2 * outlines);  // drawn again, over the old ones
@@ -362,14 +364,14 @@ TEST(AnalysisRun, RegistersKeepTheLastCandidate) {
     for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}, {20, 60}, {100, 100}})
         fake.AddPoint(x, y);
     FigureAnalysis analysis;
-    analysis.RunAnalysis(fake);
+    fake.RunAnalysis(analysis);
     auto regs = analysis.Registers();
     EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
               std::vector<int>({1, 2, 3, 4}));
 
     FakeControls three;
     for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}}) three.AddPoint(x, y);
-    analysis.RunAnalysis(three);
+    three.RunAnalysis(analysis);
     regs = analysis.Registers();
     EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
               std::vector<int>({0, 1, 2, 4}));
@@ -377,8 +379,30 @@ TEST(AnalysisRun, RegistersKeepTheLastCandidate) {
     EXPECT_DOUBLE_EQ(regs.TriangleArea, 800);
 
     FigureAnalysis fresh;
-    fresh.RunAnalysis(three);
+    three.RunAnalysis(fresh);
     EXPECT_EQ(fresh.Registers().IdxD, 0);
+}
+
+// Report line n names figure n - 1 of the result, its points ascending and
+// its outline in drawing order; the header names no figure.
+TEST(AnalysisRun, EachReportLineNamesItsFigure) {
+    const std::vector<GridPoint> points{{20, 20}, {60, 60}, {60, 20}, {20, 60}, {100, 20}};
+    const AnalysisResult result = FigureAnalysis().Run(points);
+    const std::vector<std::string> lines = Lines(result.ReportText());
+    ASSERT_EQ(lines.size(), result.figures.size());
+    EXPECT_EQ(result.FigureOfLine(0), nullptr);
+    EXPECT_EQ(result.FigureOfLine(result.LineCount()), nullptr);
+    for (int n = 1; n < result.LineCount(); ++n) {
+        EXPECT_EQ(result.ReportLine(n), lines[static_cast<std::size_t>(n - 1)]);
+        EXPECT_EQ(result.FigureOfLine(n), &result.figures[static_cast<std::size_t>(n - 1)]);
+    }
+    const auto square = std::find_if(result.figures.begin(), result.figures.end(),
+                                      [](const Figure& f) { return f.kind == kSquare; });
+    ASSERT_NE(square, result.figures.end());
+    EXPECT_EQ(square->points, (std::array<int, 4>{0, 1, 2, 3}));
+    EXPECT_EQ(square->outline, (std::array<int, 4>{0, 2, 1, 3}));  // (20,20) (60,20) (60,60) (20,60)
+    EXPECT_EQ(square->squared_sides, (std::array<std::int64_t, 4>{1600, 1600, 1600, 1600}));
+    EXPECT_EQ(square->squared_diagonals, (std::array<std::int64_t, 2>{3200, 3200}));
 }
 
 // Coordinates whose products leave 64 bits stop the run cleanly: what was
@@ -391,7 +415,7 @@ TEST(AnalysisRun, OverflowStopsTheRunWithoutUndefinedBehaviour) {
     fake.AddPoint(2000000000, -2000000000);
     fake.AddPoint(-2000000000, 2000000000);
     FigureAnalysis analysis;
-    EXPECT_TRUE(analysis.RunAnalysis(fake) == false);
+    EXPECT_TRUE(fake.RunAnalysis(analysis) == false);
     EXPECT_EQ(Lines(fake.report).front(), std::string(kIsoscelesRightLabel) + "0,1,2");
     EXPECT_EQ(fake.counts[kIsoscelesRight], "1");
 }

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "analysis.h"
+#include "figureanalysis.h"
 #include "exactclassifier.h"
 #include "fakecontrols.h"
 
@@ -51,7 +51,7 @@ TEST_P(CrossCheckTest, AgreesWithTheExactClassifier) {
             points.push_back({x, y});
         }
         FigureAnalysis analysis;
-        ASSERT_TRUE(analysis.RunAnalysis(fake));
+        ASSERT_TRUE(fake.RunAnalysis(analysis));
         const auto expected = ClassifyExactly(points);
         ASSERT_EQ(fake.report, expected.report) << profile.name << " set " << set;
         for (int k = 0; k < kKindCount; ++k) {
@@ -89,7 +89,7 @@ TEST(CrossCheckOrders, EveryEntryOrderOfEveryQuadruple) {
                             fake.AddPoint(static_cast<int>(p.x), static_cast<int>(p.y));
                         }
                         FigureAnalysis analysis;
-                        analysis.RunAnalysis(fake);
+                        fake.RunAnalysis(analysis);
                         ASSERT_EQ(fake.report, ClassifyExactly(quad).report);
                         ++checked;
                     } while (std::next_permutation(quad.begin(), quad.end(), [](auto p, auto q) {

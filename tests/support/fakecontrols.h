@@ -1,27 +1,34 @@
-// The analysis's controls without a window: plain lists and texts, with every
-// outline and hook call recorded.
+// The window's analysis state without a window: the points, and the report,
+// counts, hidden lists and outlines that an analysis result is applied to.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "figurecontrols.h"
-#include "figurekinds.h"
+#include "analysisresult.h"
+#include "figureanalysis.h"
+#include "gridpoint.h"
 
 namespace plane_figures::testing {
+
+// The lists of the window, by their index.
+enum class ListId { X = 0, Y = 1, Sorter = 2, Numbers = 3, Trace = 4 };
 
 struct RecordedOutline {
     FigureTable figure;
     std::int16_t colour;
 };
 
-class FakeControls : public FigureControls {
+class FakeControls {
 public:
     // Store a point as the point entry does: X and Y texts and its number.
     void AddPoint(int x, int y);
+    // Run the analysis over the points and apply its result as the window
+    // does; false when the run did not complete.
+    bool RunAnalysis(FigureAnalysis& analysis);
 
-    std::int32_t point_count = 0;
+    std::vector<GridPoint> points;
     std::array<std::vector<std::string>, 5> lists;  // indexed by ListId
     std::string report;
     std::array<std::string, kKindCount> counts;
@@ -31,16 +38,6 @@ public:
     int report_writes = 0;
 
     std::vector<std::string>& List(ListId id) { return lists[static_cast<std::size_t>(id)]; }
-
-    std::int32_t PointCount() const override { return point_count; }
-    std::string ListItem(ListId list, int index) const override;
-    void ListClear(ListId list) override;
-    void ListAddItem(ListId list, const std::string& text) override;
-    void SetReportText(const std::string& text) override;
-    void SetCountText(int kind, const std::string& text) override;
-    char DecimalSeparator() const override { return decimal_separator; }
-    void OutlineQuadrilateral(const FigureTable& figure, std::int16_t colour) override;
-    void OutlineTriangle(std::int32_t kind_code) override;
 };
 
 }  // namespace plane_figures::testing

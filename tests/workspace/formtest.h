@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QImage>
 #include <QPushButton>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include "canvas.h"
 #include "listbox.h"
 #include "mainform.h"
+#include "textbox.h"
 
 // Run a Qt Test class on the offscreen platform unless another one is asked for.
 #define PLANE_FIGURES_TEST_MAIN(TestClass) PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, "")
@@ -28,10 +30,25 @@
 
 namespace formtest {
 
+// The window's controls, found by the names of their roles ("List1_0").
+template <typename Control>
+Control* Named(const MainForm& form, const char* role, std::size_t index) {
+    return form.findChild<Control*>(QStringLiteral("%1_%2").arg(QLatin1String(role)).arg(index));
+}
+inline Canvas* Picture1(const MainForm& form) { return form.findChild<Canvas*>("Picture1"); }
+inline ListBox* List2(const MainForm& form) { return form.findChild<ListBox*>("List2"); }
+inline ListBox* List1(const MainForm& form, std::size_t i) { return Named<ListBox>(form, "List1", i); }
+inline TextBox* Text1(const MainForm& form, std::size_t i) { return Named<TextBox>(form, "Text1", i); }
+inline QLineEdit* Text2(const MainForm& form, std::size_t k) { return Named<QLineEdit>(form, "Text2", k); }
+inline QLineEdit* Text3(const MainForm& form, std::size_t k) { return Named<QLineEdit>(form, "Text3", k); }
+inline QPushButton* Command1(const MainForm& form, std::size_t i) {
+    return Named<QPushButton>(form, "Command1", i);
+}
+
 // Click the canvas at inner pixel (x, y).
 inline void ClickCanvas(MainForm& form, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    const QPoint origin = form.Picture1->contentsRect().topLeft();
-    QTest::mouseClick(form.Picture1, button, {}, origin + QPoint(x, y));
+    const QPoint origin = Picture1(form)->contentsRect().topLeft();
+    QTest::mouseClick(Picture1(form), button, {}, origin + QPoint(x, y));
 }
 
 // Click each point on the canvas in turn.
@@ -47,7 +64,7 @@ inline void Enter(MainForm& form, const QList<QPoint>& points) {
 
 // Click "Чертай" (0), "Изчисти" (1) or "Изтрий  1 т." (2).
 inline void ClickButton(MainForm& form, int index) {
-    QTest::mouseClick(form.Command1[static_cast<std::size_t>(index)], Qt::LeftButton);
+    QTest::mouseClick(Command1(form, static_cast<std::size_t>(index)), Qt::LeftButton);
 }
 
 // Click row of a visible list with the mouse.
@@ -69,7 +86,7 @@ inline QStringList Numbers(int count) {
 }
 
 inline QColor Pixel(const MainForm& form, int x, int y) {
-    return QColor(form.Picture1->Image().pixel(x, y));
+    return QColor(Picture1(form)->Image().pixel(x, y));
 }
 
 }  // namespace formtest

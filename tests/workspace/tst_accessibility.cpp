@@ -71,8 +71,8 @@ void TestAccessibility::tabKeyWalksTheTabOrder() {
     MainForm form;
     QVERIFY(Show(form));
     QApplication::setActiveWindow(&form);
-    form.Text1[0]->setFocus();
-    QTRY_VERIFY(form.Text1[0]->hasFocus());
+    Text1(form, 0)->setFocus();
+    QTRY_VERIFY(Text1(form, 0)->hasFocus());
     const QStringList expected{"List1_0", "List1_1", "Command1_1", "Command1_2", "Picture1",
                                "List1_3", "Text2_0", "Text3_0",    "Text2_1",    "Text3_1",
                                "Text2_2", "Text3_2", "Text2_3",    "Text3_3",    "Text3_4",
@@ -92,7 +92,7 @@ void TestAccessibility::reportIsReadable() {
     QVERIFY(Show(form));
     Enter(form, {QPoint(20, 20), QPoint(40, 20), QPoint(20, 40)});
     ClickButton(form, 0);
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form.Text1[0]);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Text1(form, 0));
     QVERIFY(face && face->textInterface());
     const QString text = face->textInterface()->text(0, face->textInterface()->characterCount());
     QCOMPARE(text, QStringLiteral("Брой въведени точки: 3\nРавнобедрен и правоъгълен 0,1,2\n"));

@@ -34,7 +34,7 @@ void TestAnalysisWindow::twoRowsOfThree() {
     QVERIFY(Show(form));
     Enter(form, kTwoRows);
     ClickButton(form, 0);
-    const QString report = form.Text1[0]->Text();
+    const QString report = Text1(form, 0)->Text();
     const QString quads = QStringLiteral(
         "Квадрат с равни страни: 0,1,3,4\r\n"
         "Успоредник 2х2 успоредни страни - различни диагонали: 0,1,4,5\r\n"
@@ -44,13 +44,13 @@ void TestAnalysisWindow::twoRowsOfThree() {
     QVERIFY(report.startsWith(QStringLiteral("Брой въведени точки: 6\r\n")));
     QVERIFY(report.endsWith(quads));
     QVERIFY(report.contains(QStringLiteral("\r\nРавнобедрен и правоъгълен 0,1,3\r\n")));
-    QCOMPARE(form.Text1[0]->toPlainText(), QString(report).replace("\r\n", "\n"));
+    QCOMPARE(Text1(form, 0)->toPlainText(), QString(report).replace("\r\n", "\n"));
     const QStringList expected_counts{"", "", "", "2", "1", "2", "", ""};
-    for (int k = 3; k < 8; ++k) QCOMPARE(form.Text3[k]->text(), expected_counts[k]);
-    QVERIFY(!form.Text3[2]->text().isEmpty());
+    for (int k = 3; k < 8; ++k) QCOMPARE(Text3(form, k)->text(), expected_counts[k]);
+    QVERIFY(!Text3(form, 2)->text().isEmpty());
     // the run changes neither the points nor the pupil's counts
-    QCOMPARE(form.PointCount, 6);
-    QCOMPARE(form.Text2[0]->text(), QString());
+    QCOMPARE(form.PointCount(), 6);
+    QCOMPARE(Text2(form, 0)->text(), QString());
 }
 
 // After a run the sorter holds the last measured quadrilateral's integer side
@@ -60,9 +60,9 @@ void TestAnalysisWindow::hiddenListsAfterARun() {
     QVERIFY(Show(form));
     Enter(form, {{20, 20}, {60, 60}, {60, 20}, {20, 60}});
     ClickButton(form, 0);
-    QCOMPARE(Entries(form.List1[2]), QStringList(4, QStringLiteral("             40")));
+    QCOMPARE(Entries(List1(form, 2)), QStringList(4, QStringLiteral("             40")));
     const QString decimal = QLocale().decimalPoint();
-    QCOMPARE(Entries(form.List2),
+    QCOMPARE(Entries(List2(form)),
              QStringList({QStringLiteral("193.137084989848 56.5685424949238 40 56.5685424949238 40")
                               .replace(".", decimal),
                           "160 40 40 40 40",
@@ -71,8 +71,8 @@ void TestAnalysisWindow::hiddenListsAfterARun() {
                           "160"}));
     // "Изчисти" empties the sorter but leaves the trace
     ClickButton(form, 1);
-    QCOMPARE(form.List1[2]->ListCount(), 0);
-    QCOMPARE(form.List2->ListCount(), 4);
+    QCOMPARE(List1(form, 2)->ListCount(), 0);
+    QCOMPARE(List2(form)->ListCount(), 4);
 }
 
 // The outline runs corner to corner in the measured order, so a square entered
@@ -100,10 +100,10 @@ void TestAnalysisWindow::earlierOutlinesStay() {
     const QColor silver(192, 192, 192);
     QCOMPARE(Pixel(form, 60, 20), silver);
     Enter(form, {{140, 100}, {180, 140}});
-    ClickRow(form.List1[3], 4);  // select the point at (140, 100), not delete it
+    ClickRow(List1(form, 3), 4);  // select the point at (140, 100), not delete it
     ClickButton(form, 0);
     QCOMPARE(Pixel(form, 60, 20), silver);
-    ClickRow(form.List1[3], 5);
+    ClickRow(List1(form, 3), 5);
     ClickButton(form, 2);
     QVERIFY(Pixel(form, 60, 20) != silver);
 }
@@ -112,10 +112,10 @@ void TestAnalysisWindow::trianglesLeaveTheCanvasAlone() {
     MainForm form;
     QVERIFY(Show(form));
     Enter(form, {{20, 20}, {40, 20}, {20, 40}});
-    const QImage before = form.Picture1->Image();
+    const QImage before = Picture1(form)->Image();
     ClickButton(form, 0);
-    QCOMPARE(form.Text3[2]->text(), QString("1"));
-    QCOMPARE(form.Picture1->Image(), before);
+    QCOMPARE(Text3(form, 2)->text(), QString("1"));
+    QCOMPARE(Picture1(form)->Image(), before);
 }
 
 // The window gives what the analysis gives on controls without a window.
@@ -134,15 +134,15 @@ void TestAnalysisWindow::windowAgreesWithTheAnalysisAlone() {
         }
         ClickButton(form, 0);
         plane_figures::FigureAnalysis analysis;
-        analysis.RunAnalysis(fake);
-        QCOMPARE(form.Text1[0]->Text(), QString::fromStdString(fake.report));
+        fake.RunAnalysis(analysis);
+        QCOMPARE(Text1(form, 0)->Text(), QString::fromStdString(fake.report));
         for (int k = 0; k < 8; ++k) {
-            QCOMPARE(form.Text3[k]->text(), QString::fromStdString(fake.counts[k]));
+            QCOMPARE(Text3(form, k)->text(), QString::fromStdString(fake.counts[k]));
         }
-        QCOMPARE(Entries(form.List1[2]).join('|'),
+        QCOMPARE(Entries(List1(form, 2)).join('|'),
                  QString::fromStdString([&] {
                      std::string joined;
-                     for (const auto& e : fake.List(plane_figures::ListId::Sorter))
+                     for (const auto& e : fake.List(plane_figures::testing::ListId::Sorter))
                          joined += (joined.empty() ? "" : "|") + e;
                      return joined;
                  }()));

@@ -17,9 +17,9 @@ void TestHighDpi::canvasIsCrisp() {
     QCOMPARE(form.devicePixelRatio(), 2.0);
     Enter(form, {{20, 20}, {100, 20}, {100, 100}, {20, 100}});
     ClickButton(form, 0);
-    const QImage shown = form.Picture1->grab().toImage();
-    const QImage& image = form.Picture1->Image();
-    const QPoint origin = form.Picture1->contentsRect().topLeft() * 2;
+    const QImage shown = Picture1(form)->grab().toImage();
+    const QImage& image = Picture1(form)->Image();
+    const QPoint origin = Picture1(form)->contentsRect().topLeft() * 2;
     // every device pixel shows exactly the colour of the image pixel it enlarges
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

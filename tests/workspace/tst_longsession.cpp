@@ -74,7 +74,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             }
         } else if (action < 70 && !model.isEmpty()) {
             selected = random.bounded(int(model.size()));
-            ClickRow(form.List1[QList<int>{0, 1, 3}[random.bounded(3)]], selected);
+            ClickRow(List1(form, static_cast<std::size_t>(QList<int>{0, 1, 3}[random.bounded(3)])), selected);
         } else if (action < 82) {
             ClickButton(form, 2);
             if (selected >= 0) {
@@ -87,29 +87,29 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             model.clear();
             selected = -1;
         } else if (action < 92) {
-            QLineEdit* box = form.Text2[random.bounded(7)];
+            QLineEdit* box = Text2(form, random.bounded(7));
             box->setFocus();
             QTest::keyClicks(box, "12");  // typed on the keyboard
             box->insert(RandomText(random));  // as an input method or a paste puts it in
         } else if (model.size() >= 3) {
             ClickButton(form, 0);
-            QVERIFY(form.Text1[0]->Text().startsWith(
+            QVERIFY(Text1(form, 0)->Text().startsWith(
                 QStringLiteral("Брой въведени точки: %1\r\n").arg(model.size())));
         }
         QCoreApplication::processEvents();  // as the event loop does between a pupil's actions
-        QCOMPARE(form.PointCount, model.size());
-        QVERIFY(form.PointCount <= 15);
-        QCOMPARE(form.Command1[0]->isEnabled(), form.PointCount >= 3);
+        QCOMPARE(form.PointCount(), model.size());
+        QVERIFY(form.PointCount() <= 15);
+        QCOMPARE(Command1(form, 0)->isEnabled(), form.PointCount() >= 3);
         QStringList xs, ys;
         for (const QPoint& p : model) {
-            QVERIFY(p.x() < form.Picture1->Image().width() && p.y() < form.Picture1->Image().height());
+            QVERIFY(p.x() < Picture1(form)->Image().width() && p.y() < Picture1(form)->Image().height());
             xs << QString::number(p.x());
             ys << QString::number(p.y());
         }
-        QCOMPARE(Entries(form.List1[0]), xs);
-        QCOMPARE(Entries(form.List1[1]), ys);
-        QCOMPARE(Entries(form.List1[3]), Numbers(int(model.size())));
-        QCOMPARE(form.List1[0]->ListIndex(), selected);
+        QCOMPARE(Entries(List1(form, 0)), xs);
+        QCOMPARE(Entries(List1(form, 1)), ys);
+        QCOMPARE(Entries(List1(form, 3)), Numbers(int(model.size())));
+        QCOMPARE(List1(form, 0)->ListIndex(), selected);
     }
     // the session really deleted points and really ran into the limit
     QVERIFY(deletions > 100);
@@ -132,27 +132,27 @@ void TestLongSession::oddCountTextsChangeNothingElse() {
     QVERIFY(Show(form));
     Enter(form, {QPoint(20, 20), QPoint(60, 20), QPoint(60, 60), QPoint(20, 60)});
     ClickButton(form, 0);
-    const QString report = form.Text1[0]->Text();
-    const QString square_count = form.Text3[5]->text();
-    const QImage canvas = form.Picture1->Image();
+    const QString report = Text1(form, 0)->Text();
+    const QString square_count = Text3(form, 5)->text();
+    const QImage canvas = Picture1(form)->Image();
     const QStringList texts{QString(100000, QChar('9')), "-0", "abc", "1.5e999", "😀 квадрат",
                             QString(), "  7  "};
     for (int k = 0; k < 7; ++k) {
-        form.Text2[k]->setFocus();
+        Text2(form, k)->setFocus();
         QGuiApplication::clipboard()->setText(texts[k]);
-        QTest::keyClick(form.Text2[k], Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClicks(form.Text3[k], "42");  // read-only: nothing happens
+        QTest::keyClick(Text2(form, k), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(Text3(form, k), "42");  // read-only: nothing happens
     }
     for (int k = 0; k < 7; ++k) {
         // the box keeps what was pasted, up to its own length limit
-        QCOMPARE(form.Text2[k]->text(), texts[k].left(form.Text2[k]->maxLength()));
+        QCOMPARE(Text2(form, k)->text(), texts[k].left(Text2(form, k)->maxLength()));
     }
-    QCOMPARE(form.Text3[5]->text(), square_count);
-    QCOMPARE(form.Text1[0]->Text(), report);
-    QCOMPARE(form.Picture1->Image(), canvas);
+    QCOMPARE(Text3(form, 5)->text(), square_count);
+    QCOMPARE(Text1(form, 0)->Text(), report);
+    QCOMPARE(Picture1(form)->Image(), canvas);
     ClickButton(form, 0);  // a new run neither reads nor clears them
-    QCOMPARE(form.Text2[2]->text(), texts[2]);
-    QCOMPARE(form.Text1[0]->Text(), report);
+    QCOMPARE(Text2(form, 2)->text(), texts[2]);
+    QCOMPARE(Text1(form, 0)->Text(), report);
 }
 
 PLANE_FIGURES_TEST_MAIN(TestLongSession)

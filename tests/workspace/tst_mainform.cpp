@@ -144,24 +144,24 @@ void TestMainForm::tabOrder() {
 
 void TestMainForm::startUpState() {
     MainForm form;
-    QVERIFY(!form.Command1[0]->isEnabled());
-    QVERIFY(form.Command1[1]->isEnabled());
-    QVERIFY(form.Command1[2]->isEnabled());
-    for (const ListBox* list : form.List1) QCOMPARE(list->ListCount(), 0);
-    QCOMPARE(form.List2->ListCount(), 0);
+    QVERIFY(!Command1(form, 0)->isEnabled());
+    QVERIFY(Command1(form, 1)->isEnabled());
+    QVERIFY(Command1(form, 2)->isEnabled());
+    for (const std::size_t i : {0u, 1u, 2u, 3u}) QCOMPARE(List1(form, i)->ListCount(), 0);
+    QCOMPARE(List2(form)->ListCount(), 0);
     for (int k = 0; k < 8; ++k) {
-        QCOMPARE(form.Text2[k]->text(), QString());
-        QCOMPARE(form.Text3[k]->text(), QString());
-        QVERIFY(!form.Text2[k]->isReadOnly());
-        QVERIFY(form.Text3[k]->isReadOnly());
+        QCOMPARE(Text2(form, k)->text(), QString());
+        QCOMPARE(Text3(form, k)->text(), QString());
+        QVERIFY(!Text2(form, k)->isReadOnly());
+        QVERIFY(Text3(form, k)->isReadOnly());
     }
-    QVERIFY(form.Text1[0]->isReadOnly());
-    QCOMPARE(form.Text1[0]->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(form.PointCount, 0);
-    QCOMPARE(form.GridStep, short(20));
-    QCOMPARE(form.CanvasWidth, short(263));  // a 2-pixel border inside 267 x 233
-    QCOMPARE(form.CanvasHeight, 229.0f);
-    QCOMPARE(form.Picture1->Image().size(), QSize(263, 229));
+    QVERIFY(Text1(form, 0)->isReadOnly());
+    QCOMPARE(Text1(form, 0)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(form.PointCount(), 0);
+    QCOMPARE(form.GridStep(), short(20));
+    QCOMPARE(form.CanvasWidth(), short(263));  // a 2-pixel border inside 267 x 233
+    QCOMPARE(form.CanvasHeight(), 229.0f);
+    QCOMPARE(Picture1(form)->Image().size(), QSize(263, 229));
     QCOMPARE(form.size(), QSize(517, 450));
     QCOMPARE(form.minimumSize(), form.maximumSize());  // the window does not resize
     QCOMPARE(form.windowTitle(),
@@ -175,7 +175,7 @@ void TestMainForm::startUpState() {
 // The task statement: 21 lines with CR LF, its double and trailing blanks kept.
 void TestMainForm::taskStatement() {
     MainForm form;
-    const QString text = form.Text1[0]->Text();
+    const QString text = Text1(form, 0)->Text();
     QVERIFY(text.endsWith("\r\n"));
     const QStringList lines = text.split("\r\n");
     QCOMPARE(lines.size(), 22);  // 21 lines and the empty rest after the last CR LF
@@ -188,7 +188,7 @@ void TestMainForm::taskStatement() {
     QCOMPARE(lines[17], QStringLiteral("За сбора от квадратите на диагоналите за всеки трапец е изпълнено: "));
     QCOMPARE(lines[18], QStringLiteral("d1*d1 + d2*d2 = c*c + d*d + 2*a*b "));
     QCOMPARE(lines[20], QStringLiteral("d1*d1 - d2*d2 = (a + b)*(d*d - c*c )/(a-b)"));
-    QCOMPARE(form.Text1[1]->Text(),
+    QCOMPARE(Text1(form, 1)->Text(),
              QStringLiteral("Неприятното в това да си първият, направил нещо по \r\n"
                             "правилния начин, е, че никой не оценява колко трудно е \r\n"
                             "било. \r\n"));
@@ -210,7 +210,7 @@ void TestMainForm::textReadsBackAsWritten() {
 // the right edge and vertical ones to the bottom, dashed, nothing in between.
 void TestMainForm::gridLines() {
     MainForm form;
-    const QImage& image = form.Picture1->Image();
+    const QImage& image = Picture1(form)->Image();
     const auto black = [&](int x, int y) { return QColor(image.pixel(x, y)) == Qt::black; };
     for (int y = 0; y < image.height(); ++y) {
         bool any = false, gap = false, reaches_edge = false;
@@ -234,7 +234,7 @@ void TestMainForm::gridLines() {
         QVERIFY2(any == (x % 20 == 0), qPrintable(QString("column %1").arg(x)));
         if (any) QVERIFY2(gap && reaches_edge, qPrintable(QString("column %1").arg(x)));
     }
-    QCOMPARE(form.Picture1->DrawWidth(), 1);
+    QCOMPARE(Picture1(form)->DrawWidth(), 1);
 }
 
 // A one-pixel line shows dash, dot, dot; a wider one is solid.
@@ -244,9 +244,9 @@ void TestMainForm::dashDotDotPattern() {
     canvas.SetBackColor(Qt::white);
     canvas.SetDrawStyle(Canvas::kDashDotDot);
     canvas.SetDrawWidth(1);
-    canvas.Line(0, 5, 100, 5, Qt::black);
+    canvas.Line({0, 5}, {100, 5}, Qt::black);
     canvas.SetDrawWidth(2);
-    canvas.Line(0, 15, 100, 15, Qt::black);
+    canvas.Line({0, 15}, {100, 15}, Qt::black);
     const QImage& image = canvas.Image();
     QList<int> runs;  // lengths of the black runs of the thin line
     int run = 0;
@@ -276,26 +276,26 @@ void TestMainForm::clearEmptiesEverything() {
     QVERIFY(Show(form));
     Enter(form, {QPoint(20, 20), QPoint(100, 20), QPoint(100, 100), QPoint(20, 100)});
     ClickButton(form, 0);
-    QVERIFY(form.Text1[0]->Text().startsWith(QStringLiteral("Брой въведени точки: 4")));
-    for (int k = 0; k < 7; ++k) QTest::keyClicks(form.Text2[k], "12");
-    QVERIFY(form.Picture1->Image() != fresh.Picture1->Image());
+    QVERIFY(Text1(form, 0)->Text().startsWith(QStringLiteral("Брой въведени точки: 4")));
+    for (int k = 0; k < 7; ++k) QTest::keyClicks(Text2(form, k), "12");
+    QVERIFY(Picture1(form)->Image() != Picture1(fresh)->Image());
 
     for (int press = 0; press < 2; ++press) {
         ClickButton(form, 1);
-        QCOMPARE(form.Text1[0]->Text(), QString());
-        QCOMPARE(form.PointCount, 0);
-        for (int i : {0, 1, 2, 3}) QCOMPARE(form.List1[i]->ListCount(), 0);
+        QCOMPARE(Text1(form, 0)->Text(), QString());
+        QCOMPARE(form.PointCount(), 0);
+        for (int i : {0, 1, 2, 3}) QCOMPARE(List1(form, i)->ListCount(), 0);
         for (int k = 0; k < 7; ++k) {
-            QCOMPARE(form.Text2[k]->text(), QString());
-            QCOMPARE(form.Text3[k]->text(), QString());
+            QCOMPARE(Text2(form, k)->text(), QString());
+            QCOMPARE(Text3(form, k)->text(), QString());
         }
-        QVERIFY(!form.Command1[0]->isEnabled());
-        QCOMPARE(form.Picture1->Image(), fresh.Picture1->Image());
+        QVERIFY(!Command1(form, 0)->isEnabled());
+        QCOMPARE(Picture1(form)->Image(), Picture1(fresh)->Image());
     }
     // with nothing entered it still repaints and empties the report box
     ClickButton(fresh, 1);
-    QCOMPARE(fresh.Text1[0]->Text(), QString());
-    QCOMPARE(fresh.Picture1->Image(), form.Picture1->Image());
+    QCOMPARE(Text1(fresh, 0)->Text(), QString());
+    QCOMPARE(Picture1(fresh)->Image(), Picture1(form)->Image());
 }
 
 // A square's outline: 2 pixels across, solid, olive, on all four sides
@@ -306,7 +306,7 @@ void TestMainForm::outlineIsTwoPixelsSolidAndClosed() {
     Enter(form, {QPoint(40, 40), QPoint(120, 40), QPoint(120, 120), QPoint(40, 120)});
     ClickButton(form, 0);
     const QColor olive(128, 128, 0);
-    const QImage& image = form.Picture1->Image();
+    const QImage& image = Picture1(form)->Image();
     const auto across = [&](QPoint from, QPoint step) {  // olive pixels crossing a side
         int n = 0;
         for (int i = -4; i <= 4; ++i) n += QColor(image.pixel(from + i * step)) == olive ? 1 : 0;
@@ -318,7 +318,7 @@ void TestMainForm::outlineIsTwoPixelsSolidAndClosed() {
         QCOMPARE(across(QPoint(t, 120), QPoint(0, 1)), 2);  // bottom
         QCOMPARE(across(QPoint(40, t), QPoint(1, 0)), 2);   // left: the closing side
     }
-    QCOMPARE(form.Picture1->DrawWidth(), 2);
+    QCOMPARE(Picture1(form)->DrawWidth(), 2);
     // the next point is still marked 5 pixels across (row 181 has no grid line)
     ClickCanvas(form, 200, 180);
     int dot = 0;

@@ -27,6 +27,9 @@ private slots:
     void highlightMovesOn();
     void coincidingHighlight();
     void canvasAfterDeletion();
+    void strayClicks_data();
+    void strayClicks();
+    void clickBesideTheEntriesKeepsTheSelection();
 };
 
 namespace {
@@ -44,8 +47,8 @@ struct Shown {
 };
 
 QRgb Centre(const MainForm& form, int row) {
-    return form.Picture1->Image().pixel(form.List1[0]->List(row).toInt(),
-                                        form.List1[1]->List(row).toInt());
+    return Picture1(form)->Image().pixel(List1(form, 0)->List(row).toInt(),
+                                        List1(form, 1)->List(row).toInt());
 }
 
 // everything a refused action must leave alone
@@ -54,11 +57,11 @@ struct Snapshot {
     int count;
     QImage image;
     explicit Snapshot(const MainForm& form)
-        : x(Entries(form.List1[0])),
-          y(Entries(form.List1[1])),
-          numbers(Entries(form.List1[3])),
-          count(form.PointCount),
-          image(form.Picture1->Image()) {}
+        : x(Entries(List1(form, 0))),
+          y(Entries(List1(form, 1))),
+          numbers(Entries(List1(form, 3))),
+          count(form.PointCount()),
+          image(Picture1(form)->Image()) {}
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -86,48 +89,48 @@ void TestPoints::snapping() {
     QFETCH(QString, y);
     Shown form;
     ClickCanvas(*form, click.x(), click.y());
-    QCOMPARE(Entries(form->List1[0]), QStringList{x});
-    QCOMPARE(Entries(form->List1[1]), QStringList{y});
-    QCOMPARE(Entries(form->List1[3]), QStringList{"0"});
+    QCOMPARE(Entries(List1(*form, 0)), QStringList{x});
+    QCOMPARE(Entries(List1(*form, 1)), QStringList{y});
+    QCOMPARE(Entries(List1(*form, 3)), QStringList{"0"});
     QCOMPARE(Centre(*form, 0), kBlack);
-    QCOMPARE(form->Picture1->DrawWidth(), 5);
+    QCOMPARE(Picture1(*form)->DrawWidth(), 5);
 }
 
 void TestPoints::anyButtonEntersAPoint() {
     Shown form;
     ClickCanvas(*form, 40, 40, Qt::RightButton);
     ClickCanvas(*form, 60, 40, Qt::MiddleButton);
-    QCOMPARE(form->PointCount, 2);
+    QCOMPARE(form->PointCount(), 2);
 }
 
 // On a high-DPI screen a click can land between pixels; it counts as the
 // pixel it lies in, so the stored coordinate is still a grid node.
 void TestPoints::fractionalPositionIsThePixelItLiesIn() {
     Shown form;
-    const QPointF origin = form->Picture1->contentsRect().topLeft();
+    const QPointF origin = Picture1(*form)->contentsRect().topLeft();
     for (const QPointF inner : {QPointF(30.5, 9.75), QPointF(29.5, 10.25)}) {
-        QMouseEvent press(QEvent::MouseButtonPress, origin + inner, form->Picture1->mapToGlobal(origin + inner),
+        QMouseEvent press(QEvent::MouseButtonPress, origin + inner, Picture1(*form)->mapToGlobal(origin + inner),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form->Picture1, &press);
+        QApplication::sendEvent(Picture1(*form), &press);
     }
     // 30.5 is pixel 30 (up to 40), 9.75 pixel 9 (down to 0); 29.5 is 29, 10.25 is 10
-    QCOMPARE(Entries(form->List1[0]), QStringList({"40", "20"}));
-    QCOMPARE(Entries(form->List1[1]), QStringList({"0", "20"}));
+    QCOMPARE(Entries(List1(*form, 0)), QStringList({"40", "20"}));
+    QCOMPARE(Entries(List1(*form, 1)), QStringList({"0", "20"}));
 }
 
 // Numbers count from 0 and close up after a deletion from the middle.
 void TestPoints::numbering() {
     Shown form;
     Enter(*form, kFive);
-    QCOMPARE(Entries(form->List1[3]), Numbers(5));
-    ClickRow(form->List1[3], 2);
+    QCOMPARE(Entries(List1(*form, 3)), Numbers(5));
+    ClickRow(List1(*form, 3), 2);
     ClickButton(*form, 2);
-    QCOMPARE(form->PointCount, 4);
-    QCOMPARE(Entries(form->List1[3]), Numbers(4));
-    QCOMPARE(Entries(form->List1[0]), QStringList({"20", "100", "100", "20"}));
-    QCOMPARE(Entries(form->List1[1]), QStringList({"20", "20", "100", "100"}));
+    QCOMPARE(form->PointCount(), 4);
+    QCOMPARE(Entries(List1(*form, 3)), Numbers(4));
+    QCOMPARE(Entries(List1(*form, 0)), QStringList({"20", "100", "100", "20"}));
+    QCOMPARE(Entries(List1(*form, 1)), QStringList({"20", "20", "100", "100"}));
     // nothing is selected afterwards, so a second deletion does nothing
-    QCOMPARE(form->List1[0]->ListIndex(), -1);
+    QCOMPARE(List1(*form, 0)->ListIndex(), -1);
     const Snapshot before(*form);
     ClickButton(*form, 2);
     QVERIFY(Snapshot(*form) == before);
@@ -137,27 +140,27 @@ void TestPoints::numbering() {
 void TestPoints::limitOfFifteen() {
     Shown form;
     for (int i = 0; i < 15; ++i) ClickCanvas(*form, 20 * (i % 13), 20 + 20 * (i / 13));
-    QCOMPARE(form->PointCount, 15);
+    QCOMPARE(form->PointCount(), 15);
     const Snapshot full(*form);
     ClickCanvas(*form, 200, 200);
     QVERIFY(Snapshot(*form) == full);
-    ClickRow(form->List1[0], 14);
+    ClickRow(List1(*form, 0), 14);
     ClickButton(*form, 2);
-    QCOMPARE(form->PointCount, 14);
+    QCOMPARE(form->PointCount(), 14);
     ClickCanvas(*form, 200, 200);
-    QCOMPARE(form->PointCount, 15);
-    QCOMPARE(form->List1[0]->List(14), QString("200"));
+    QCOMPARE(form->PointCount(), 15);
+    QCOMPARE(List1(*form, 0)->List(14), QString("200"));
     ClickCanvas(*form, 220, 200);
-    QCOMPARE(form->PointCount, 15);
+    QCOMPARE(form->PointCount(), 15);
 }
 
 void TestPoints::coincidingPoints() {
     Shown form;
     ClickCanvas(*form, 41, 58);
     ClickCanvas(*form, 38, 62);
-    QCOMPARE(Entries(form->List1[0]), QStringList({"40", "40"}));
-    QCOMPARE(Entries(form->List1[1]), QStringList({"60", "60"}));
-    QCOMPARE(Entries(form->List1[3]), QStringList({"0", "1"}));
+    QCOMPARE(Entries(List1(*form, 0)), QStringList({"40", "40"}));
+    QCOMPARE(Entries(List1(*form, 1)), QStringList({"60", "60"}));
+    QCOMPARE(Entries(List1(*form, 3)), QStringList({"0", "1"}));
 }
 
 void TestPoints::drawButtonFollowsThePointCount() {
@@ -165,12 +168,12 @@ void TestPoints::drawButtonFollowsThePointCount() {
     QList<bool> enabled;
     for (const QPoint& p : kFive.mid(0, 3)) {
         ClickCanvas(*form, p.x(), p.y());
-        enabled << form->Command1[0]->isEnabled();
+        enabled << Command1(*form, 0)->isEnabled();
     }
     QCOMPARE(enabled, QList<bool>({false, false, true}));
-    ClickRow(form->List1[3], 0);
+    ClickRow(List1(*form, 3), 0);
     ClickButton(*form, 2);
-    QVERIFY(!form->Command1[0]->isEnabled());
+    QVERIFY(!Command1(*form, 0)->isEnabled());
 }
 
 // Deleting with nothing selected, or with the X and Y lists on different rows,
@@ -181,11 +184,11 @@ void TestPoints::deletionGuards() {
     const Snapshot before(*form);
     ClickButton(*form, 2);
     QVERIFY(Snapshot(*form) == before);
-    form->List1[0]->SetListIndex(1);
-    form->List1[1]->SetListIndex(3);
+    List1(*form, 0)->SetListIndex(1);
+    List1(*form, 1)->SetListIndex(3);
     ClickButton(*form, 2);
     QVERIFY(Snapshot(*form) == before);
-    form->List1[1]->SetListIndex(-1);
+    List1(*form, 1)->SetListIndex(-1);
     ClickButton(*form, 2);
     QVERIFY(Snapshot(*form) == before);
 }
@@ -205,15 +208,15 @@ void TestPoints::selection() {
     QFETCH(int, row);
     Shown form;
     Enter(*form, kFive);
-    form->Picture1->SetDrawWidth(1);
-    ClickRow(form->List1[list], row);
-    for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListIndex(), row);
-    QCOMPARE(form->List1[2]->ListIndex(), -1);
+    Picture1(*form)->SetDrawWidth(1);
+    ClickRow(List1(*form, list), row);
+    for (int i : {0, 1, 3}) QCOMPARE(List1(*form, i)->ListIndex(), row);
+    QCOMPARE(List1(*form, 2)->ListIndex(), -1);
     for (int p = 0; p < 5; ++p) QCOMPARE(Centre(*form, p), p == row ? kGreen : kBlack);
-    QCOMPARE(form->Picture1->DrawWidth(), 5);
+    QCOMPARE(Picture1(*form)->DrawWidth(), 5);
     ClickButton(*form, 2);  // the common selection is what gets deleted
-    QCOMPARE(form->PointCount, 4);
-    QVERIFY(!Entries(form->List1[0]).join(',').isEmpty());
+    QCOMPARE(form->PointCount(), 4);
+    QVERIFY(!Entries(List1(*form, 0)).join(',').isEmpty());
     for (int p = 0; p < 4; ++p) QCOMPARE(Centre(*form, p), kBlack);
 }
 
@@ -222,13 +225,13 @@ void TestPoints::keyboardSelection() {
     Shown form;
     Enter(*form, kFive);
     for (int list : {0, 1, 3}) {
-        ListBox* box = form->List1[list];
+        ListBox* box = List1(*form, list);
         ClickRow(box, 1);
         const QList<QPair<Qt::Key, int>> keys{
             {Qt::Key_Down, 2}, {Qt::Key_End, 4}, {Qt::Key_Up, 3}, {Qt::Key_Home, 0}};
         for (const auto& [key, row] : keys) {
             QTest::keyClick(box, key);
-            for (int i : {0, 1, 3}) QCOMPARE(form->List1[i]->ListIndex(), row);
+            for (int i : {0, 1, 3}) QCOMPARE(List1(*form, i)->ListIndex(), row);
             for (int p = 0; p < 5; ++p) QCOMPARE(Centre(*form, p), p == row ? kGreen : kBlack);
         }
     }
@@ -237,9 +240,9 @@ void TestPoints::keyboardSelection() {
 void TestPoints::highlightMovesOn() {
     Shown form;
     Enter(*form, kFive);
-    ClickRow(form->List1[3], 1);
+    ClickRow(List1(*form, 3), 1);
     QCOMPARE(Centre(*form, 1), kGreen);
-    ClickRow(form->List1[0], 3);
+    ClickRow(List1(*form, 0), 3);
     QCOMPARE(Centre(*form, 1), kBlack);
     QCOMPARE(Centre(*form, 3), kGreen);
     // a point entered later is black and leaves the highlight as it is
@@ -252,9 +255,9 @@ void TestPoints::highlightMovesOn() {
 void TestPoints::coincidingHighlight() {
     Shown form;
     Enter(*form, {{40, 40}, {40, 40}});
-    ClickRow(form->List1[3], 0);
+    ClickRow(List1(*form, 3), 0);
     QCOMPARE(Centre(*form, 0), kBlack);
-    ClickRow(form->List1[3], 1);
+    ClickRow(List1(*form, 3), 1);
     QCOMPARE(Centre(*form, 0), kGreen);
 }
 
@@ -264,17 +267,64 @@ void TestPoints::canvasAfterDeletion() {
     Shown form;
     Enter(*form, kFive);
     ClickButton(*form, 0);
-    const QString report = form->Text1[0]->Text();
+    const QString report = Text1(*form, 0)->Text();
     QVERIFY(report.contains(QStringLiteral("Квадрат с равни страни: 0,1,3,4")));
-    QCOMPARE(form->Text3[5]->text(), QString("1"));
-    ClickRow(form->List1[3], 2);
+    QCOMPARE(Text3(*form, 5)->text(), QString("1"));
+    ClickRow(List1(*form, 3), 2);
     ClickButton(*form, 2);
 
     Shown expected;
     Enter(*expected, {kFive[0], kFive[1], kFive[3], kFive[4]});
-    QCOMPARE(form->Picture1->Image(), expected->Picture1->Image());
-    QCOMPARE(form->Text1[0]->Text(), report);
-    QCOMPARE(form->Text3[5]->text(), QString("1"));
+    QCOMPARE(Picture1(*form)->Image(), Picture1(*expected)->Image());
+    QCOMPARE(Text1(*form, 0)->Text(), report);
+    QCOMPARE(Text3(*form, 5)->text(), QString("1"));
+}
+
+// Presses that are not a new click on the drawing area enter nothing more: the
+// second press of a double-click, and the first pixel of the right or bottom
+// border.
+void TestPoints::strayClicks_data() {
+    QTest::addColumn<QPoint>("at");  // inner pixel; the border starts at 263, 229
+    QTest::addColumn<bool>("double_click");
+    QTest::addColumn<int>("entered");
+    QTest::newRow("double-click") << QPoint(40, 40) << true << 1;
+    QTest::newRow("right border") << QPoint(263, 100) << false << 0;
+    QTest::newRow("bottom border") << QPoint(100, 229) << false << 0;
+    QTest::newRow("last inner pixel") << QPoint(262, 228) << false << 1;
+}
+
+void TestPoints::strayClicks() {
+    QFETCH(QPoint, at);
+    QFETCH(bool, double_click);
+    QFETCH(int, entered);
+    Shown form;
+    const QPoint origin = Picture1(*form)->contentsRect().topLeft();
+    QTest::mouseClick(Picture1(*form), Qt::LeftButton, {}, origin + at);
+    if (double_click) {  // the second press arrives as a double-click, then its release
+        const QPointF local = origin + at;
+        for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, local, Picture1(*form)->mapToGlobal(local), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+            QApplication::sendEvent(Picture1(*form), &event);
+        }
+    }
+    QCOMPARE(form->PointCount(), entered);
+}
+
+// A click on the empty space below the entries changes no selection, so
+// "Изтрий  1 т." still deletes the chosen point.
+void TestPoints::clickBesideTheEntriesKeepsTheSelection() {
+    Shown form;
+    Enter(*form, {kFive[0], kFive[1]});
+    ClickRow(List1(*form, 3), 1);
+    for (const std::size_t list : {0u, 1u, 3u}) {
+        ListBox* box = List1(*form, list);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, box->viewport()->height() - 3));
+        QCOMPARE(box->ListIndex(), 1);
+    }
+    QCOMPARE(Centre(*form, 1), kGreen);
+    ClickButton(*form, 2);
+    QCOMPARE(Entries(List1(*form, 0)), QStringList{"20"});
 }
 
 PLANE_FIGURES_TEST_MAIN(TestPoints)

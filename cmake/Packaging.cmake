@@ -4,8 +4,14 @@ set(CPACK_PACKAGE_NAME plane-figures)
 set(CPACK_PACKAGE_VENDOR "The plane-figures developers")
 set(CPACK_PACKAGE_CONTACT "The plane-figures developers <developers@plane-figures.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plane-geometry teaching program: figures among points on a grid")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A pupil marks up to 15 points on a grid; the program finds the isosceles, right\n and isosceles-right triangles and the squares, rectangles, parallelograms and\n rhombi among them, reports and counts each kind and outlines the quadrilaterals.\n Its interface is in Bulgarian.")
+# CPack starts every line of the long description with a blank; lintian wants
+# each at most 80 characters, so a line here holds at most 79.
+set(CPACK_PACKAGE_DESCRIPTION [[
+A pupil marks up to 15 points on a grid; the program finds the isosceles,
+right and isosceles-right triangles and the squares, rectangles,
+parallelograms and rhombi among them, reports and counts each kind and
+outlines the quadrilaterals. Point sets open from and save to .pfig files.
+Its interface is in Bulgarian.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

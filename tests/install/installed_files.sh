@@ -9,7 +9,7 @@ app=example.plane_figures.PlaneFigures
 for f in bin/plane-figures share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
          share/icons/hicolor/32x32/apps/plane-figures.png share/icons/hicolor/48x48/apps/plane-figures.png \
          share/icons/hicolor/256x256/apps/plane-figures.png share/icons/hicolor/scalable/apps/plane-figures.svg \
-         share/mime/packages/plane-figures.xml; do
+         share/mime/packages/plane-figures.xml share/man/man1/plane-figures.1.gz; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$app.desktop"

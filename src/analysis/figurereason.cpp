@@ -1,0 +1,188 @@
+#include "figurereason.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "checked.h"
+
+namespace plane_figures {
+
+namespace {
+
+// The kind in words, as the first line names it.
+constexpr std::array<std::string_view, kKindCount> kKindNames{
+    "Равнобедрен триъгълник",
+    "Правоъгълен триъгълник",
+    "Равнобедрен правоъгълен триъгълник",
+    "Успоредник",
+    "Правоъгълник",
+    "Квадрат",
+    "Ромб",
+    "Равнобедрен трапец",
+};
+
+// squared distance between points p and q; ArithmeticOverflow past 64 bits
+std::int64_t SquaredDistance(GridPoint p, GridPoint q) {
+    const std::int64_t dx = checked::Sub(p.x, q.x);
+    const std::int64_t dy = checked::Sub(p.y, q.y);
+    return checked::Add(checked::Mul(dx, dx), checked::Mul(dy, dy));
+}
+
+// vertex k of the figure, k taken round the outline
+int Vertex(const Figure& f, std::size_t k) {
+    return f.outline[k % static_cast<std::size_t>(f.vertex_count)];
+}
+
+// Whether the figure's sides and diagonals are the distances between these points.
+bool MeasuredOn(const Figure& f, std::span<const GridPoint> points) {
+    const auto at = [&](std::size_t k) { return points[static_cast<std::size_t>(Vertex(f, k))]; };
+    const auto n = static_cast<std::size_t>(f.vertex_count);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (SquaredDistance(at(k), at(k + 1)) != f.squared_sides[k]) return false;
+    }
+    return n == 3 || (SquaredDistance(at(0), at(2)) == f.squared_diagonals[0] &&
+                      SquaredDistance(at(1), at(3)) == f.squared_diagonals[1]);
+}
+
+// Whether the figure is a triangle or quadrilateral whose measures fit these points.
+bool BelongsTo(const Figure& f, std::span<const GridPoint> points) {
+    if (f.vertex_count != 3 && f.vertex_count != 4) return false;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(f.vertex_count); ++k) {
+        const int v = Vertex(f, k);
+        if (v < 0 || static_cast<std::size_t>(v) >= points.size()) return false;
+    }
+    try {
+        return MeasuredOn(f, points);
+    } catch (const ArithmeticOverflow&) {
+        return false;
+    }
+}
+
+// "p–q", the segment between points p and q
+std::string Segment(int p, int q) { return std::to_string(p) + "–" + std::to_string(q); }
+
+// side k: from vertex k to the next one round the outline
+std::string SideName(const Figure& f, std::size_t k) {
+    return Segment(Vertex(f, k), Vertex(f, k + 1));
+}
+
+// v to two decimals with a decimal comma: "28,28"
+std::string TwoDecimals(double v) {
+    char buffer[48];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// a length from its square: whole as it is ("40"), else "√800 ≈ 28,28"
+std::string Length(std::int64_t squared) {
+    const double length = std::sqrt(static_cast<double>(squared));
+    const auto whole = static_cast<std::uint64_t>(std::llround(length));
+    if (whole * whole == static_cast<std::uint64_t>(squared)) return std::to_string(whole);
+    return "√" + std::to_string(squared) + " ≈ " + TwoDecimals(length);
+}
+
+// the words joined as a list: "a", "a и b", "a, b и c"
+std::string Listed(const std::vector<std::string>& words) {
+    std::string text;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (k > 0) text += k + 1 == words.size() ? " и " : ", ";
+        text += words[k];
+    }
+    return text;
+}
+
+// "Квадрат 0, 1, 2, 3": the kind and the points in ascending order
+std::string KindLine(const Figure& f) {
+    std::string text(kKindNames[static_cast<std::size_t>(f.kind)]);
+    for (int v = 0; v < f.vertex_count; ++v) {
+        text += v == 0 ? " " : ", ";
+        text += std::to_string(f.points[static_cast<std::size_t>(v)]);
+    }
+    return text;
+}
+
+// "Страни: 0–1 = 40; 1–2 = √800 ≈ 28,28; …", in outline order
+std::string SidesLine(const Figure& f, std::string_view caption) {
+    std::string text(caption);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(f.vertex_count); ++k) {
+        text += k == 0 ? ": " : "; ";
+        text += SideName(f, k) + " = " + Length(f.squared_sides[k]);
+    }
+    return text + ".";
+}
+
+// The triangle's sides that have the length of another one; none when all differ.
+std::string EqualSidesLine(const Figure& f) {
+    std::vector<std::string> equal;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto same =
+            std::count(f.squared_sides.begin(), f.squared_sides.begin() + 3, f.squared_sides[k]);
+        if (same > 1) equal.push_back(SideName(f, k));
+    }
+    return equal.empty() ? std::string() : "Равни страни: " + Listed(equal) + ".";
+}
+
+// The right angle, opposite the longest side, when a² + b² = c²; none otherwise.
+std::string RightAngleLine(const Figure& f) {
+    std::array<std::size_t, 3> side{0, 1, 2};  // sorted by length
+    std::sort(side.begin(), side.end(), [&](std::size_t a, std::size_t b) {
+        return f.squared_sides[a] < f.squared_sides[b];
+    });
+    const auto square = [&](std::size_t k) { return f.squared_sides[side[k]]; };
+    const auto sum = static_cast<std::uint64_t>(square(0)) + static_cast<std::uint64_t>(square(1));
+    if (sum != static_cast<std::uint64_t>(square(2))) return {};
+    return "Прав ъгъл при точка " + std::to_string(Vertex(f, side[2] + 2)) +
+           ", срещу най-дългата страна " + SideName(f, side[2]) + ": " + std::to_string(square(0)) +
+           " + " + std::to_string(square(1)) + " = " + std::to_string(square(2)) + ".";
+}
+
+// All four sides equal, or each pair of opposite sides; none otherwise.
+std::string QuadrilateralSidesLine(const Figure& f) {
+    const auto& s = f.squared_sides;
+    if (s[0] == s[1] && s[1] == s[2] && s[2] == s[3]) return "Четирите страни са равни.";
+    if (s[0] != s[2] || s[1] != s[3]) return {};
+    return "Срещуположните страни са равни: " + SideName(f, 0) + " и " + SideName(f, 2) + "; " +
+           SideName(f, 1) + " и " + SideName(f, 3) + ".";
+}
+
+// "Диагоналите 0–2 и 1–3 са равни: √3200 ≈ 56,57 и √3200 ≈ 56,57."
+std::string DiagonalsLine(const Figure& f) {
+    const auto& d = f.squared_diagonals;
+    return "Диагоналите " + Segment(Vertex(f, 0), Vertex(f, 2)) + " и " +
+           Segment(Vertex(f, 1), Vertex(f, 3)) + (d[0] == d[1] ? " са равни: " : " са различни: ") +
+           Length(d[0]) + " и " + Length(d[1]) + ".";
+}
+
+// the lines that are not empty, joined by "\n"
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (line.empty()) continue;
+        if (!text.empty()) text += '\n';
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FigureReason::Text(const Figure& figure, std::span<const GridPoint> points) {
+    if (!BelongsTo(figure, points)) return {};
+    if (figure.IsTriangle()) {
+        return Joined({KindLine(figure), SidesLine(figure, "Страни"), EqualSidesLine(figure),
+                       RightAngleLine(figure)});
+    }
+    return Joined({KindLine(figure), SidesLine(figure, "Страни по обиколката"),
+                   QuadrilateralSidesLine(figure), DiagonalsLine(figure)});
+}
+
+}  // namespace plane_figures

@@ -4,7 +4,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "palette.h"
+
 namespace {
+
+constexpr int kFigureColour = 12;  // light red
+constexpr int kFigureWidth = 3;
+constexpr int kCursorColour = 13;  // light magenta
+constexpr int kCursorHalf = 4;     // a 9 x 9 square around the node
 
 Qt::PenStyle PenStyleOf(int draw_style) {
     switch (draw_style) {
@@ -17,6 +24,11 @@ Qt::PenStyle PenStyleOf(int draw_style) {
 }
 
 }  // namespace
+
+QColor Canvas::PaletteColour(int index) {
+    const plane_figures::Rgb c = plane_figures::QBColor(index);
+    return QColor(c.r, c.g, c.b);
+}
 
 Canvas::Canvas(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -81,11 +93,69 @@ void Canvas::Line(QPoint from, QPoint to, const QColor& colour) {
 
 void Canvas::LineTo(QPoint to, const QColor& colour) { Line(current_, to, colour); }
 
+void Canvas::ShowFigure(const QList<QPoint>& vertices, const QList<int>& numbers) {
+    figure_ = vertices;
+    figure_numbers_ = numbers;
+    update();
+}
+
+void Canvas::HideFigure() {
+    if (figure_.isEmpty()) return;
+    figure_.clear();
+    figure_numbers_.clear();
+    update();
+}
+
+void Canvas::ShowCursor(QPoint node) {
+    cursor_ = node;
+    update();
+}
+
+void Canvas::HideCursor() {
+    if (!cursor_) return;
+    cursor_.reset();
+    update();
+}
+
+QImage Canvas::Composed() const {
+    QImage composed = image_;
+    QPainter painter(&composed);
+    PaintOverlays(painter);
+    return composed;
+}
+
+// The chosen figure and the cursor, in whole pixels of the inner area.
+void Canvas::PaintOverlays(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!figure_.isEmpty()) {
+        const QColor red = PaletteColour(kFigureColour);
+        painter.setPen(QPen(red, kFigureWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(QPolygon(figure_));
+        QFont small = font();
+        small.setPixelSize(11);
+        painter.setFont(small);
+        for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
+            // above and to the right of the dot, clear of it
+            painter.drawText(figure_[v] + QPoint(5, -5), QString::number(figure_numbers_[v]));
+        }
+    }
+    if (cursor_) {
+        painter.setPen(QPen(PaletteColour(kCursorColour), 1));
+        painter.setBrush(Qt::NoBrush);
+        const QPoint corner = *cursor_ - QPoint(kCursorHalf, kCursorHalf);
+        painter.drawRect(QRect(corner, QSize(2 * kCursorHalf, 2 * kCursorHalf)));
+    }
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     // copied pixel for pixel (scaled without smoothing on high-DPI screens)
     painter.drawImage(contentsRect().topLeft(), image_);
+    painter.translate(contentsRect().topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), image_.size()));
+    PaintOverlays(painter);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {

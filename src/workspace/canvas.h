@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QList>
+#include <optional>
 
 class Canvas : public QFrame {
     Q_OBJECT
@@ -15,6 +17,9 @@ public:
     enum DrawStyles { kSolid = 0, kDash = 1, kDot = 2, kDashDot = 3, kDashDotDot = 4 };
 
     explicit Canvas(QWidget* parent = nullptr);
+
+    // Colour index of the classic 16-colour palette.
+    static QColor PaletteColour(int index);
 
     // Size of the inner (drawable) area in pixels.
     int ScaleWidth() const { return contentsRect().width(); }
@@ -38,6 +43,18 @@ public:
     void LineTo(QPoint to, const QColor& colour);
 
     const QImage& Image() const { return image_; }
+
+    // Over the image, never into it: one figure, its sides in drawing order
+    // and each vertex labelled with its point number.
+    void ShowFigure(const QList<QPoint>& vertices, const QList<int>& numbers);
+    void HideFigure();
+    bool ShowsFigure() const { return !figure_.isEmpty(); }
+    // Over the image: the keyboard's cursor, a small square on a grid node.
+    void ShowCursor(QPoint node);
+    void HideCursor();
+    std::optional<QPoint> Cursor() const { return cursor_; }
+    // The image with what is drawn over it, as the screen shows it.
+    QImage Composed() const;
     QSize sizeHint() const override;
 
 signals:
@@ -52,6 +69,7 @@ protected:
 private:
     // Make the image cover the inner area, keeping what it shows.
     void Fit();
+    void PaintOverlays(QPainter& painter) const;
 
     QImage image_;
     QColor back_colour_{Qt::white};
@@ -59,4 +77,7 @@ private:
     int draw_width_ = 1;
     int draw_style_ = kSolid;
     QPoint current_;
+    QList<QPoint> figure_;
+    QList<int> figure_numbers_;
+    std::optional<QPoint> cursor_;
 };

@@ -33,11 +33,6 @@ QString CrLfText(const std::array<std::string_view, N>& lines) {
     return text;
 }
 
-QColor PaletteColour(int index) {
-    const plane_figures::Rgb c = plane_figures::QBColor(index);
-    return QColor(c.r, c.g, c.b);
-}
-
 // The decimal separator of the user's regional settings (the trace uses it).
 char DecimalSeparator() {
     const QString point = QLocale().decimalPoint();
@@ -282,7 +277,7 @@ void MainForm::RunAnalysis() {
 // end at CanvasWidth, vertical ones at CanvasHeight. Draws over what is there.
 void MainForm::DrawGrid() {
     Picture1->SetDrawWidth(1);
-    const QColor black = PaletteColour(plane_figures::kBlack);
+    const QColor black = Canvas::PaletteColour(plane_figures::kBlack);
     const int rows = plane_figures::GridLineCount(Picture1->ScaleHeight(), grid_step_);
     const int bottom = static_cast<int>(canvas_height_);
     for (int i = 0; i <= rows; ++i) {
@@ -296,7 +291,7 @@ void MainForm::DrawGrid() {
 
 void MainForm::OutlineQuadrilateral(const plane_figures::Figure& figure, int colour) {
     Picture1->SetDrawWidth(2);
-    const QColor pen = PaletteColour(colour);
+    const QColor pen = Canvas::PaletteColour(colour);
     const auto vertex = [&](std::size_t v) {
         const plane_figures::GridPoint p = points_.At(figure.outline[v]);
         return QPoint(p.x, p.y);
@@ -314,6 +309,6 @@ void MainForm::MarkPoints(int highlighted_row) {
     for (int p = 0; p < points_.Size(); ++p) {
         const plane_figures::GridPoint point = points_.At(p);
         Picture1->PSet(QPoint(point.x, point.y),
-                       PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
+                       Canvas::PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
     }
 }

@@ -1,0 +1,71 @@
+// Worksheets and answer sheets: the canvas, its points, the count table and
+// the report laid out on pages, painted the same way for a printer and for a
+// PDF file.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class QPagedPaintDevice;
+class QPainter;
+class QPageSize;
+class QWidget;
+
+// What a sheet shows, as plain data taken from the window.
+struct SheetContent {
+    QString title;               // the window's title line
+    QImage canvas;               // the canvas image as shown: grid, points, outlines
+    QList<QPoint> points;        // point p at points[p], canvas pixels
+    QStringList kinds;           // the kind names of the count table, in its order
+    QStringList pupil_counts;    // the pupil's counts as typed, one per kind (may be empty)
+    QStringList program_counts;  // the program's counts, one per kind (empty = none)
+    QStringList report_lines;    // the report's lines, header first, no line ends
+};
+
+class Worksheet {
+public:
+    enum class Sheet {
+        // Everything: canvas, points, both counts and the report, which runs
+        // onto further pages when long.
+        kAnswerSheet,
+        // A task for the pupil: canvas, points and a count table with empty
+        // boxes; no counts and no report. Give it a canvas without outlines
+        // (grid and points only), since the canvas is printed as given.
+        kWorksheet,
+    };
+
+    Worksheet(SheetContent content, Sheet sheet);
+
+    // Paint every page onto device, its page size and margins as they are set.
+    // False when painting could not start.
+    bool Paint(QPagedPaintDevice& device) const;
+
+    // Write file_name: a name ending in .pdf (any case) gets the pages, one
+    // ending in .png the canvas alone, pixel for pixel. The file appears
+    // complete or not at all. Returns a message for the pupil, empty on success.
+    [[nodiscard]] QString Export(const QString& file_name) const;
+
+    // Ask for a printer and print. False when cancelled or printing failed.
+    bool Print(QWidget* parent) const;
+
+    // The page size of exported PDFs: the default printer's, or A4.
+    static QPageSize DefaultPageSize();
+
+private:
+    bool WritePdf(QIODevice& file) const;
+    // Title, canvas and tables, the tables on the next page when the canvas
+    // would be much smaller with them; returns the y below them. page counts
+    // the pages begun after the first.
+    int PaintHead(QPainter& painter, QPagedPaintDevice& device, int footer, int& page) const;
+    // The report lines from top on, running onto further pages.
+    void PaintReport(QPainter& painter, QPagedPaintDevice& device, int top, int footer,
+                     int& page) const;
+    QList<QStringList> CountTable() const;
+
+    SheetContent content_;
+    Sheet sheet_;
+};

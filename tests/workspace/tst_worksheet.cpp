@@ -1,0 +1,205 @@
+// Answer sheets and worksheets written as PDF, the canvas as PNG: what the
+// pages say and how many there are (read back with poppler's tools), the
+// canvas stored pixel for pixel, and names that are refused or cannot be written.
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "figurekinds.h"
+#include "formtest.h"
+#include "worksheet.h"
+
+class TestWorksheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pagesSay_data();
+    void pagesSay();
+    void longReportRunsOntoPages();
+    void canvasIsStoredPixelForPixel_data();
+    void canvasIsStoredPixelForPixel();
+    void badNamesLeaveNoFile_data();
+    void badNamesLeaveNoFile();
+
+private:
+    QString Written(const SheetContent& content, Worksheet::Sheet sheet, const QString& name);
+    QTemporaryDir dir_;
+};
+
+namespace {
+
+const QList<QPoint> kPoints{{20, 20}, {60, 20}, {60, 60}, {20, 60}, {140, 100}};
+
+// a canvas as the window draws it: grid every 20 px, 5 px dots, one outline
+QImage Canvas() {
+    QImage canvas(263, 229, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    for (int x = 0; x <= 260; x += 20) painter.drawLine(x, 0, x, 229);
+    for (int y = 0; y <= 220; y += 20) painter.drawLine(0, y, 263, y);
+    for (const QPoint& p : kPoints) painter.fillRect(p.x() - 2, p.y() - 2, 5, 5, Qt::black);
+    painter.setPen(QPen(QColor(128, 128, 0), 2));
+    painter.drawPolygon(QPolygon(kPoints.first(4)));
+    return canvas;
+}
+
+// five points, distinctive counts (pupil 71.., program 91..) and extra report lines
+SheetContent Content(int extra_lines) {
+    SheetContent content;
+    content.title = QStringLiteral("Математика - координати на върхове");
+    content.canvas = Canvas();
+    content.points = kPoints;
+    for (int k = 0; k < plane_figures::kShownKindCount; ++k) {
+        content.kinds << QString::fromUtf8(
+            plane_figures::kKindCaptions[static_cast<std::size_t>(k)]);
+        content.pupil_counts << QString::number(71 + k);
+        content.program_counts << QString::number(91 + k);
+    }
+    content.report_lines << QStringLiteral("Брой въведени точки: 5")
+                         << QStringLiteral("Квадрат с равни страни: 0,1,2,3");
+    for (int i = 0; i < extra_lines; ++i)
+        content.report_lines
+            << QStringLiteral("Правоъгълен %1,%2,%3").arg(i / 225).arg(i / 15 % 15).arg(i % 15);
+    return content;
+}
+
+// what a poppler tool writes to standard output
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int Pages(const QString& pdf) {
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(Poppler("pdfinfo", {pdf})).captured(1).toInt();
+}
+
+}  // namespace
+
+void TestWorksheet::initTestCase() {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdfimages"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            QFAIL(qPrintable(QString("%1 is missing; install poppler-utils").arg(tool)));
+    }
+    QVERIFY(dir_.isValid());
+}
+
+QString TestWorksheet::Written(const SheetContent& content, Worksheet::Sheet sheet,
+                               const QString& name) {
+    const QString path = dir_.filePath(name);
+    const QString message = Worksheet(content, sheet).Export(path);
+    return message.isEmpty() ? path : QString();
+}
+
+// Each text must appear in the page's text laid out as printed (a regular
+// expression: table rows keep their cells on one line), each absent one not.
+void TestWorksheet::pagesSay_data() {
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    const SheetContent c = Content(0);
+    QStringList answer_rows{QRegularExpression::escape(c.title), "N\\s+Абсциса\\s+Ордината"};
+    for (qsizetype p = 0; p < kPoints.size(); ++p) {
+        answer_rows
+            << QString("^\\s*%1\\s+%2\\s+%3\\b").arg(p).arg(kPoints[p].x()).arg(kPoints[p].y());
+    }
+    QStringList blank_rows = answer_rows;
+    blank_rows << "Фигура\\s+Ваш брой\\s*$";
+    for (int k = 0; k < c.kinds.size(); ++k) {
+        const QString kind = QRegularExpression::escape(c.kinds[k]);
+        answer_rows << kind + "\\s+" + c.pupil_counts[k] + "\\s+" + c.program_counts[k] + "\\s*$";
+        blank_rows << kind + "\\s*$";
+    }
+    for (const QString& line : c.report_lines)
+        answer_rows << "^" + QRegularExpression::escape(line) + "$";
+    QTest::newRow("answer sheet") << true << answer_rows << QStringList();
+    QTest::newRow("worksheet") << false << blank_rows
+                               << (QStringList{"71", "91", "програмата"} << c.report_lines);
+}
+
+void TestWorksheet::pagesSay() {
+    QFETCH(bool, answers);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    const auto sheet = answers ? Worksheet::Sheet::kAnswerSheet : Worksheet::Sheet::kWorksheet;
+    const QString pdf = Written(Content(0), sheet, "sheet.pdf");
+    QVERIFY(!pdf.isEmpty());
+    const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
+    for (const QString& pattern : present) {
+        const QRegularExpression expression(pattern, QRegularExpression::MultilineOption);
+        QVERIFY2(text.contains(expression), qPrintable(pattern + " not in:\n" + text));
+    }
+    for (const QString& text_absent : absent)
+        QVERIFY2(!text.contains(text_absent), qPrintable(text_absent));
+    QCOMPARE(Pages(pdf), 1);
+}
+
+// 1800 more lines run onto further pages, every line once and in order.
+void TestWorksheet::longReportRunsOntoPages() {
+    const SheetContent content = Content(1800);
+    const QString pdf = Written(content, Worksheet::Sheet::kAnswerSheet, "long.pdf");
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY2(Pages(pdf) >= 30, qPrintable(QString::number(Pages(pdf))));  // at most 60 lines a page
+    const QString text = Poppler("pdftotext", {pdf, "-"});
+    qsizetype at = 0;
+    for (const QString& line : content.report_lines) {
+        at = text.indexOf(line + '\n', at);
+        QVERIFY2(at >= 0, qPrintable(line + " missing or out of order"));
+    }
+}
+
+// The PNG is the canvas; the PDF holds it losslessly, to be shown without smoothing.
+void TestWorksheet::canvasIsStoredPixelForPixel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("png") << "canvas.png";
+    QTest::newRow("PNG in capitals") << "CANVAS.PNG";
+    QTest::newRow("pdf in capitals") << "Sheet.PDF";
+}
+
+void TestWorksheet::canvasIsStoredPixelForPixel() {
+    QFETCH(QString, name);
+    const SheetContent content = Content(0);
+    QString image = Written(content, Worksheet::Sheet::kAnswerSheet, name);
+    QVERIFY(!image.isEmpty());
+    if (name.endsWith(".PDF")) {
+        QVERIFY(
+            Poppler("pdfimages", {"-list", image}).contains(QRegularExpression("image\\s+no\\s")));
+        Poppler("pdfimages", {"-png", image, dir_.filePath("extracted")});
+        image = dir_.filePath("extracted-000.png");
+    }
+    QCOMPARE(QImage(image).convertToFormat(QImage::Format_RGB32), content.canvas);
+}
+
+// A refused or unwritable name gives a message naming the file and leaves the folder as it was.
+void TestWorksheet::badNamesLeaveNoFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("not pdf or png") << "sheet.txt";
+    QTest::newRow("no extension") << "sheet";
+    QTest::newRow("pdf in a missing folder") << "missing/sheet.pdf";
+    QTest::newRow("png in a missing folder") << "missing/canvas.png";
+    QTest::newRow("pdf named like a folder") << "folder.pdf";
+    QTest::newRow("png named like a folder") << "folder.png";
+}
+
+void TestWorksheet::badNamesLeaveNoFile() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("folder.pdf") && QDir(dir.path()).mkpath("folder.png"));
+    const QString path = dir.filePath(name);
+    const QString message = Worksheet(Content(0), Worksheet::Sheet::kAnswerSheet).Export(path);
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({"folder.pdf", "folder.png"}));
+    QVERIFY(QFileInfo(dir.filePath("folder.pdf")).isDir() &&
+            QDir(dir.filePath("folder.pdf")).isEmpty());
+}
+
+PLANE_FIGURES_TEST_MAIN(TestWorksheet)
+#include "tst_worksheet.moc"

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <memory>
+
+class QMenu;
 
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
@@ -13,6 +16,16 @@ public:
     QString Text() const { return text_; }
     void SetText(const QString& text);
 
+    // Commands the context menu offers after Copy and Select All.
+    void SetMenuActions(const QList<QAction*>& actions) { menu_actions_ = actions; }
+    // The context menu for a click at pos (in the viewport), its standard
+    // commands named in Bulgarian.
+    std::unique_ptr<QMenu> CreateMenu(QPoint pos);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     QString text_;
+    QList<QAction*> menu_actions_;
 };

@@ -1,14 +1,17 @@
 #include "mainform.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QUndoStack>
 #include <algorithm>
 #include <vector>
 
 #include "canvas.h"
 #include "countframe.h"
+#include "editstep.h"
 #include "figurekinds.h"
 #include "grid.h"
 #include "listbox.h"
@@ -24,6 +27,9 @@ namespace {
 using windowlayout::TwipsRect;
 
 const QColor kWhite(255, 255, 255);
+
+// Steps that can be undone, the oldest forgotten first.
+constexpr int kUndoLimit = 1000;
 
 // lines joined, each followed by CR LF
 template <std::size_t N>
@@ -45,6 +51,13 @@ QStringList Texts(const std::vector<std::string>& entries) {
     return texts;
 }
 
+// one column of the count frame, kind by kind
+QStringList Column(const CountFrame& frame, QString (CountFrame::*count)(int) const) {
+    QStringList column;
+    for (int k = 0; k < CountFrame::kRows; ++k) column << (frame.*count)(k);
+    return column;
+}
+
 }  // namespace
 
 MainForm::MainForm(QWidget* parent)
@@ -59,6 +72,7 @@ MainForm::MainForm(QWidget* parent)
     NameControls();
     SetTabOrder();
     Form_Load();
+    CreateActions();
 }
 
 MainForm::~MainForm() = default;
@@ -195,11 +209,14 @@ void MainForm::Command1_Click(short index) {
         case 0:
             RunAnalysis();
             break;
-        case 1:
+        case 1: {
+            const WorkspaceState before = State(true);
             ResetWorkspace();
             Text1[0]->SetText(QString());
             DrawGrid();
+            Record(QStringLiteral("Изчисти"), before);
             break;
+        }
         case 2:
             DeleteSelectedPoint();
             break;
@@ -225,11 +242,13 @@ void MainForm::ResetWorkspace() {
 void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
                                   QPoint at) {
     if (points_.Full()) return;
+    const WorkspaceState before = State(false);
     Picture1->SetDrawWidth(5);
     const plane_figures::GridPoint node = plane_figures::SnapToNode({at.x(), at.y()}, grid_step_);
     Picture1->PSet(QPoint(node.x, node.y));
     points_.Add(node);
     UpdateDrawButton();
+    Record(QStringLiteral("точка"), before);
 }
 
 // Delete the point that the X and Y lists both select; the rest are
@@ -237,6 +256,7 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifi
 void MainForm::DeleteSelectedPoint() {
     const int selected = List1[0]->ListIndex();
     if (selected < 0 || List1[1]->ListIndex() != selected) return;
+    const WorkspaceState before = State(false);
     Picture1->SetDrawWidth(5);
     points_.RemoveAt(selected);
     // white on every desktop, as after a reset: the grid and points stay visible
@@ -245,6 +265,7 @@ void MainForm::DeleteSelectedPoint() {
     DrawGrid();
     MarkPoints(-1);
     UpdateDrawButton();
+    Record(QStringLiteral("изтриване на точка"), before);
 }
 
 // Select the chosen row in all three visible lists and re-mark every point,
@@ -311,4 +332,57 @@ void MainForm::MarkPoints(int highlighted_row) {
         Picture1->PSet(QPoint(point.x, point.y),
                        Canvas::PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
     }
+}
+
+void MainForm::CreateActions() {
+    undo_stack_ = new QUndoStack(this);
+    undo_stack_->setUndoLimit(kUndoLimit);
+    const auto add = [this](const char* name, const char* text, const char* tip,
+                            const QList<QKeySequence>& keys) {
+        auto* action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QLatin1String(name));
+        action->setToolTip(QString::fromUtf8(tip));
+        action->setShortcuts(keys);
+        addAction(action);  // its keys work anywhere in the window
+        return action;
+    };
+    QAction* undo =
+        add("undo", "Отмени", "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
+    QAction* redo = add("redo", "Върни", "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
+                        {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+    connect(undo, &QAction::triggered, undo_stack_, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, undo_stack_, &QUndoStack::redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(undo_stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(undo_stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    Text1[0]->SetMenuActions({undo, redo});
+}
+
+void MainForm::Record(const QString& text, const WorkspaceState& before) {
+    auto show = [this](const WorkspaceState& state) { Restore(state); };
+    undo_stack_->push(new EditStep(text, before, State(before.report.has_value()), show));
+}
+
+WorkspaceState MainForm::State(bool with_report) const {
+    WorkspaceState state;
+    state.points.assign(points_.Points().begin(), points_.Points().end());
+    if (with_report) {
+        state.report =
+            WorkspaceState::Report{Text1[0]->Text(), Column(*Frame1, &CountFrame::PupilCount),
+                                   Column(*Frame1, &CountFrame::ProgramCount)};
+    }
+    return state;
+}
+
+void MainForm::Restore(const WorkspaceState& state) {
+    points_.Assign(state.points);
+    // as after a deletion: white, the grid, the points in black, no outlines
+    Picture1->SetBackColor(kWhite);
+    DrawGrid();
+    MarkPoints(-1);
+    UpdateDrawButton();
+    if (!state.report) return;
+    Text1[0]->SetText(state.report->text);
+    Frame1->SetCounts(state.report->pupil_counts, state.report->program_counts);
 }

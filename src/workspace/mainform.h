@@ -10,15 +10,18 @@
 #include "analysisresult.h"
 #include "figureanalysis.h"
 #include "pointset.h"
+#include "workspacestate.h"
 
 class Canvas;
 class CountFrame;
 class ListBox;
 class PointLists;
 class TextBox;
+class QAction;
 class QLabel;
 class QPushButton;
 class QStyle;
+class QUndoStack;
 
 class MainForm : public QWidget {
     Q_OBJECT
@@ -40,6 +43,12 @@ public:
     void List1_Click(short index);
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
 
+    // Undo: the state a step changes, and how the window shows it again
+    // (lists and marks from the points, the canvas redrawn as after a
+    // deletion, the report and counts when the state holds them).
+    WorkspaceState State(bool with_report) const;
+    void Restore(const WorkspaceState& state);
+
 private:
     void CreateControls();
     void CreateLists();
@@ -60,6 +69,12 @@ private:
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
     void OutlineTriangle(int kind_code);
 
+    // The window's commands with their keys, also offered by the report
+    // box's context menu.
+    void CreateActions();
+    // Push the step just done, from before to now.
+    void Record(const QString& text, const WorkspaceState& before);
+
     plane_figures::PointSet points_;
     plane_figures::FigureAnalysis analysis_;
     short grid_step_ = 0;
@@ -77,4 +92,6 @@ private:
 
     std::unique_ptr<PointLists> point_lists_;
     std::unique_ptr<QStyle> button_style_;
+
+    QUndoStack* undo_stack_ = nullptr;
 };

@@ -1,19 +1,26 @@
 #include "mainform.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyleFactory>
 #include <QUndoStack>
 #include <algorithm>
+#include <variant>
 #include <vector>
 
 #include "canvas.h"
 #include "countframe.h"
 #include "editstep.h"
+#include "exercisefile.h"
 #include "figurekinds.h"
 #include "grid.h"
+#include "helptext.h"
 #include "listbox.h"
 #include "numtext.h"
 #include "palette.h"
@@ -58,6 +65,15 @@ QStringList Column(const CountFrame& frame, QString (CountFrame::*count)(int) co
     return column;
 }
 
+// the first local file among the URLs dragged; empty when there is none
+QString LocalFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return QString();
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return QString();
+}
+
 }  // namespace
 
 MainForm::MainForm(QWidget* parent)
@@ -72,7 +88,9 @@ MainForm::MainForm(QWidget* parent)
     NameControls();
     SetTabOrder();
     Form_Load();
+    prompts_ = Prompts::Dialogs(this);
     CreateActions();
+    setAcceptDrops(true);
 }
 
 MainForm::~MainForm() = default;
@@ -346,20 +364,89 @@ void MainForm::CreateActions() {
         addAction(action);  // its keys work anywhere in the window
         return action;
     };
+    QAction* open = add("open", "Отвори…", "Отвори файл с точки (Ctrl+O)", {Qt::CTRL | Qt::Key_O});
+    QAction* save =
+        add("save", "Запиши…", "Запиши точките във файл (Ctrl+S)", {Qt::CTRL | Qt::Key_S});
     QAction* undo =
         add("undo", "Отмени", "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
     QAction* redo = add("redo", "Върни", "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
                         {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+    QAction* help = add("help", "Помощ", "Клавиши и файлове с точки (F1)", {Qt::Key_F1});
+    connect(open, &QAction::triggered, this, &MainForm::ChooseAndOpen);
+    connect(save, &QAction::triggered, this, &MainForm::ChooseAndSave);
     connect(undo, &QAction::triggered, undo_stack_, &QUndoStack::undo);
     connect(redo, &QAction::triggered, undo_stack_, &QUndoStack::redo);
+    connect(help, &QAction::triggered, this, &MainForm::ShowHelp);
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(undo_stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(undo_stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    Text1[0]->SetMenuActions({undo, redo});
+    Text1[0]->SetMenuActions({open, save, undo, redo, help});
+}
+
+bool MainForm::OpenFile(const QString& path) {
+    const auto read = ExerciseFile::Read(path);
+    if (const auto* message = std::get_if<QString>(&read)) {
+        prompts_.tell(QMessageBox::Warning, *message);
+        return false;
+    }
+    const WorkspaceState before = State(true);
+    {
+        // "Изчисти" and a click per point, recorded below as one step
+        const QScopedValueRollback<bool> one_step(recording_, false);
+        Command1_Click(1);
+        for (const plane_figures::GridPoint p : std::get<ExerciseFile::Points>(read)) {
+            Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
+        }
+    }
+    Record(QStringLiteral("отваряне на файл"), before);
+    last_file_ = path;
+    return true;
+}
+
+bool MainForm::SaveFile(const QString& path) {
+    if (const QString error = ExerciseFile::Write(path, points_.Points()); !error.isEmpty()) {
+        prompts_.tell(QMessageBox::Warning, error);
+        return false;
+    }
+    last_file_ = path;
+    return true;
+}
+
+void MainForm::ChooseAndOpen() {
+    const QString path = prompts_.file_to_open(last_file_);
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+void MainForm::ChooseAndSave() {
+    if (points_.Size() == 0) {
+        prompts_.tell(QMessageBox::Information, QStringLiteral("Няма точки за записване."));
+        return;
+    }
+    const QString path = prompts_.file_to_save(last_file_);
+    if (!path.isEmpty()) SaveFile(ExerciseFile::WithSuffix(path));
+}
+
+void MainForm::ShowHelp() {
+    QStringList lines;
+    for (const std::string_view line : kHelpLines) lines << windowlayout::Utf8(line);
+    prompts_.tell(QMessageBox::Information, lines.join(QLatin1Char('\n')));
+}
+
+void MainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainForm::dropEvent(QDropEvent* event) {
+    const QString path = LocalFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // opened after the drop, so that a message does not hold up the program it came from
+    QMetaObject::invokeMethod(this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
 }
 
 void MainForm::Record(const QString& text, const WorkspaceState& before) {
+    if (!recording_) return;
     auto show = [this](const WorkspaceState& state) { Restore(state); };
     undo_stack_->push(new EditStep(text, before, State(before.report.has_value()), show));
 }

@@ -10,6 +10,7 @@
 #include "analysisresult.h"
 #include "figureanalysis.h"
 #include "pointset.h"
+#include "prompts.h"
 #include "workspacestate.h"
 
 class Canvas;
@@ -43,11 +44,24 @@ public:
     void List1_Click(short index);
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
 
+    // Exercise files. Opening replaces the points as "Изчисти" and a click on
+    // each point in file order would, as one undoable step; a refused file
+    // changes nothing. Saving writes the points whole or not at all. Both
+    // return false when they did not happen, after telling the pupil why.
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+    // How messages are shown and file names asked for (dialogs by default).
+    void SetPrompts(Prompts prompts) { prompts_ = std::move(prompts); }
+
     // Undo: the state a step changes, and how the window shows it again
     // (lists and marks from the points, the canvas redrawn as after a
     // deletion, the report and counts when the state holds them).
     WorkspaceState State(bool with_report) const;
     void Restore(const WorkspaceState& state);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -69,10 +83,13 @@ private:
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
     void OutlineTriangle(int kind_code);
 
-    // The window's commands with their keys, also offered by the report
-    // box's context menu.
+    // The window's commands: open, save, undo, redo, help, with their keys,
+    // also offered by the report box's context menu.
     void CreateActions();
-    // Push the step just done, from before to now.
+    void ChooseAndOpen();
+    void ChooseAndSave();
+    void ShowHelp();
+    // Push the step just done, from before to now, unless steps are not recorded.
     void Record(const QString& text, const WorkspaceState& before);
 
     plane_figures::PointSet points_;
@@ -94,4 +111,7 @@ private:
     std::unique_ptr<QStyle> button_style_;
 
     QUndoStack* undo_stack_ = nullptr;
+    bool recording_ = true;  // off while opening a file runs the steps it is made of
+    QString last_file_;      // the exercise file last opened or saved
+    Prompts prompts_;
 };

@@ -1,10 +1,18 @@
 #include <QApplication>
 
+#include "commandline.h"
 #include "mainform.h"
 
 int main(int argc, char* argv[]) {
+    if (!CommandLine::NeedsDisplay(argc, argv)) {
+        const QCoreApplication app(argc, argv);  // --report, --help, --version need no display
+        return CommandLine(QCoreApplication::arguments()).Answer();
+    }
     QApplication app(argc, argv);
+    const CommandLine command_line(QCoreApplication::arguments());
+    if (!command_line.WantsWindow()) return command_line.Answer();
     MainForm form;
     form.show();
+    if (!command_line.File().isEmpty()) form.OpenFile(command_line.File());
     return QApplication::exec();
 }

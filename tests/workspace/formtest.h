@@ -89,4 +89,71 @@ inline QColor Pixel(const MainForm& form, int x, int y) {
     return QColor(Picture1(form)->Image().pixel(x, y));
 }
 
+// What the pupil sees of the points and their analysis.
+struct Seen {
+    QStringList x, y, numbers;
+    int selected;
+    QString report;
+    QStringList pupil_counts, program_counts;
+    QImage canvas;
+    explicit Seen(const MainForm& form)
+        : x(Entries(List1(form, 0))),
+          y(Entries(List1(form, 1))),
+          numbers(Entries(List1(form, 3))),
+          selected(List1(form, 0)->ListIndex()),
+          report(Text1(form, 0)->Text()) {
+        for (std::size_t k = 0; k < 8; ++k) {
+            pupil_counts << Text2(form, k)->text();
+            program_counts << Text3(form, k)->text();
+        }
+        canvas = Picture1(form)->Image();
+    }
+    // the parts that differ from other, by name; empty when none
+    QString Differences(const Seen& other) const {
+        QStringList parts;
+        const auto check = [&](bool same, const char* name) {
+            if (!same) parts << QLatin1String(name);
+        };
+        check(x == other.x && y == other.y && numbers == other.numbers, "points");
+        check(selected == other.selected, "selection");
+        check(report == other.report, "report");
+        check(pupil_counts == other.pupil_counts, "pupil's counts");
+        check(program_counts == other.program_counts, "program's counts");
+        check(canvas == other.canvas, "canvas");
+        return parts.join(QStringLiteral(", "));
+    }
+};
+
+// Messages the window shows and file names it asks for, caught instead of
+// shown in dialogs.
+struct CaughtPrompts {
+    QStringList told;
+    QString file_to_open, file_to_save;  // the answers the dialogs give
+    QStringList suggested;               // what the window offered each time
+
+    void Into(MainForm& form) {
+        Prompts prompts;
+        prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
+        prompts.file_to_open = [this](const QString& offered) {
+            suggested << offered;
+            return file_to_open;
+        };
+        prompts.file_to_save = [this](const QString& offered) {
+            suggested << offered;
+            return file_to_save;
+        };
+        form.SetPrompts(std::move(prompts));
+    }
+};
+
+// A shown, active window whose messages and file dialogs the test catches.
+struct PromptedWindow {
+    MainForm form;
+    CaughtPrompts prompts;
+    PromptedWindow() {
+        prompts.Into(form);
+        if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");
+    }
+};
+
 }  // namespace formtest

@@ -89,69 +89,53 @@ inline QColor Pixel(const MainForm& form, int x, int y) {
     return QColor(Picture1(form)->Image().pixel(x, y));
 }
 
+// the canvas of a new window after a click on each point: white, grid, black dots
+inline QImage DrawnByHand(const QList<QPoint>& points) {
+    MainForm form;
+    for (const QPoint& p : points) form.Picture1_MouseDown(Qt::LeftButton, {}, p);
+    return Picture1(form)->Image();
+}
+
 // What the pupil sees of the points and their analysis.
 struct Seen {
-    QStringList x, y, numbers;
+    QStringList x, y, numbers, pupil_counts, program_counts;
     int selected;
     QString report;
-    QStringList pupil_counts, program_counts;
     QImage canvas;
     explicit Seen(const MainForm& form)
-        : x(Entries(List1(form, 0))),
-          y(Entries(List1(form, 1))),
-          numbers(Entries(List1(form, 3))),
-          selected(List1(form, 0)->ListIndex()),
-          report(Text1(form, 0)->Text()) {
+        : x(Entries(List1(form, 0))), y(Entries(List1(form, 1))), numbers(Entries(List1(form, 3))),
+          selected(List1(form, 0)->ListIndex()), report(Text1(form, 0)->Text()),
+          canvas(Picture1(form)->Image()) {
         for (std::size_t k = 0; k < 8; ++k) {
             pupil_counts << Text2(form, k)->text();
             program_counts << Text3(form, k)->text();
         }
-        canvas = Picture1(form)->Image();
     }
     // the parts that differ from other, by name; empty when none
     QString Differences(const Seen& other) const {
         QStringList parts;
-        const auto check = [&](bool same, const char* name) {
-            if (!same) parts << QLatin1String(name);
-        };
-        check(x == other.x && y == other.y && numbers == other.numbers, "points");
-        check(selected == other.selected, "selection");
-        check(report == other.report, "report");
-        check(pupil_counts == other.pupil_counts, "pupil's counts");
-        check(program_counts == other.program_counts, "program's counts");
-        check(canvas == other.canvas, "canvas");
-        return parts.join(QStringLiteral(", "));
-    }
-};
-
-// Messages the window shows and file names it asks for, caught instead of
-// shown in dialogs.
-struct CaughtPrompts {
-    QStringList told;
-    QString file_to_open, file_to_save;  // the answers the dialogs give
-    QStringList suggested;               // what the window offered each time
-
-    void Into(MainForm& form) {
-        Prompts prompts;
-        prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
-        prompts.file_to_open = [this](const QString& offered) {
-            suggested << offered;
-            return file_to_open;
-        };
-        prompts.file_to_save = [this](const QString& offered) {
-            suggested << offered;
-            return file_to_save;
-        };
-        form.SetPrompts(std::move(prompts));
+        if (x != other.x || y != other.y || numbers != other.numbers) parts << "points";
+        if (selected != other.selected) parts << "selection";
+        if (report != other.report) parts << "report";
+        if (pupil_counts != other.pupil_counts) parts << "pupil's counts";
+        if (program_counts != other.program_counts) parts << "program's counts";
+        if (canvas != other.canvas) parts << "canvas";
+        return parts.join(", ");
     }
 };
 
 // A shown, active window whose messages and file dialogs the test catches.
 struct PromptedWindow {
     MainForm form;
-    CaughtPrompts prompts;
+    QStringList told;                    // the messages it showed
+    QString file_to_open, file_to_save;  // what its file dialogs answer
+    QStringList offered;                 // the names its file dialogs offered
     PromptedWindow() {
-        prompts.Into(form);
+        Prompts prompts;
+        prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
+        prompts.file_to_open = [this](const QString& name) { offered << name; return file_to_open; };
+        prompts.file_to_save = [this](const QString& name) { offered << name; return file_to_save; };
+        form.SetPrompts(prompts);
         if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");
     }
 };

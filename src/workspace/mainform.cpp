@@ -65,6 +65,17 @@ QStringList Column(const CountFrame& frame, QString (CountFrame::*count)(int) co
     return column;
 }
 
+// action made a command of window: named, with a tooltip, its keys working
+// anywhere in the window
+QAction* AsCommand(QWidget* window, QAction* action, const char* name, const char* tip,
+                   const QList<QKeySequence>& keys) {
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(QString::fromUtf8(tip));
+    action->setShortcuts(keys);
+    window->addAction(action);
+    return action;
+}
+
 // the first local file among the URLs dragged; empty when there is none
 QString LocalFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return QString();
@@ -232,7 +243,7 @@ void MainForm::Command1_Click(short index) {
             ResetWorkspace();
             Text1[0]->SetText(QString());
             DrawGrid();
-            Record(QStringLiteral("Изчисти"), before);
+            Record(QStringLiteral("„Изчисти“"), before);
             break;
         }
         case 2:
@@ -355,33 +366,24 @@ void MainForm::MarkPoints(int highlighted_row) {
 void MainForm::CreateActions() {
     undo_stack_ = new QUndoStack(this);
     undo_stack_->setUndoLimit(kUndoLimit);
-    const auto add = [this](const char* name, const char* text, const char* tip,
-                            const QList<QKeySequence>& keys) {
+    const auto command = [this](const char* text, void (MainForm::*slot)()) {
         auto* action = new QAction(QString::fromUtf8(text), this);
-        action->setObjectName(QLatin1String(name));
-        action->setToolTip(QString::fromUtf8(tip));
-        action->setShortcuts(keys);
-        addAction(action);  // its keys work anywhere in the window
+        connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    QAction* open = add("open", "Отвори…", "Отвори файл с точки (Ctrl+O)", {Qt::CTRL | Qt::Key_O});
-    QAction* save =
-        add("save", "Запиши…", "Запиши точките във файл (Ctrl+S)", {Qt::CTRL | Qt::Key_S});
-    QAction* undo =
-        add("undo", "Отмени", "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
-    QAction* redo = add("redo", "Върни", "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
-                        {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-    QAction* help = add("help", "Помощ", "Клавиши и файлове с точки (F1)", {Qt::Key_F1});
-    connect(open, &QAction::triggered, this, &MainForm::ChooseAndOpen);
-    connect(save, &QAction::triggered, this, &MainForm::ChooseAndSave);
-    connect(undo, &QAction::triggered, undo_stack_, &QUndoStack::undo);
-    connect(redo, &QAction::triggered, undo_stack_, &QUndoStack::redo);
-    connect(help, &QAction::triggered, this, &MainForm::ShowHelp);
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    connect(undo_stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(undo_stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    Text1[0]->SetMenuActions({open, save, undo, redo, help});
+    const QList<QAction*> commands{
+        AsCommand(this, command("Отвори…", &MainForm::ChooseAndOpen), "open",
+                  "Отвори файл с точки (Ctrl+O)", {Qt::CTRL | Qt::Key_O}),
+        AsCommand(this, command("Запиши…", &MainForm::ChooseAndSave), "save",
+                  "Запиши точките във файл (Ctrl+S)", {Qt::CTRL | Qt::Key_S}),
+        AsCommand(this, undo_stack_->createUndoAction(this, QStringLiteral("Отмени")), "undo",
+                  "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z}),
+        AsCommand(this, undo_stack_->createRedoAction(this, QStringLiteral("Върни")), "redo",
+                  "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
+                  {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}),
+        AsCommand(this, command("Помощ", &MainForm::ShowHelp), "help",
+                  "Клавиши и файлове с точки (F1)", {Qt::Key_F1})};
+    Text1[0]->SetMenuActions(commands);
 }
 
 bool MainForm::OpenFile(const QString& path) {
@@ -391,17 +393,19 @@ bool MainForm::OpenFile(const QString& path) {
         return false;
     }
     const WorkspaceState before = State(true);
-    {
-        // "Изчисти" and a click per point, recorded below as one step
-        const QScopedValueRollback<bool> one_step(recording_, false);
-        Command1_Click(1);
-        for (const plane_figures::GridPoint p : std::get<ExerciseFile::Points>(read)) {
-            Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
-        }
-    }
+    ClearAndClick(std::get<ExerciseFile::Points>(read));
     Record(QStringLiteral("отваряне на файл"), before);
     last_file_ = path;
     return true;
+}
+
+// "Изчисти" and a click on each point, none of them a step of its own.
+void MainForm::ClearAndClick(std::span<const plane_figures::GridPoint> points) {
+    const QScopedValueRollback<bool> not_steps(recording_, false);
+    Command1_Click(1);
+    for (const plane_figures::GridPoint p : points) {
+        Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
+    }
 }
 
 bool MainForm::SaveFile(const QString& path) {

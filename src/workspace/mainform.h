@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <span>
 
 #include "analysisresult.h"
 #include "figureanalysis.h"
@@ -87,6 +88,7 @@ private:
     // also offered by the report box's context menu.
     void CreateActions();
     void ChooseAndOpen();
+    void ClearAndClick(std::span<const plane_figures::GridPoint> points);
     void ChooseAndSave();
     void ShowHelp();
     // Push the step just done, from before to now, unless steps are not recorded.

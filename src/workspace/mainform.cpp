@@ -15,6 +15,7 @@
 #include "numtext.h"
 #include "palette.h"
 #include "pointlists.h"
+#include "reportexplorer.h"
 #include "tasktext.h"
 #include "textbox.h"
 #include "windowlayout.h"
@@ -91,6 +92,7 @@ void MainForm::CreateControls() {
     Text1[1]->setGeometry(TwipsRect(1560, 5040, 6735, 1815));
     Text1[1]->SetText(CrLfText(kQuotation));
     Text1[1]->hide();
+    explorer_ = new ReportExplorer(Text1[0], Picture1, points_);
 }
 
 void MainForm::CreateLists() {
@@ -198,6 +200,7 @@ void MainForm::Command1_Click(short index) {
         case 1:
             ResetWorkspace();
             Text1[0]->SetText(QString());
+            explorer_->Forget();
             DrawGrid();
             break;
         case 2:
@@ -259,7 +262,7 @@ void MainForm::List1_Click(short index) {
 }
 
 void MainForm::RunAnalysis() {
-    const plane_figures::AnalysisResult result = analysis_.Run(points_.Points(), DecimalSeparator());
+    plane_figures::AnalysisResult result = analysis_.Run(points_.Points(), DecimalSeparator());
     Text1[0]->SetText(QString::fromStdString(result.ReportText()));
     Frame1->ShowProgramCounts(result);
     if (result.sorter) List1[2]->SetItems(Texts(*result.sorter));
@@ -271,6 +274,7 @@ void MainForm::RunAnalysis() {
             OutlineQuadrilateral(figure, plane_figures::kOutlineColours[figure.kind]);
         }
     }
+    explorer_->ShowResult(std::move(result));
 }
 
 // A line every GridStep pixels from the top and left edges; horizontal lines

@@ -15,6 +15,7 @@ class Canvas;
 class CountFrame;
 class ListBox;
 class PointLists;
+class ReportExplorer;
 class TextBox;
 class QLabel;
 class QPushButton;
@@ -34,6 +35,8 @@ public:
     float CanvasHeight() const { return canvas_height_; }
     const plane_figures::PointSet& Points() const { return points_; }
     const plane_figures::AnalysisRegisters& Registers() const { return analysis_.Registers(); }
+    // The report line chosen on the report box, and why its figure is its kind.
+    const ReportExplorer& Explorer() const { return *explorer_; }
 
     // Event handlers.
     void Command1_Click(short index);
@@ -76,5 +79,6 @@ private:
     std::array<TextBox*, 2> Text1{};  // 0 the report, 1 a hidden quotation
 
     std::unique_ptr<PointLists> point_lists_;
+    ReportExplorer* explorer_ = nullptr;  // owned by the report box
     std::unique_ptr<QStyle> button_style_;
 };

@@ -11,6 +11,7 @@
 #include "countframe.h"
 #include "figurekinds.h"
 #include "grid.h"
+#include "gridcursor.h"
 #include "listbox.h"
 #include "numtext.h"
 #include "palette.h"
@@ -78,6 +79,7 @@ void MainForm::CreateControls() {
 
     Picture1 = new Canvas(this);
     Picture1->setGeometry(TwipsRect(120, 840, 4000, 3500));
+    CreateGridCursor();  // first, so that a click moves the cursor before it enters the point
     connect(Picture1, &Canvas::MouseDown, this, &MainForm::Picture1_MouseDown);
 
     CreateLists();
@@ -316,3 +318,24 @@ void MainForm::MarkPoints(int highlighted_row) {
                        Canvas::PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
     }
 }
+
+// The cursor follows the canvas's focus and keys and is drawn over the canvas
+// while it shows.
+void MainForm::CreateGridCursor() {
+    grid_cursor_ = new GridCursor(Picture1, plane_figures::kGridStep);
+    connect(grid_cursor_, &GridCursor::Moved, Picture1, &Canvas::ShowCursor);
+    connect(grid_cursor_, &GridCursor::Hidden, Picture1, &Canvas::HideCursor);
+    connect(grid_cursor_, &GridCursor::EnterPressed, this,
+            [this](QPoint node) { Picture1_KeyEnter(node); });
+    connect(grid_cursor_, &GridCursor::DeletePressed, this, [this] { Picture1_KeyDelete(); });
+    connect(Picture1, &Canvas::MouseDown, grid_cursor_,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) { grid_cursor_->Click(at); });
+}
+
+// Space or Enter on the canvas: a click on the cursor's node.
+void MainForm::Picture1_KeyEnter(QPoint node) {
+    Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, node);
+}
+
+// Delete on the canvas: "Изтрий  1 т.".
+void MainForm::Picture1_KeyDelete() { Command1_Click(2); }

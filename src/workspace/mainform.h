@@ -13,6 +13,7 @@
 
 class Canvas;
 class CountFrame;
+class GridCursor;
 class ListBox;
 class PointLists;
 class ReportExplorer;
@@ -63,6 +64,11 @@ private:
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
     void OutlineTriangle(int kind_code);
 
+    // The grid cursor: the canvas's keys.
+    void CreateGridCursor();
+    void Picture1_KeyEnter(QPoint node);
+    void Picture1_KeyDelete();
+
     plane_figures::PointSet points_;
     plane_figures::FigureAnalysis analysis_;
     short grid_step_ = 0;
@@ -81,4 +87,5 @@ private:
     std::unique_ptr<PointLists> point_lists_;
     ReportExplorer* explorer_ = nullptr;  // owned by the report box
     std::unique_ptr<QStyle> button_style_;
+    GridCursor* grid_cursor_ = nullptr;  // a child of the canvas
 };

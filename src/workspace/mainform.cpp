@@ -9,6 +9,7 @@
 
 #include "canvas.h"
 #include "countframe.h"
+#include "cursordescription.h"
 #include "figurekinds.h"
 #include "grid.h"
 #include "gridcursor.h"
@@ -319,23 +320,35 @@ void MainForm::MarkPoints(int highlighted_row) {
     }
 }
 
-// The cursor follows the canvas's focus and keys and is drawn over the canvas
-// while it shows.
+// The cursor follows the canvas's focus and keys; it is drawn over the canvas
+// and described to a screen reader while it shows. The description receives
+// its signals, so that nothing is told to it once it is gone.
 void MainForm::CreateGridCursor() {
     grid_cursor_ = new GridCursor(Picture1, plane_figures::kGridStep);
+    cursor_description_ = std::make_unique<CursorDescription>(Picture1, points_);
+    CursorDescription* said = cursor_description_.get();
     connect(grid_cursor_, &GridCursor::Moved, Picture1, &Canvas::ShowCursor);
     connect(grid_cursor_, &GridCursor::Hidden, Picture1, &Canvas::HideCursor);
-    connect(grid_cursor_, &GridCursor::EnterPressed, this,
+    connect(grid_cursor_, &GridCursor::Moved, said, &CursorDescription::Follow);
+    connect(grid_cursor_, &GridCursor::Hidden, said, &CursorDescription::Leave);
+    connect(grid_cursor_, &GridCursor::Blocked, said, &CursorDescription::AtEdge);
+    connect(grid_cursor_, &GridCursor::EnterPressed, said,
             [this](QPoint node) { Picture1_KeyEnter(node); });
-    connect(grid_cursor_, &GridCursor::DeletePressed, this, [this] { Picture1_KeyDelete(); });
+    connect(grid_cursor_, &GridCursor::DeletePressed, said, [this] { Picture1_KeyDelete(); });
     connect(Picture1, &Canvas::MouseDown, grid_cursor_,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) { grid_cursor_->Click(at); });
 }
 
 // Space or Enter on the canvas: a click on the cursor's node.
 void MainForm::Picture1_KeyEnter(QPoint node) {
+    const int before = PointCount();
     Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, node);
+    if (PointCount() == before) cursor_description_->EntryRefused();
 }
 
 // Delete on the canvas: "Изтрий  1 т.".
-void MainForm::Picture1_KeyDelete() { Command1_Click(2); }
+void MainForm::Picture1_KeyDelete() {
+    const int before = PointCount();
+    Command1_Click(2);
+    if (PointCount() == before) cursor_description_->NothingToDelete();
+}

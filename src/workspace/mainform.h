@@ -13,6 +13,7 @@
 
 class Canvas;
 class CountFrame;
+class CursorDescription;
 class GridCursor;
 class ListBox;
 class PointLists;
@@ -64,7 +65,7 @@ private:
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
     void OutlineTriangle(int kind_code);
 
-    // The grid cursor: the canvas's keys.
+    // The grid cursor: the canvas's keys, and what a screen reader hears.
     void CreateGridCursor();
     void Picture1_KeyEnter(QPoint node);
     void Picture1_KeyDelete();
@@ -88,4 +89,5 @@ private:
     ReportExplorer* explorer_ = nullptr;  // owned by the report box
     std::unique_ptr<QStyle> button_style_;
     GridCursor* grid_cursor_ = nullptr;  // a child of the canvas
+    std::unique_ptr<CursorDescription> cursor_description_;
 };

@@ -3,15 +3,19 @@
 //   ExactClassifier the bare exact integer classifier: the floor
 //   DrawClick       a click on "Чертай" in the offscreen window, until the report,
 //                   counts and outlines are done and the window has repainted
+//   ChooseLine      a key in the report box choosing the next line, until its
+//                   figure is shown and the canvas has repainted
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "figureanalysis.h"
 #include "canvas.h"
 #include "exactclassifier.h"
 #include "mainform.h"
+#include "reportexplorer.h"
 
 namespace {
 
@@ -66,6 +70,27 @@ void DrawClick(benchmark::State& state) {
     }
 }
 BENCHMARK(DrawClick)->Unit(benchmark::kMillisecond);
+
+void ChooseLine(benchmark::State& state) {
+    MainForm form;
+    form.show();
+    QCoreApplication::processEvents();
+    for (const auto& p : LatticeNodes()) form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
+    form.findChild<QPushButton*>("Command1_0")->click();
+    auto* report = form.findChild<QWidget*>("Text1_0");
+    auto* canvas = form.findChild<QWidget*>("Picture1");
+    report->setFocus();
+    int step = 0;
+    for (auto _ : state) {
+        // down through the report and back up, line by line
+        const int key = (step++ / 300) % 2 == 0 ? Qt::Key_Down : Qt::Key_Up;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(report, &press);
+        canvas->repaint();
+    }
+    state.counters["figure_shown"] = form.Explorer().ChosenLine() > 0 ? 1 : 0;
+}
+BENCHMARK(ChooseLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

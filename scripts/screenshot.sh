@@ -1,13 +1,16 @@
 #!/bin/sh
-# Take a screenshot of the running program under a virtual X server, after a
-# pupil's clicks: six points in two rows and "Чертай".
-#   scripts/screenshot.sh [binary] [output.png]
+# Take screenshots of the running program under a virtual X server, after a
+# pupil's clicks: six points in two rows and "Чертай"; then with the last
+# report line chosen (a click in the report box, then End).
+#   scripts/screenshot.sh [binary] [output.png] [chosen.png]
 # Needs xvfb, xauth, x11-utils, xdotool and imagemagick (make screenshot installs them).
 set -eu
 binary=${1:-build/src/plane-figures}
 output=${2:-docs/window.png}
+chosen=${3:-docs/chosen-figure.png}
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     out=$1
+    chosen=$2
     "$0" & pid=$!
     id=
     for i in $(seq 1 50); do
@@ -26,5 +29,10 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     xdotool mousemove --window "$id" 44 308 click 1
     sleep 0.5
     import -window "$id" "$out"
-    kill $pid' "$binary" "$output"
-echo "wrote $output"
+    # the report box starts at (8, 328); its tooltip may reach past the window
+    xdotool mousemove --window "$id" 300 335 click 1 key End
+    sleep 0.8
+    eval $(xdotool getwindowgeometry --shell "$id")
+    import -window root -crop 700x520+$X+$Y "$chosen"
+    kill $pid' "$binary" "$output" "$chosen"
+echo "wrote $output and $chosen"

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "palette.h"
@@ -135,9 +136,15 @@ void Canvas::PaintOverlays(QPainter& painter) const {
         QFont small = font();
         small.setPixelSize(11);
         painter.setFont(small);
+        const QPoint centre = QPolygon(figure_).boundingRect().center();
         for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
-            // above and to the right of the dot, clear of it
-            painter.drawText(figure_[v] + QPoint(5, -5), QString::number(figure_numbers_[v]));
+            // outside the figure, clear of the dot and of the sides
+            const QPoint out(figure_[v].x() < centre.x() ? -1 : 1, figure_[v].y() < centre.y() ? -1 : 1);
+            QRect box(figure_[v] + 10 * out - QPoint(7, 7), QSize(14, 14));
+            // kept on the canvas at its edges
+            box.moveTo(std::clamp(box.left(), 0, image_.width() - box.width()),
+                       std::clamp(box.top(), 0, image_.height() - box.height()));
+            painter.drawText(box, Qt::AlignCenter, QString::number(figure_numbers_[v]));
         }
     }
     if (cursor_) {

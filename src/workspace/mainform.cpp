@@ -16,15 +16,18 @@
 
 #include "canvas.h"
 #include "countframe.h"
+#include "cursordescription.h"
 #include "editstep.h"
 #include "exercisefile.h"
 #include "figurekinds.h"
 #include "grid.h"
+#include "gridcursor.h"
 #include "helptext.h"
 #include "listbox.h"
 #include "numtext.h"
 #include "palette.h"
 #include "pointlists.h"
+#include "reportexplorer.h"
 #include "tasktext.h"
 #include "textbox.h"
 #include "windowlayout.h"
@@ -120,6 +123,7 @@ void MainForm::CreateControls() {
 
     Picture1 = new Canvas(this);
     Picture1->setGeometry(TwipsRect(120, 840, 4000, 3500));
+    CreateGridCursor();  // first, so that a click moves the cursor before it enters the point
     connect(Picture1, &Canvas::MouseDown, this, &MainForm::Picture1_MouseDown);
 
     CreateLists();
@@ -134,6 +138,7 @@ void MainForm::CreateControls() {
     Text1[1]->setGeometry(TwipsRect(1560, 5040, 6735, 1815));
     Text1[1]->SetText(CrLfText(kQuotation));
     Text1[1]->hide();
+    explorer_ = new ReportExplorer(Text1[0], Picture1, points_);
 }
 
 void MainForm::CreateLists() {
@@ -242,6 +247,7 @@ void MainForm::Command1_Click(short index) {
             const WorkspaceState before = State(true);
             ResetWorkspace();
             Text1[0]->SetText(QString());
+            explorer_->Forget();
             DrawGrid();
             Record(QStringLiteral("„Изчисти“"), before);
             break;
@@ -309,7 +315,7 @@ void MainForm::List1_Click(short index) {
 }
 
 void MainForm::RunAnalysis() {
-    const plane_figures::AnalysisResult result = analysis_.Run(points_.Points(), DecimalSeparator());
+    plane_figures::AnalysisResult result = analysis_.Run(points_.Points(), DecimalSeparator());
     Text1[0]->SetText(QString::fromStdString(result.ReportText()));
     Frame1->ShowProgramCounts(result);
     if (result.sorter) List1[2]->SetItems(Texts(*result.sorter));
@@ -321,6 +327,7 @@ void MainForm::RunAnalysis() {
             OutlineQuadrilateral(figure, plane_figures::kOutlineColours[figure.kind]);
         }
     }
+    explorer_->ShowResult(std::move(result));
 }
 
 // A line every GridStep pixels from the top and left edges; horizontal lines
@@ -476,4 +483,37 @@ void MainForm::Restore(const WorkspaceState& state) {
     if (!state.report) return;
     Text1[0]->SetText(state.report->text);
     Frame1->SetCounts(state.report->pupil_counts, state.report->program_counts);
+}
+
+// The cursor follows the canvas's focus and keys; it is drawn over the canvas
+// and described to a screen reader while it shows. The description receives
+// its signals, so that nothing is told to it once it is gone.
+void MainForm::CreateGridCursor() {
+    grid_cursor_ = new GridCursor(Picture1, plane_figures::kGridStep);
+    cursor_description_ = std::make_unique<CursorDescription>(Picture1, points_);
+    CursorDescription* said = cursor_description_.get();
+    connect(grid_cursor_, &GridCursor::Moved, Picture1, &Canvas::ShowCursor);
+    connect(grid_cursor_, &GridCursor::Hidden, Picture1, &Canvas::HideCursor);
+    connect(grid_cursor_, &GridCursor::Moved, said, &CursorDescription::Follow);
+    connect(grid_cursor_, &GridCursor::Hidden, said, &CursorDescription::Leave);
+    connect(grid_cursor_, &GridCursor::Blocked, said, &CursorDescription::AtEdge);
+    connect(grid_cursor_, &GridCursor::EnterPressed, said,
+            [this](QPoint node) { Picture1_KeyEnter(node); });
+    connect(grid_cursor_, &GridCursor::DeletePressed, said, [this] { Picture1_KeyDelete(); });
+    connect(Picture1, &Canvas::MouseDown, grid_cursor_,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) { grid_cursor_->Click(at); });
+}
+
+// Space or Enter on the canvas: a click on the cursor's node.
+void MainForm::Picture1_KeyEnter(QPoint node) {
+    const int before = PointCount();
+    Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, node);
+    if (PointCount() == before) cursor_description_->EntryRefused();
+}
+
+// Delete on the canvas: "Изтрий  1 т.".
+void MainForm::Picture1_KeyDelete() {
+    const int before = PointCount();
+    Command1_Click(2);
+    if (PointCount() == before) cursor_description_->NothingToDelete();
 }

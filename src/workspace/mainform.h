@@ -16,8 +16,11 @@
 
 class Canvas;
 class CountFrame;
+class CursorDescription;
+class GridCursor;
 class ListBox;
 class PointLists;
+class ReportExplorer;
 class TextBox;
 class QAction;
 class QLabel;
@@ -39,6 +42,8 @@ public:
     float CanvasHeight() const { return canvas_height_; }
     const plane_figures::PointSet& Points() const { return points_; }
     const plane_figures::AnalysisRegisters& Registers() const { return analysis_.Registers(); }
+    // The report line chosen on the report box, and why its figure is its kind.
+    const ReportExplorer& Explorer() const { return *explorer_; }
 
     // Event handlers.
     void Command1_Click(short index);
@@ -93,6 +98,10 @@ private:
     void ShowHelp();
     // Push the step just done, from before to now, unless steps are not recorded.
     void Record(const QString& text, const WorkspaceState& before);
+    // The grid cursor: the canvas's keys, and what a screen reader hears.
+    void CreateGridCursor();
+    void Picture1_KeyEnter(QPoint node);
+    void Picture1_KeyDelete();
 
     plane_figures::PointSet points_;
     plane_figures::FigureAnalysis analysis_;
@@ -110,10 +119,13 @@ private:
     std::array<TextBox*, 2> Text1{};  // 0 the report, 1 a hidden quotation
 
     std::unique_ptr<PointLists> point_lists_;
+    ReportExplorer* explorer_ = nullptr;  // owned by the report box
     std::unique_ptr<QStyle> button_style_;
 
     QUndoStack* undo_stack_ = nullptr;
     bool recording_ = true;  // off while opening a file runs the steps it is made of
     QString last_file_;      // the exercise file last opened or saved
     Prompts prompts_;
+    GridCursor* grid_cursor_ = nullptr;  // a child of the canvas
+    std::unique_ptr<CursorDescription> cursor_description_;
 };

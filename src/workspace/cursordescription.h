@@ -1,0 +1,44 @@
+// What a screen reader hears of the grid cursor: while it shows, the canvas's
+// accessible description tells the cursor's node and the points on it, after
+// what has just happened there ("Въведена е точка 3. X 60, Y 80, точка 3"),
+// and each change is announced. While it is hidden the canvas keeps its own
+// description.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+#include "pointset.h"
+
+class QWidget;
+
+class CursorDescription : public QObject {
+    Q_OBJECT
+
+public:
+    CursorDescription(QWidget* canvas, plane_figures::PointSet& points);
+
+    // The cursor shows on node.
+    void Follow(QPoint node);
+    // The cursor is hidden.
+    void Leave();
+    // An arrow key would have taken the cursor off the grid.
+    void AtEdge();
+    // A point was asked for, but the set is full.
+    void EntryRefused();
+    // Delete was pressed with no point selected.
+    void NothingToDelete();
+
+private:
+    void PointsChanged(plane_figures::PointSet::Change change, int index);
+    // The news, then the cursor's node and its points.
+    void Say(const QString& news);
+    void Describe(const QString& text);
+
+    QWidget* canvas_;
+    const plane_figures::PointSet& points_;
+    std::optional<QPoint> node_;  // none while the cursor is hidden
+    QString own_text_;
+};

@@ -1,0 +1,145 @@
+#include "reportexplorer.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QToolTip>
+#include <algorithm>
+
+#include "canvas.h"
+#include "figurereason.h"
+#include "textbox.h"
+
+using plane_figures::Figure;
+using plane_figures::PointSet;
+
+ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, PointSet& points)
+    : QObject(report), report_(report), viewport_(report->viewport()), canvas_(canvas), points_(points) {
+    report_->installEventFilter(this);
+    viewport_->installEventFilter(this);
+    // the old report's numbers no longer name the same points
+    points.Subscribe([this](PointSet::Change, int) { Forget(); });
+}
+
+void ReportExplorer::ShowResult(plane_figures::AnalysisResult result) {
+    result_ = std::move(result);
+    Choose(-1);
+}
+
+void ReportExplorer::Forget() {
+    result_.reset();
+    Choose(-1);
+}
+
+void ReportExplorer::Choose(int line) {
+    const Figure* figure = result_ ? result_->FigureOfLine(line) : nullptr;
+    const bool had_choice = chosen_ >= 0;
+    chosen_ = figure ? line : -1;
+    // the report box scrolls only when the pupil moves through it
+    if (line >= 0 || had_choice) MoveCursor(line, figure != nullptr);
+    ShowChoice(figure);
+}
+
+// Put the report box's cursor at the start of the line, the whole line
+// selected when it names a figure; line -1 only drops the selection.
+void ReportExplorer::MoveCursor(int line, bool select) {
+    QTextCursor cursor = report_->textCursor();
+    cursor.clearSelection();
+    const QTextBlock block = report_->document()->findBlockByNumber(line);
+    if (block.isValid()) {
+        cursor.setPosition(block.position());
+        if (select) cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    }
+    report_->setTextCursor(cursor);
+    if (block.isValid()) report_->ensureCursorVisible();
+}
+
+// The figure over the canvas, its reason as the report box's tooltip and
+// accessible description; or none of them.
+void ReportExplorer::ShowChoice(const Figure* figure) {
+    const QString reason =
+        figure ? QString::fromStdString(plane_figures::FigureReason::Text(*figure, points_.Points()))
+               : QString();
+    if (figure) {
+        QList<QPoint> vertices;
+        QList<int> numbers;
+        for (int v = 0; v < figure->vertex_count; ++v) {
+            const int number = figure->outline[static_cast<std::size_t>(v)];
+            const plane_figures::GridPoint p = points_.At(number);
+            vertices << QPoint(p.x, p.y);
+            numbers << number;
+        }
+        canvas_->ShowFigure(vertices, numbers);
+    } else {
+        canvas_->HideFigure();
+    }
+    if (reason == reason_) return;
+    reason_ = reason;
+    report_->setToolTip(reason_);
+    Announce();
+}
+
+// Show the reason beside the chosen line and let screen readers speak it.
+void ReportExplorer::Announce() {
+    report_->setAccessibleDescription(reason_);
+    QAccessibleEvent changed(report_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (reason_.isEmpty()) {
+        QToolTip::hideText();
+    } else if (report_->isVisible()) {
+        const QRect line = report_->cursorRect();
+        QToolTip::showText(report_->viewport()->mapToGlobal(line.bottomRight()), reason_, report_);
+    }
+}
+
+int ReportExplorer::CurrentLine() const {
+    return chosen_ >= 0 ? chosen_ : report_->textCursor().blockNumber();
+}
+
+// how many lines the report box shows at once, less one
+int ReportExplorer::PageLines() const {
+    const int line_height = std::max(1, report_->fontMetrics().lineSpacing());
+    return std::max(1, report_->viewport()->height() / line_height - 1);
+}
+
+bool ReportExplorer::KeyPressed(int key) {
+    const int last = report_->blockCount() - 1;
+    int line = CurrentLine();
+    switch (key) {
+        case Qt::Key_Up: line -= 1; break;
+        case Qt::Key_Down: line += 1; break;
+        case Qt::Key_PageUp: line -= PageLines(); break;
+        case Qt::Key_PageDown: line += PageLines(); break;
+        case Qt::Key_Home: line = 1; break;
+        case Qt::Key_End: line = last; break;
+        case Qt::Key_Escape: line = -1; break;
+        default: return false;
+    }
+    // the report's last block is the empty one after its final line break
+    Choose(key == Qt::Key_Escape ? -1 : std::clamp(line, 0, std::max(0, last - 1)));
+    return true;
+}
+
+bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == report_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->modifiers() == Qt::NoModifier && KeyPressed(key->key());
+    }
+    if (watched != viewport_) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) return false;
+            Choose(report_->cursorForPosition(mouse->position().toPoint()).blockNumber());
+            return true;
+        }
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            // a chosen line stays whole: no word selection, no dragging
+            return static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,147 @@
+// Choosing a report line shows its figure over the canvas with its reason;
+// the canvas's own image and the report text never change for it.
+#include <QTextBlock>
+
+#include "formtest.h"
+#include "reportexplorer.h"
+
+using namespace formtest;
+
+class TestReportExplorer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choosing_data();
+    void choosing();
+    void overlayPixels_data();
+    void overlayPixels();
+    void overlayGoes_data();
+    void overlayGoes();
+};
+
+namespace {
+
+// 0 (20,20) 1 (100,20) 2 (60,60) 3 (100,100) 4 (20,100): the report is the
+// header, eight triangles (lines 1-8) and the square 0,1,3,4 (line 9).
+const QList<QPoint> kFive{{20, 20}, {100, 20}, {60, 60}, {100, 100}, {20, 100}};
+constexpr int kSquareLine = 9;
+
+struct Drawn {
+    MainForm form;
+    Drawn() {
+        if (!Show(form)) qFatal("window not exposed");
+        Enter(form, kFive);
+        ClickButton(form, 0);
+    }
+    TextBox* Report() { return Text1(form, 0); }
+    int Chosen() const { return form.Explorer().ChosenLine(); }
+    void ClickLine(int line) {
+        const QTextBlock block = Report()->document()->findBlockByNumber(line);
+        QTextCursor cursor(block);
+        const QPoint at = Report()->cursorRect(cursor).center() + QPoint(10, 0);
+        QTest::mouseClick(Report()->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+bool IsRed(const QImage& image, QPoint at) { return QColor(image.pixel(at)) == QColor(255, 0, 0); }
+
+}  // namespace
+
+// Keys from the report box (after a click on a line, when clicked >= 0).
+void TestReportExplorer::choosing_data() {
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("click a triangle") << 2 << QList<int>{} << 2;
+    QTest::newRow("click the square") << kSquareLine << QList<int>{} << kSquareLine;
+    QTest::newRow("click the header") << 0 << QList<int>{} << -1;
+    QTest::newRow("click below the report") << 10 << QList<int>{} << -1;
+    QTest::newRow("down from none") << -1 << QList<int>{Qt::Key_Down} << 1;
+    QTest::newRow("down twice") << 1 << QList<int>{Qt::Key_Down, Qt::Key_Down} << 3;
+    QTest::newRow("up to the header") << 1 << QList<int>{Qt::Key_Up} << -1;
+    QTest::newRow("end") << 2 << QList<int>{Qt::Key_End} << kSquareLine;
+    QTest::newRow("down stops at the last") << kSquareLine << QList<int>{Qt::Key_Down} << kSquareLine;
+    QTest::newRow("home") << 5 << QList<int>{Qt::Key_Home} << 1;
+    QTest::newRow("page down, page up") << 1 << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp} << 1;
+    QTest::newRow("escape") << 3 << QList<int>{Qt::Key_Escape} << -1;
+}
+
+void TestReportExplorer::choosing() {
+    QFETCH(int, clicked);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, chosen);
+    Drawn drawn;
+    const QString report = drawn.Report()->Text();
+    const QImage image = Picture1(drawn.form)->Image();
+    drawn.Report()->setFocus();
+    if (clicked >= 0) drawn.ClickLine(clicked);
+    for (const int key : keys) QTest::keyClick(drawn.Report(), static_cast<Qt::Key>(key));
+    QCOMPARE(drawn.Chosen(), chosen);
+    QCOMPARE(Picture1(drawn.form)->ShowsFigure(), chosen >= 0);
+    // the chosen line is shown selected, and its reason is heard and shown
+    const QString line = report.split(QStringLiteral("\r\n")).value(chosen);
+    QCOMPARE(drawn.Report()->textCursor().selectedText(), chosen >= 0 ? line : QString());
+    QCOMPARE(drawn.Report()->accessibleDescription().isEmpty(), chosen < 0);
+    QCOMPARE(drawn.Report()->toolTip(), drawn.Report()->accessibleDescription());
+    if (chosen == kSquareLine) QVERIFY(drawn.Report()->toolTip().startsWith(QStringLiteral("Квадрат")));
+    QCOMPARE(drawn.Report()->Text(), report);
+    QCOMPARE(Picture1(drawn.form)->Image(), image);
+}
+
+// A side's middle is red (3 px across) over the canvas; far from the figure
+// the screen shows the image; with no figure nothing is drawn over it.
+void TestReportExplorer::overlayPixels_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QList<QPoint>>("on_sides");
+    QTest::newRow("triangle 0,1,2") << 1 << QList<QPoint>{{60, 20}, {80, 40}, {40, 40}};
+    QTest::newRow("square 0,1,3,4") << kSquareLine
+                                    << QList<QPoint>{{60, 20}, {100, 60}, {60, 100}, {20, 60}};
+    QTest::newRow("none") << 0 << QList<QPoint>{};
+}
+
+void TestReportExplorer::overlayPixels() {
+    QFETCH(int, line);
+    QFETCH(QList<QPoint>, on_sides);
+    Drawn drawn;
+    drawn.ClickLine(line);
+    const QImage image = Picture1(drawn.form)->Image();
+    const QImage shown = Picture1(drawn.form)->Composed();
+    for (const QPoint& p : on_sides) {
+        const QPoint across = p.x() == 20 || p.x() == 100 ? QPoint(1, 0) : QPoint(0, 1);
+        int red = 0;
+        for (int i = -3; i <= 3; ++i) red += IsRed(shown, p + i * across) ? 1 : 0;
+        QVERIFY2(red >= 3, qPrintable(QStringLiteral("side at %1,%2").arg(p.x()).arg(p.y())));
+    }
+    QCOMPARE(shown.pixel(200, 180), image.pixel(200, 180));
+    if (on_sides.isEmpty()) QCOMPARE(shown, image);
+}
+
+// The overlay goes when the points change or the report is replaced, and the
+// old report's lines show nothing after the points change.
+void TestReportExplorer::overlayGoes_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("entry") << "entry";
+    QTest::newRow("deletion") << "deletion";
+    QTest::newRow("draw") << "draw";
+    QTest::newRow("clear") << "clear";
+}
+
+void TestReportExplorer::overlayGoes() {
+    QFETCH(QString, action);
+    Drawn drawn;
+    ClickRow(List1(drawn.form, 3), 4);
+    drawn.ClickLine(kSquareLine);
+    QVERIFY(Picture1(drawn.form)->ShowsFigure());
+    if (action == "entry") ClickCanvas(drawn.form, 200, 200);
+    if (action == "deletion") ClickButton(drawn.form, 2);
+    if (action == "draw") ClickButton(drawn.form, 0);
+    if (action == "clear") ClickButton(drawn.form, 1);
+    QVERIFY(!Picture1(drawn.form)->ShowsFigure());
+    QCOMPARE(drawn.Chosen(), -1);
+    QVERIFY(drawn.Report()->accessibleDescription().isEmpty());
+    drawn.ClickLine(1);
+    QCOMPARE(drawn.Chosen(), action == "draw" ? 1 : -1);
+}
+
+PLANE_FIGURES_TEST_MAIN(TestReportExplorer)
+#include "tst_reportexplorer.moc"

@@ -14,7 +14,7 @@ TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
-SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick
+SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick poppler-utils
 
 # install the Debian packages of $(1) that are not installed yet
 define install_missing
@@ -67,7 +67,8 @@ windows-check: deps-windows
 	    ctest --output-on-failure
 
 screenshot: deps-shot build
-	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png
+	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png docs/chosen-figure.png
+	scripts/sheets.sh $(BUILD)/src/plane-figures docs/answer-sheet.png docs/worksheet.png
 
 deps-run:
 	$(call install_missing,$(RUN_PACKAGES))

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeData>
@@ -332,17 +333,17 @@ void MainForm::RunAnalysis() {
 
 // A line every GridStep pixels from the top and left edges; horizontal lines
 // end at CanvasWidth, vertical ones at CanvasHeight. Draws over what is there.
-void MainForm::DrawGrid() {
-    Picture1->SetDrawWidth(1);
+void MainForm::DrawGrid(Canvas& canvas) const {
+    canvas.SetDrawWidth(1);
     const QColor black = Canvas::PaletteColour(plane_figures::kBlack);
-    const int rows = plane_figures::GridLineCount(Picture1->ScaleHeight(), grid_step_);
+    const int rows = plane_figures::GridLineCount(canvas.ScaleHeight(), grid_step_);
     const int bottom = static_cast<int>(canvas_height_);
     for (int i = 0; i <= rows; ++i) {
-        Picture1->Line(QPoint(0, grid_step_ * i), QPoint(canvas_width_, grid_step_ * i), black);
+        canvas.Line(QPoint(0, grid_step_ * i), QPoint(canvas_width_, grid_step_ * i), black);
     }
-    const int columns = plane_figures::GridLineCount(Picture1->ScaleWidth(), grid_step_);
+    const int columns = plane_figures::GridLineCount(canvas.ScaleWidth(), grid_step_);
     for (int i = 0; i <= columns; ++i) {
-        Picture1->Line(QPoint(grid_step_ * i, 0), QPoint(grid_step_ * i, bottom), black);
+        canvas.Line(QPoint(grid_step_ * i, 0), QPoint(grid_step_ * i, bottom), black);
     }
 }
 
@@ -361,12 +362,12 @@ void MainForm::OutlineQuadrilateral(const plane_figures::Figure& figure, int col
 
 void MainForm::OutlineTriangle(int /*kind_code*/) {}
 
-void MainForm::MarkPoints(int highlighted_row) {
-    Picture1->SetDrawWidth(5);
+void MainForm::MarkPoints(Canvas& canvas, int highlighted_row) const {
+    canvas.SetDrawWidth(5);
     for (int p = 0; p < points_.Size(); ++p) {
         const plane_figures::GridPoint point = points_.At(p);
-        Picture1->PSet(QPoint(point.x, point.y),
-                       Canvas::PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
+        canvas.PSet(QPoint(point.x, point.y),
+                    Canvas::PaletteColour(p == highlighted_row ? plane_figures::kHighlight : plane_figures::kBlack));
     }
 }
 
@@ -388,6 +389,18 @@ void MainForm::CreateActions() {
         AsCommand(this, undo_stack_->createRedoAction(this, QStringLiteral("Върни")), "redo",
                   "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
                   {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}),
+        AsCommand(this, command("Отпечатай отговорите…", &MainForm::PrintAnswers), "print-answers",
+                  "Лист с отговорите: платното, точките, броевете и резултата (Ctrl+P)",
+                  {Qt::CTRL | Qt::Key_P}),
+        AsCommand(this, command("Отпечатай работен лист…", &MainForm::PrintWorksheet),
+                  "print-worksheet", "Работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
+                  {Qt::CTRL | Qt::SHIFT | Qt::Key_P}),
+        AsCommand(this, command("Запиши отговорите като PDF…", &MainForm::ExportAnswers),
+                  "export-answers", "Листа с отговорите в PDF, или платното в PNG (Ctrl+E)",
+                  {Qt::CTRL | Qt::Key_E}),
+        AsCommand(this, command("Запиши работен лист като PDF…", &MainForm::ExportWorksheet),
+                  "export-worksheet", "Работния лист в PDF, или платното без отговорите в PNG (Ctrl+Shift+E)",
+                  {Qt::CTRL | Qt::SHIFT | Qt::Key_E}),
         AsCommand(this, command("Помощ", &MainForm::ShowHelp), "help",
                   "Клавиши и файлове с точки (F1)", {Qt::Key_F1})};
     Text1[0]->SetMenuActions(commands);
@@ -516,4 +529,47 @@ void MainForm::Picture1_KeyDelete() {
     const int before = PointCount();
     Command1_Click(2);
     if (PointCount() == before) cursor_description_->NothingToDelete();
+}
+
+SheetContent MainForm::SheetOf(Worksheet::Sheet sheet) const {
+    SheetContent content;
+    content.title = windowTitle();
+    const bool answers = sheet == Worksheet::Sheet::kAnswerSheet;
+    content.canvas = answers ? Picture1->Image() : CanvasWithoutFindings();
+    for (const plane_figures::GridPoint p : points_.Points()) content.points << QPoint(p.x, p.y);
+    for (int k = 0; k < plane_figures::kShownKindCount; ++k) {
+        content.kinds << Frame1->Caption(k);
+        content.pupil_counts << Frame1->PupilCount(k);
+        content.program_counts << Frame1->ProgramCount(k);
+    }
+    // the report as the report box shows it, when it holds one
+    const QString report = Text1[0]->Text();
+    if (report.startsWith(windowlayout::Utf8(plane_figures::kReportHeader))) {
+        content.report_lines = report.split(QStringLiteral("\r\n"));
+        if (content.report_lines.last().isEmpty()) content.report_lines.removeLast();
+    }
+    return content;
+}
+
+// The grid and the points on white, as after a deletion: no outlines, no highlight.
+QImage MainForm::CanvasWithoutFindings() const {
+    Canvas clean;
+    clean.resize(Picture1->size());
+    clean.SetBackColor(kWhite);
+    clean.SetDrawStyle(Canvas::kDashDotDot);
+    DrawGrid(clean);
+    MarkPoints(clean, -1);
+    return clean.Image();
+}
+
+void MainForm::PrintSheet(Worksheet::Sheet sheet) { Worksheet(SheetOf(sheet), sheet).Print(this); }
+
+void MainForm::ExportSheet(Worksheet::Sheet sheet) {
+    const bool answers = sheet == Worksheet::Sheet::kAnswerSheet;
+    const QString folder = last_file_.isEmpty() ? QString() : QFileInfo(last_file_).path() + QLatin1Char('/');
+    const QString path = prompts_.file_to_export(
+        folder + (answers ? QStringLiteral("отговори.pdf") : QStringLiteral("работен-лист.pdf")));
+    if (path.isEmpty()) return;
+    const QString error = Worksheet(SheetOf(sheet), sheet).Export(path);
+    if (!error.isEmpty()) prompts_.tell(QMessageBox::Warning, error);
 }

@@ -11,6 +11,7 @@
 #include "analysisresult.h"
 #include "figureanalysis.h"
 #include "pointset.h"
+#include "worksheet.h"
 #include "prompts.h"
 #include "workspacestate.h"
 
@@ -81,9 +82,11 @@ private:
     void ResetWorkspace();
     void DeleteSelectedPoint();
     void RunAnalysis();
-    void DrawGrid();
+    void DrawGrid() { DrawGrid(*Picture1); }
+    void DrawGrid(Canvas& canvas) const;
     // Mark every point in black, the one at highlighted_row in light green.
-    void MarkPoints(int highlighted_row);
+    void MarkPoints(int highlighted_row) { MarkPoints(*Picture1, highlighted_row); }
+    void MarkPoints(Canvas& canvas, int highlighted_row) const;
     // Closed outline of a quadrilateral, in its drawing order, in palette colour.
     void OutlineQuadrilateral(const plane_figures::Figure& figure, int colour);
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
@@ -96,6 +99,16 @@ private:
     void ClearAndClick(std::span<const plane_figures::GridPoint> points);
     void ChooseAndSave();
     void ShowHelp();
+    // The answer sheet (all the window shows) and the worksheet (the points
+    // only), printed or exported as PDF, or their canvas as PNG.
+    SheetContent SheetOf(Worksheet::Sheet sheet) const;
+    QImage CanvasWithoutFindings() const;
+    void PrintSheet(Worksheet::Sheet sheet);
+    void ExportSheet(Worksheet::Sheet sheet);
+    void PrintAnswers() { PrintSheet(Worksheet::Sheet::kAnswerSheet); }
+    void PrintWorksheet() { PrintSheet(Worksheet::Sheet::kWorksheet); }
+    void ExportAnswers() { ExportSheet(Worksheet::Sheet::kAnswerSheet); }
+    void ExportWorksheet() { ExportSheet(Worksheet::Sheet::kWorksheet); }
     // Push the step just done, from before to now, unless steps are not recorded.
     void Record(const QString& text, const WorkspaceState& before);
     // The grid cursor: the canvas's keys, and what a screen reader hears.

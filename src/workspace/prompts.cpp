@@ -23,5 +23,9 @@ Prompts Prompts::Dialogs(QWidget* parent) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Запиши точките"), suggested,
                                             kFilter);
     };
+    prompts.file_to_export = [parent](const QString& suggested) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Запиши листа"), suggested,
+                                            QStringLiteral("PDF (*.pdf);;Картина на платното (*.png)"));
+    };
     return prompts;
 }

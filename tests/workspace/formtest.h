@@ -128,13 +128,14 @@ struct Seen {
 struct PromptedWindow {
     MainForm form;
     QStringList told;                    // the messages it showed
-    QString file_to_open, file_to_save;  // what its file dialogs answer
+    QString file_to_open, file_to_save, file_to_export;  // what its file dialogs answer
     QStringList offered;                 // the names its file dialogs offered
     PromptedWindow() {
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
         prompts.file_to_open = [this](const QString& name) { offered << name; return file_to_open; };
         prompts.file_to_save = [this](const QString& name) { offered << name; return file_to_save; };
+        prompts.file_to_export = [this](const QString& name) { offered << name; return file_to_export; };
         form.SetPrompts(prompts);
         if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");
     }

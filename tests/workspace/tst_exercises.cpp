@@ -29,6 +29,8 @@ private slots:
     void undoKeysFromEveryControl_data();
     void undoKeysFromEveryControl();
     void reportMenuOffersTheWindowCommands();
+    void sheetsFromTheWindow_data();
+    void sheetsFromTheWindow();
     void commandLine_data();
     void commandLine();
 };
@@ -277,9 +279,12 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
     for (const QAction* action : menu->actions())
         texts << action->text().section('\t', 0, 0).remove('&');
     QCOMPARE(texts, QStringList({"Копирай", "", "Избери всичко", "", "Отвори…", "Запиши…", "Отмени",
-                                 "Върни", "Помощ"}));
+                                 "Върни", "Отпечатай отговорите…", "Отпечатай работен лист…",
+                                 "Запиши отговорите като PDF…", "Запиши работен лист като PDF…",
+                                 "Помощ"}));
     QVERIFY(menu->toolTipsVisible());
-    const QStringList keys{"Ctrl+O", "Ctrl+S", "Ctrl+Z", "Ctrl+Y", "F1"};
+    const QStringList keys{"Ctrl+O", "Ctrl+S", "Ctrl+Z", "Ctrl+Y", "Ctrl+P", "Ctrl+Shift+P",
+                           "Ctrl+E", "Ctrl+Shift+E", "F1"};
     for (int i = 0; i < keys.size(); ++i) {
         QAction* command = menu->actions()[4 + i];
         QVERIFY(window.form.actions().contains(command) && command->toolTip().contains(keys[i]));
@@ -288,6 +293,48 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
     menu->actions().last()->trigger();
     QVERIFY(window.told.value(0).contains("Ctrl+Shift+Z") &&
             window.told.value(0).contains(".pfig"));
+}
+
+// Ctrl+E and Ctrl+Shift+E write what the window shows: the answer sheet with
+// the report, the worksheet without it; a PNG is the canvas alone, pixel for
+// pixel, the worksheet's without the outlines; other names are refused.
+void TestExercises::sheetsFromTheWindow_data() {
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("answers as PDF") << true << "answers.pdf";
+    QTest::newRow("worksheet as PDF") << false << "worksheet.pdf";
+    QTest::newRow("answers' canvas") << true << "answers.png";
+    QTest::newRow("worksheet's canvas") << false << "worksheet.png";
+    QTest::newRow("refused name") << true << "answers.txt";
+}
+
+void TestExercises::sheetsFromTheWindow() {
+    QFETCH(bool, answers);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    PromptedWindow window;
+    DoSomeWork(window.form);
+    window.file_to_export = dir.filePath(name);
+    QTest::keyClick(&window.form, Qt::Key_E, answers ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+    if (name.endsWith(".txt")) {
+        QCOMPARE(window.told.size(), 1);
+        QVERIFY(!QFile::exists(window.file_to_export));
+        return;
+    }
+    QVERIFY2(window.told.isEmpty(), qPrintable(window.told.join('\n')));
+    if (name.endsWith(".png")) {
+        MainForm unanalysed;
+        Enter(unanalysed, kSquare);
+        const QImage expected = answers ? Picture1(window.form)->Image() : Picture1(unanalysed)->Image();
+        QCOMPARE(QImage(window.file_to_export).convertToFormat(expected.format()), expected);
+        return;
+    }
+    QProcess text;
+    text.start("pdftotext", {"-layout", window.file_to_export, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(pdf.contains(QStringLiteral("Квадрат")) && pdf.contains(QStringLiteral("100")));
+    QCOMPARE(pdf.contains(QStringLiteral("Квадрат с равни страни: 0,1,2,3")), answers);
 }
 
 void TestExercises::commandLine_data() {

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """A session with keys alone, read back as a screen reader reads it: Tab to the
 canvas, arrows, three points entered with Space, Return and keypad Enter,
-Shift+Tab to "Чертай", Space, the report. After each key on the canvas its
-description must read as expected and a description-change event must have
-come. Exits 0 when every step is right."""
+Shift+Tab to "Чертай", Space, the report; Shift+Tab to the report and Down,
+which chooses its first figure, whose reason is then heard. After each key on
+the canvas its description must read as expected and a description-change
+event must have come; so after Down in the report. Exits 0 when every step is
+right."""
 import subprocess
 import sys
 import time
@@ -25,8 +27,10 @@ STEPS = [  # a key, and the canvas's description after it
     ("KP_Enter", "Въведена е точка 2. X 160, Y 140, точка 2"), ("Left", "X 140, Y 140, точка 1"),
 ]
 REPORT = "Брой въведени точки: 3\nРавнобедрен и правоъгълен 0,1,2\n"
+REASON = "Равнобедрен правоъгълен триъгълник 0, 1, 2"  # its first line
 focused = []    # names of the objects that took the focus, last last
 announced = []  # data of the description-change events of the canvas
+reasoned = []   # the same of the report box
 
 
 def on_event(event):
@@ -34,6 +38,8 @@ def on_event(event):
         focused.append(event.source.get_name())
     elif event.type.endswith("accessible-description") and event.source.get_name() == CANVAS:
         announced.append(event.any_data)
+    elif event.type.endswith("accessible-description") and event.source.get_name() == "Резултат":
+        reasoned.append(event.any_data)
 
 
 def wait_for(condition, seconds=10):
@@ -95,6 +101,17 @@ def session(app):
     if not wait_for(lambda: read() == REPORT):
         return f"the report reads {read()!r}"
     print("report:", read().replace("\n", " | "))
+    if not focus_to("Резултат", "shift+Tab"):
+        return "Shift+Tab did not reach the report"
+
+    def reason():
+        report.clear_cache()
+        return report.get_description()
+
+    xdotool("key", "Down")
+    if not wait_for(lambda: reason().startswith(REASON) and reasoned):
+        return f"Down in the report: it says {reason()!r}, {len(reasoned)} announced"
+    print("reason:", reason().replace("\n", " | "))
     return None
 
 

@@ -1,8 +1,11 @@
 #include "cursordescription.h"
 
-#include <QAccessibleWidget>
+#include "canvasaccessible.h"
+
+#include <QMetaObject>
 #include <QStringList>
 #include <QWidget>
+#include <utility>
 
 using plane_figures::PointSet;
 
@@ -42,19 +45,11 @@ QString ChangeText(PointSet::Change change, int index, int size) {
     return {};
 }
 
-// The canvas is a canvas to a screen reader, not a frame, which it would take
-// for a window and not follow the focus into.
-QAccessibleInterface* CanvasRole(const QString& class_name, QObject* object) {
-    if (class_name != QLatin1String("Canvas") || !object->isWidgetType()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Canvas);
-}
-
 }  // namespace
 
 CursorDescription::CursorDescription(QWidget* canvas, PointSet& points)
     : canvas_(canvas), points_(points) {
-    static const bool installed = (QAccessible::installFactory(CanvasRole), true);  // once
-    Q_UNUSED(installed);
+    CanvasAccessible::Install();
     points.Subscribe([this](PointSet::Change change, int index) { PointsChanged(change, index); });
 }
 
@@ -68,6 +63,7 @@ void CursorDescription::Leave() {
     if (!node_) return;
     node_.reset();
     Describe(own_text_);
+    if (CanvasAccessible* canvas = CanvasAccessible::Of(canvas_)) canvas->Quiet();
 }
 
 void CursorDescription::AtEdge() { Say(QStringLiteral("Край на мрежата.")); }
@@ -87,9 +83,20 @@ void CursorDescription::PointsChanged(PointSet::Change change, int index) {
 void CursorDescription::Say(const QString& news) {
     if (!node_) return;
     const QString where = NodeText(*node_, points_);
-    Describe(news.isEmpty() ? where : news + QLatin1Char(' ') + where);
+    const QString text = news.isEmpty() ? where : news + QLatin1Char(' ') + where;
+    Describe(text);
+    if (!to_speak_) QMetaObject::invokeMethod(this, &CursorDescription::Speak, Qt::QueuedConnection);
+    to_speak_ = text;
 }
 
-// Setting the description raises QAccessible::DescriptionChanged, on which a
-// screen reader speaks the new text of the focused canvas.
+// Said once the key's work is done, after the focus events the lists raise as
+// they follow the points, so that the node's text is the last one heard.
+void CursorDescription::Speak() {
+    const std::optional<QString> text = std::exchange(to_speak_, std::nullopt);
+    if (!text || !node_ || !canvas_->hasFocus()) return;
+    if (CanvasAccessible* canvas = CanvasAccessible::Of(canvas_)) canvas->Speak(*text);
+}
+
+// Setting the description raises QAccessible::DescriptionChanged; a screen
+// reader that takes the text from the event speaks it, others hear Speak().
 void CursorDescription::Describe(const QString& text) { canvas_->setAccessibleDescription(text); }

@@ -1,7 +1,8 @@
 // What a screen reader hears of the grid cursor: while it shows, the canvas's
 // accessible description tells the cursor's node and the points on it, after
 // what has just happened there ("Въведена е точка 3. X 60, Y 80, точка 3"),
-// and each change is announced. While it is hidden the canvas keeps its own
+// and each change is spoken: the focus moves onto the canvas's node named
+// with the new text. While it is hidden the canvas keeps its own
 // description.
 #pragma once
 
@@ -36,9 +37,12 @@ private:
     // The news, then the cursor's node and its points.
     void Say(const QString& news);
     void Describe(const QString& text);
+    // Has a screen reader speak the latest text said.
+    void Speak();
 
     QWidget* canvas_;
     const plane_figures::PointSet& points_;
     std::optional<QPoint> node_;  // none while the cursor is hidden
     QString own_text_;
+    std::optional<QString> to_speak_;  // said, not yet spoken
 };

@@ -1,5 +1,6 @@
 // The whole job from the keyboard: the grid cursor on the canvas, its keys,
 // and what a screen reader is told; a mouse user sees nothing of it.
+#include <QAccessible>
 #include <algorithm>
 
 #include "formtest.h"
@@ -19,6 +20,8 @@ private slots:
     void focusHidesAndShows();
     void descriptions_data();
     void descriptions();
+    void spoken_data();
+    void spoken();
 };
 
 namespace {
@@ -70,6 +73,13 @@ bool ShowsCursorAt(Canvas* canvas, QPoint node) {
         }
     }
     return true;
+}
+
+// The child of the canvas that holds the focus within it, if any.
+QAccessibleInterface* FocusedNode(Canvas* canvas) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(canvas)->focusChild();
+    if (!face || face->parent() == nullptr || face->parent()->object() != canvas) return nullptr;
+    return face->state().focused ? face : nullptr;
 }
 
 }  // namespace
@@ -215,6 +225,52 @@ void TestKeyboard::descriptions() {
     w.TabIn();
     Press(w.canvas(), keys);
     QCOMPARE(w.Description(), said);
+}
+
+void TestKeyboard::spoken_data() {
+    QTest::addColumn<QList<QPoint>>("clicks");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("spoken");
+    using Points = QList<QPoint>;
+    const QPoint here(140, 120);
+    QTest::newRow("Tab") << Points{} << -1 << "" << QStringList{};
+    QTest::newRow("moved") << Points{} << -1 << "RD"
+                           << QStringList{"X 160, Y 120, няма точка", "X 160, Y 140, няма точка"};
+    QTest::newRow("entered twice") << Points{} << -1 << " E"
+                                   << QStringList{"Въведена е точка 0. X 140, Y 120, точка 0",
+                                                  "Въведена е точка 1. X 140, Y 120, точки 0 и 1"};
+    QTest::newRow("refused") << Points(15, {20, 20}) << -1 << "R "
+                             << QStringList{"X 40, Y 20, няма точка",
+                                            "Въведени са 15 точки — повече не може. X 40, Y 20, няма точка"};
+    QTest::newRow("deleted") << Points{here, here} << 0 << "X"
+                             << QStringList{"Изтрита е точка 0. X 140, Y 120, точка 0"};
+}
+
+// Each change moves the focus onto a child of the canvas named with the new
+// text, another one than the last, which a screen reader speaks as it comes.
+void TestKeyboard::spoken() {
+    QFETCH(QList<QPoint>, clicks);
+    QFETCH(int, selected);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, spoken);
+    Window w;
+    Enter(w.form, clicks);
+    if (selected >= 0) ClickRow(List1(w.form, 0), selected);
+    w.TabIn();
+    QTRY_VERIFY(FocusedNode(w.canvas()) != nullptr);
+    const QAccessibleInterface* last = FocusedNode(w.canvas());
+    QCOMPARE(last->text(QAccessible::Name), w.Description());
+    QStringList heard;
+    for (const QChar key : keys) {
+        Press(w.canvas(), key);
+        QTRY_VERIFY(FocusedNode(w.canvas()) != last);
+        last = FocusedNode(w.canvas());
+        heard << last->text(QAccessible::Name);
+    }
+    QCOMPARE(heard, spoken);
+    QTest::keyClick(w.canvas(), Qt::Key_Tab);
+    QCOMPARE(FocusedNode(w.canvas()), nullptr);
 }
 
 PLANE_FIGURES_TEST_MAIN(TestKeyboard)

@@ -3,9 +3,10 @@
 canvas, arrows, three points entered with Space, Return and keypad Enter,
 Shift+Tab to "Чертай", Space, the report; Shift+Tab to the report and Down,
 which chooses its first figure, whose reason is then heard. After each key on
-the canvas its description must read as expected and a description-change
-event must have come; so after Down in the report. Exits 0 when every step is
-right."""
+the canvas its description must read as expected, a description-change event
+must have come and the focus must have moved onto the cursor's node, named
+with that text; after Down in the report its description is the reason.
+Exits 0 when every step is right."""
 import subprocess
 import sys
 import time
@@ -65,7 +66,7 @@ def focus_to(name, key):
         count = len(focused)
         xdotool("key", key)
         wait_for(lambda: len(focused) > count, 3)
-        if focused and focused[-1] == name:
+        if name in focused[count:]:  # the canvas passes the focus on to its node
             return True
     return False
 
@@ -87,8 +88,11 @@ def session(app):
         if key:  # the first text is said as the canvas takes the focus
             announced.clear()
             xdotool("key", key)
-        if not wait_for(lambda: described() == expected and announced):
-            return f"after {key}: {described()!r}, {len(announced)} announced; not {expected!r}"
+        # the focus moves onto the cursor's node, named with the new text
+        spoken = lambda: focused[-1] == expected  # noqa: E731
+        if not wait_for(lambda: described() == expected and announced and spoken()):
+            return (f"after {key}: {described()!r}, {len(announced)} announced, focus on "
+                    f"{focused[-1]!r}; not {expected!r}")
         # Qt 6.4 sends the object with the event, later Qt the new text
         if isinstance(announced[-1], str) and announced[-1] != expected:
             return f"after {key}: {announced[-1]!r} announced, not {expected!r}"

@@ -12,13 +12,7 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     out=$1
     chosen=$2
     "$0" & pid=$!
-    id=
-    for i in $(seq 1 50); do
-        id=$(xwininfo -root -tree 2>/dev/null | awk "/Математика - координати на върхове/ {print \$1; exit}")
-        [ -n "$id" ] && break
-        sleep 0.2
-    done
-    [ -n "$id" ] || { echo "the window did not open"; kill $pid; exit 1; }
+    id=$(scripts/window-id.sh) || { kill $pid; exit 1; }
     sleep 0.5
     # canvas inner area starts at (10, 58) in the window; "Чертай" is centred at (44, 308)
     for p in "20 20" "60 20" "100 20" "20 60" "60 60" "100 60" "180 140"; do

@@ -15,13 +15,7 @@ printf '# plane-figures points\n20 20\n60 20\n100 20\n20 60\n60 60\n100 60\n180 
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     work=$1
     "$0" "$work/points.pfig" & pid=$!
-    id=
-    for i in $(seq 1 50); do
-        id=$(xwininfo -root -tree 2>/dev/null | awk "/Математика - координати на върхове/ {print \$1; exit}")
-        [ -n "$id" ] && break
-        sleep 0.2
-    done
-    [ -n "$id" ] || { echo "the window did not open"; kill $pid; exit 1; }
+    id=$(scripts/window-id.sh) || { kill $pid; exit 1; }
     sleep 0.5
     xdotool mousemove --window "$id" 44 308 click 1   # "Чертай"
     sleep 0.3

@@ -295,11 +295,7 @@ void MainForm::DeleteSelectedPoint() {
     const WorkspaceState before = State(false);
     Picture1->SetDrawWidth(5);
     points_.RemoveAt(selected);
-    // white on every desktop, as after a reset: the grid and points stay visible
-    Picture1->SetBackColor(kWhite);
-    Picture1->Cls();
-    DrawGrid();
-    MarkPoints(-1);
+    RedrawPoints(*Picture1);
     UpdateDrawButton();
     Record(QStringLiteral("изтриване на точка"), before);
 }
@@ -361,6 +357,14 @@ void MainForm::OutlineQuadrilateral(const plane_figures::Figure& figure, int col
 }
 
 void MainForm::OutlineTriangle(int /*kind_code*/) {}
+
+// White on every desktop, as after a reset, so the grid and the points stay
+// visible; then the grid and every point in black: no outlines, no highlight.
+void MainForm::RedrawPoints(Canvas& canvas) const {
+    canvas.SetBackColor(kWhite);
+    DrawGrid(canvas);
+    MarkPoints(canvas, -1);
+}
 
 void MainForm::MarkPoints(Canvas& canvas, int highlighted_row) const {
     canvas.SetDrawWidth(5);
@@ -488,10 +492,7 @@ WorkspaceState MainForm::State(bool with_report) const {
 
 void MainForm::Restore(const WorkspaceState& state) {
     points_.Assign(state.points);
-    // as after a deletion: white, the grid, the points in black, no outlines
-    Picture1->SetBackColor(kWhite);
-    DrawGrid();
-    MarkPoints(-1);
+    RedrawPoints(*Picture1);  // as after a deletion
     UpdateDrawButton();
     if (!state.report) return;
     Text1[0]->SetText(state.report->text);
@@ -537,17 +538,14 @@ SheetContent MainForm::SheetOf(Worksheet::Sheet sheet) const {
     const bool answers = sheet == Worksheet::Sheet::kAnswerSheet;
     content.canvas = answers ? Picture1->Image() : CanvasWithoutFindings();
     for (const plane_figures::GridPoint p : points_.Points()) content.points << QPoint(p.x, p.y);
-    for (int k = 0; k < plane_figures::kShownKindCount; ++k) {
-        content.kinds << Frame1->Caption(k);
-        content.pupil_counts << Frame1->PupilCount(k);
-        content.program_counts << Frame1->ProgramCount(k);
-    }
-    // the report as the report box shows it, when it holds one
-    const QString report = Text1[0]->Text();
-    if (report.startsWith(windowlayout::Utf8(plane_figures::kReportHeader))) {
-        content.report_lines = report.split(QStringLiteral("\r\n"));
-        if (content.report_lines.last().isEmpty()) content.report_lines.removeLast();
-    }
+    const int shown = plane_figures::kShownKindCount;
+    content.kinds = Column(*Frame1, &CountFrame::Caption).mid(0, shown);
+    content.pupil_counts = Column(*Frame1, &CountFrame::PupilCount).mid(0, shown);
+    // the program's answers only while they are those of the points shown
+    if (!explorer_->HasResult()) return content;
+    content.program_counts = Column(*Frame1, &CountFrame::ProgramCount).mid(0, shown);
+    content.report_lines = Text1[0]->Text().split(QStringLiteral("\r\n"));
+    if (content.report_lines.last().isEmpty()) content.report_lines.removeLast();
     return content;
 }
 
@@ -555,14 +553,15 @@ SheetContent MainForm::SheetOf(Worksheet::Sheet sheet) const {
 QImage MainForm::CanvasWithoutFindings() const {
     Canvas clean;
     clean.resize(Picture1->size());
-    clean.SetBackColor(kWhite);
     clean.SetDrawStyle(Canvas::kDashDotDot);
-    DrawGrid(clean);
-    MarkPoints(clean, -1);
+    RedrawPoints(clean);
     return clean.Image();
 }
 
-void MainForm::PrintSheet(Worksheet::Sheet sheet) { Worksheet(SheetOf(sheet), sheet).Print(this); }
+void MainForm::PrintSheet(Worksheet::Sheet sheet) {
+    const QString error = Worksheet(SheetOf(sheet), sheet).Print(this);
+    if (!error.isEmpty()) prompts_.tell(QMessageBox::Warning, error);
+}
 
 void MainForm::ExportSheet(Worksheet::Sheet sheet) {
     const bool answers = sheet == Worksheet::Sheet::kAnswerSheet;

@@ -87,6 +87,8 @@ private:
     // Mark every point in black, the one at highlighted_row in light green.
     void MarkPoints(int highlighted_row) { MarkPoints(*Picture1, highlighted_row); }
     void MarkPoints(Canvas& canvas, int highlighted_row) const;
+    // The canvas as after a deletion: white, the grid, the points in black.
+    void RedrawPoints(Canvas& canvas) const;
     // Closed outline of a quadrilateral, in its drawing order, in palette colour.
     void OutlineQuadrilateral(const plane_figures::Figure& figure, int colour);
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.

@@ -7,6 +7,18 @@ namespace {
 const QString kTitle = QStringLiteral("Равнинни фигури");
 const QString kFilter = QStringLiteral("Файлове с точки (*.pfig)");
 
+// A name to save under, the suffix added to a bare name before the dialog
+// asks whether to replace a file of that name; empty when cancelled.
+QString SaveName(QWidget* parent, const QString& title, const QString& suggested,
+                 const QStringList& filters, const QString& suffix) {
+    QFileDialog dialog(parent, title, suggested);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace
 
 Prompts Prompts::Dialogs(QWidget* parent) {
@@ -20,12 +32,13 @@ Prompts Prompts::Dialogs(QWidget* parent) {
                                             suggested, kFilter);
     };
     prompts.file_to_save = [parent](const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Запиши точките"), suggested,
-                                            kFilter);
+        return SaveName(parent, QStringLiteral("Запиши точките"), suggested, {kFilter},
+                        QStringLiteral("pfig"));
     };
     prompts.file_to_export = [parent](const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Запиши листа"), suggested,
-                                            QStringLiteral("PDF (*.pdf);;Картина на платното (*.png)"));
+        return SaveName(parent, QStringLiteral("Запиши листа"), suggested,
+                        {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
+                        QStringLiteral("pdf"));
     };
     return prompts;
 }

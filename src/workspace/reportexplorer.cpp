@@ -122,7 +122,11 @@ bool ReportExplorer::KeyPressed(int key) {
     return true;
 }
 
+// While the box shows a report of the points as they are, its keys choose
+// lines and a click on a figure's line chooses it; otherwise (the task
+// statement, an old report) the box reads and selects as any text does.
 bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
+    if (!result_) return false;
     if (watched == report_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         return key->modifiers() == Qt::NoModifier && KeyPressed(key->key());
@@ -132,13 +136,14 @@ bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton) return false;
-            Choose(report_->cursorForPosition(mouse->position().toPoint()).blockNumber());
-            return true;
+            const int line = report_->cursorForPosition(mouse->position().toPoint()).blockNumber();
+            Choose(line);
+            return chosen_ >= 0;
         }
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
             // a chosen line stays whole: no word selection, no dragging
-            return static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+            return chosen_ >= 0 && static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
         default:
             return false;
     }

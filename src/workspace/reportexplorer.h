@@ -28,6 +28,8 @@ public:
     void Choose(int line);
     // The chosen line, -1 when none is.
     int ChosenLine() const { return chosen_; }
+    // Whether the report box shows the report of the points as they are.
+    bool HasResult() const { return result_.has_value(); }
     // Why the chosen figure is its kind; empty when none is chosen.
     QString Reason() const { return reason_; }
 

@@ -330,10 +330,11 @@ bool Worksheet::WritePdf(QIODevice& file) const {
     return Paint(writer);
 }
 
-bool Worksheet::Print(QWidget* parent) const {
+QString Worksheet::Print(QWidget* parent) const {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted && Paint(printer);
+    if (dialog.exec() != QDialog::Accepted || Paint(printer)) return QString();
+    return QStringLiteral("Листът не можа да се отпечата на „%1“.").arg(printer.printerName());
 }
 
 QPageSize Worksheet::DefaultPageSize() {

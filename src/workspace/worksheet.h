@@ -49,8 +49,9 @@ public:
     // complete or not at all. Returns a message for the pupil, empty on success.
     [[nodiscard]] QString Export(const QString& file_name) const;
 
-    // Ask for a printer and print. False when cancelled or printing failed.
-    bool Print(QWidget* parent) const;
+    // Ask for a printer and print. Returns a message for the pupil when
+    // printing failed, empty when it was done or cancelled.
+    [[nodiscard]] QString Print(QWidget* parent) const;
 
     // The page size of exported PDFs: the default printer's, or A4.
     static QPageSize DefaultPageSize();

@@ -301,19 +301,27 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
 void TestExercises::sheetsFromTheWindow_data() {
     QTest::addColumn<bool>("answers");
     QTest::addColumn<QString>("name");
-    QTest::newRow("answers as PDF") << true << "answers.pdf";
-    QTest::newRow("worksheet as PDF") << false << "worksheet.pdf";
-    QTest::newRow("answers' canvas") << true << "answers.png";
-    QTest::newRow("worksheet's canvas") << false << "worksheet.png";
-    QTest::newRow("refused name") << true << "answers.txt";
+    QTest::addColumn<bool>("report");  // the report lines are on the sheet
+    QTest::newRow("answers as PDF") << true << "answers.pdf" << true;
+    QTest::newRow("worksheet as PDF") << false << "worksheet.pdf" << false;
+    QTest::newRow("answers' canvas") << true << "answers.png" << false;
+    QTest::newRow("worksheet's canvas") << false << "worksheet.png" << false;
+    QTest::newRow("refused name") << true << "answers.txt" << false;
+    // the old report names points that are gone: no answers for the new ones
+    QTest::newRow("answers after a deletion") << true << "stale.pdf" << false;
 }
 
 void TestExercises::sheetsFromTheWindow() {
     QFETCH(bool, answers);
     QFETCH(QString, name);
+    QFETCH(bool, report);
     QTemporaryDir dir;
     PromptedWindow window;
-    DoSomeWork(window.form);
+    DoSomeWork(window.form, name == "stale.pdf" ? kSquare + QList<QPoint>{{200, 200}} : kSquare);
+    if (name == "stale.pdf") {
+        ClickRow(List1(window.form, 3), 4);
+        ClickButton(window.form, 2);
+    }
     window.file_to_export = dir.filePath(name);
     QTest::keyClick(&window.form, Qt::Key_E, answers ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
     if (name.endsWith(".txt")) {
@@ -334,7 +342,8 @@ void TestExercises::sheetsFromTheWindow() {
     QVERIFY(text.waitForFinished());
     const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY(pdf.contains(QStringLiteral("Квадрат")) && pdf.contains(QStringLiteral("100")));
-    QCOMPARE(pdf.contains(QStringLiteral("Квадрат с равни страни: 0,1,2,3")), answers);
+    QCOMPARE(pdf.contains(QStringLiteral("Квадрат с равни страни: 0,1,2,3")), report);
+    QCOMPARE(pdf.contains(QStringLiteral("Брой въведени точки")), report);
 }
 
 void TestExercises::commandLine_data() {

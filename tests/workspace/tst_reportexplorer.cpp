@@ -17,6 +17,7 @@ private slots:
     void overlayPixels();
     void overlayGoes_data();
     void overlayGoes();
+    void withoutAReportTheBoxReadsAsText();
 };
 
 namespace {
@@ -141,6 +142,26 @@ void TestReportExplorer::overlayGoes() {
     QVERIFY(drawn.Report()->accessibleDescription().isEmpty());
     drawn.ClickLine(1);
     QCOMPARE(drawn.Chosen(), action == "draw" ? 1 : -1);
+}
+
+// The task statement, or a report of points since changed, is text to read:
+// the keys move the caret line by line and the mouse selects, choosing nothing.
+void TestReportExplorer::withoutAReportTheBoxReadsAsText() {
+    MainForm form;
+    QVERIFY(Show(form));
+    TextBox* report = Text1(form, 0);
+    report->setFocus();
+    const int start = report->textCursor().position();
+    QTest::keyClick(report, Qt::Key_Down);
+    QVERIFY(report->textCursor().position() > start);
+    QCOMPARE(report->textCursor().blockNumber(), 0);  // the first paragraph wraps
+    const QPoint from = report->cursorRect(QTextCursor(report->document()->firstBlock())).center();
+    QTest::mousePress(report->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(report->viewport(), from + QPoint(120, 0));
+    QTest::mouseRelease(report->viewport(), Qt::LeftButton, {}, from + QPoint(120, 0));
+    QVERIFY(!report->textCursor().selectedText().isEmpty());
+    QCOMPARE(form.Explorer().ChosenLine(), -1);
+    QVERIFY(!Picture1(form)->ShowsFigure());
 }
 
 PLANE_FIGURES_TEST_MAIN(TestReportExplorer)

@@ -74,6 +74,7 @@ AnalysisResult FigureAnalysis::Run(std::span<const GridPoint> points, char decim
     sorter_entries_ = 0;
     measured_ = false;
     MeasurePairs();
+    areas_.assign(points.size() * points.size() * points.size(), 0);
     small_ = std::all_of(points.begin(), points.end(), IsSmall);
     try {
         Classify();
@@ -167,6 +168,12 @@ std::int64_t FigureAnalysis::TwiceArea(const Row& a, const Row& b, const Row& c)
     return small_ ? TwiceSignedAreaOfSmall(a, b, c) : TwiceSignedArea(a, b, c);
 }
 
+std::int64_t& FigureAnalysis::AreaOf(int i, int j, int k) {
+    const std::size_t n = points_.size();
+    return areas_[(static_cast<std::size_t>(i) * n + static_cast<std::size_t>(j)) * n +
+                  static_cast<std::size_t>(k)];
+}
+
 // The distance between points p and q; ArithmeticOverflow when its square
 // leaves 64 bits.
 const FigureAnalysis::Pair& FigureAnalysis::Between(int p, int q) const {
@@ -193,7 +200,7 @@ void FigureAnalysis::ClassifyTriangle() {
     const std::array<int, 3> p{regs_.IdxA, regs_.IdxB, regs_.IdxC};
     for (std::size_t v = 0; v < 3; ++v) regs_.FigureXY[v] = RowOf(points_[static_cast<std::size_t>(p[v])]);
     const auto& f = regs_.FigureXY;
-    regs_.AreaTest = TwiceArea(f[0], f[1], f[2]);
+    regs_.AreaTest = AreaOf(p[0], p[1], p[2]) = TwiceArea(f[0], f[1], f[2]);
     regs_.TriangleArea = std::fabs(static_cast<double>(regs_.AreaTest)) / 2.0;
     if (regs_.TriangleArea == 0.0) return;  // collinear, or two points coincide
 
@@ -259,11 +266,11 @@ void FigureAnalysis::MeasureQuadrilateral() {
 
 void FigureAnalysis::ClassifyQuadrilateral() {
     LoadRows({regs_.IdxA, regs_.IdxB, regs_.IdxC, regs_.IdxD});
-    const auto& f = regs_.FigureXY;  // rows A, B, C, D
     // Reject the quadruple when triangle A, D, C or A, B, C has no area. The
     // factors are tested one by one; their product is kept for the register.
-    const std::int64_t t1 = TwiceArea(f[0], f[3], f[2]);
-    const std::int64_t t2 = TwiceArea(f[0], f[1], f[2]);
+    // The triangle pass measured both (A, D, C turns the other way from A, C, D).
+    const std::int64_t t1 = -AreaOf(regs_.IdxA, regs_.IdxC, regs_.IdxD);
+    const std::int64_t t2 = AreaOf(regs_.IdxA, regs_.IdxB, regs_.IdxC);
     regs_.AreaTest = (t1 == 0 || t2 == 0) ? 0 : checked::Mul(t1, t2);
     if (regs_.AreaTest == 0) return;
 

@@ -66,6 +66,9 @@ private:
     AnalysisResult* result_ = nullptr;
     std::span<const GridPoint> points_;
     std::vector<Pair> pairs_;  // n × n, both orders alike
+    // Twice the signed area of each triple i < j < k, from the triangle pass.
+    std::vector<std::int64_t> areas_;  // n × n × n
+    std::int64_t& AreaOf(int i, int j, int k);
     bool small_ = false;       // every coordinate within ±2^29
 
     // The last figure's lengths for the sorter (3 after a triangle, 4 after a

@@ -324,7 +324,7 @@ void MainForm::RunAnalysis() {
             OutlineQuadrilateral(figure, plane_figures::kOutlineColours[figure.kind]);
         }
     }
-    explorer_->ShowResult(std::move(result));
+    explorer_->ShowResult(std::make_shared<const plane_figures::AnalysisResult>(std::move(result)));
 }
 
 // A line every GridStep pixels from the top and left edges; horizontal lines
@@ -485,7 +485,7 @@ WorkspaceState MainForm::State(bool with_report) const {
     if (with_report) {
         state.report =
             WorkspaceState::Report{Text1[0]->Text(), Column(*Frame1, &CountFrame::PupilCount),
-                                   Column(*Frame1, &CountFrame::ProgramCount)};
+                                   Column(*Frame1, &CountFrame::ProgramCount), explorer_->Result()};
     }
     return state;
 }
@@ -497,6 +497,8 @@ void MainForm::Restore(const WorkspaceState& state) {
     if (!state.report) return;
     Text1[0]->SetText(state.report->text);
     Frame1->SetCounts(state.report->pupil_counts, state.report->program_counts);
+    // its lines name their figures again
+    if (state.report->result) explorer_->ShowResult(state.report->result);
 }
 
 // The cursor follows the canvas's focus and keys; it is drawn over the canvas

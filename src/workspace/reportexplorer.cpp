@@ -23,7 +23,7 @@ ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, PointSet& points
     points.Subscribe([this](PointSet::Change, int) { Forget(); });
 }
 
-void ReportExplorer::ShowResult(plane_figures::AnalysisResult result) {
+void ReportExplorer::ShowResult(std::shared_ptr<const plane_figures::AnalysisResult> result) {
     result_ = std::move(result);
     Choose(-1);
 }

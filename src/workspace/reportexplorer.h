@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QObject>
-#include <optional>
+#include <memory>
 
 #include "analysisresult.h"
 #include "pointset.h"
@@ -18,7 +18,9 @@ public:
     ReportExplorer(TextBox* report, Canvas* canvas, plane_figures::PointSet& points);
 
     // The report box now shows the report of this result.
-    void ShowResult(plane_figures::AnalysisResult result);
+    void ShowResult(std::shared_ptr<const plane_figures::AnalysisResult> result);
+    // The result whose report the box shows, while it is that of the points.
+    std::shared_ptr<const plane_figures::AnalysisResult> Result() const { return result_; }
     // Its lines name no figures any more: the points changed, or the report
     // was replaced by other text.
     void Forget();
@@ -29,7 +31,7 @@ public:
     // The chosen line, -1 when none is.
     int ChosenLine() const { return chosen_; }
     // Whether the report box shows the report of the points as they are.
-    bool HasResult() const { return result_.has_value(); }
+    bool HasResult() const { return result_ != nullptr; }
     // Why the chosen figure is its kind; empty when none is chosen.
     QString Reason() const { return reason_; }
 
@@ -49,7 +51,7 @@ private:
     QObject* viewport_;  // compared only: it may be on its way out
     Canvas* canvas_;
     const plane_figures::PointSet& points_;
-    std::optional<plane_figures::AnalysisResult> result_;
+    std::shared_ptr<const plane_figures::AnalysisResult> result_;
     int chosen_ = -1;
     QString reason_;
 };

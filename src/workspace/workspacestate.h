@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "analysisresult.h"
 #include "gridpoint.h"
 
 struct WorkspaceState {
@@ -14,6 +16,8 @@ struct WorkspaceState {
         QString text;                // the report box, CR LF line ends
         QStringList pupil_counts;    // one per kind, as typed
         QStringList program_counts;  // one per kind, as shown
+        // what the report names, while it is the report of these points
+        std::shared_ptr<const plane_figures::AnalysisResult> result;
         friend bool operator==(const Report&, const Report&) = default;
     };
 

@@ -10,6 +10,7 @@
 #include <QUndoStack>
 
 #include "formtest.h"
+#include "reportexplorer.h"
 
 using namespace formtest;
 
@@ -238,6 +239,9 @@ void TestExercises::undoAndRedo() {
     done.selected = -1;
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(before), QString());
+    // a report brought back with its points names its figures again
+    QCOMPARE(window.form.Explorer().HasResult(),
+             drawn && !entered.isEmpty() && !step.startsWith("entry") && !step.startsWith("deletion"));
     QTest::keyClick(&window.form, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(done), QString());
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);

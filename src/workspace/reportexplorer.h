@@ -32,8 +32,6 @@ public:
     int ChosenLine() const { return chosen_; }
     // Whether the report box shows the report of the points as they are.
     bool HasResult() const { return result_ != nullptr; }
-    // Why the chosen figure is its kind; empty when none is chosen.
-    QString Reason() const { return reason_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,7 +7,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2
+RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
 TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   desktop-file-utils appstream dpkg-dev file lintian \
                   libxml2-utils shared-mime-info poppler-utils \

@@ -21,4 +21,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://plane-figures.example")
 # platform plug-ins (to open a window at all) and the font with Cyrillic letters
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# Qt's own dialogs in Bulgarian; without it they are in English
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -2,13 +2,16 @@
 
 #include "commandline.h"
 #include "mainform.h"
+#include "qtinbulgarian.h"
 
 int main(int argc, char* argv[]) {
     if (!CommandLine::NeedsDisplay(argc, argv)) {
-        const QCoreApplication app(argc, argv);  // --report, --help, --version need no display
+        QCoreApplication app(argc, argv);  // --report, --help, --version need no display
+        QtInBulgarian::Install(app);
         return CommandLine(QCoreApplication::arguments()).Answer();
     }
     QApplication app(argc, argv);
+    QtInBulgarian::Install(app);
     const CommandLine command_line(QCoreApplication::arguments());
     if (!command_line.WantsWindow()) return command_line.Answer();
     MainForm form;

@@ -13,8 +13,7 @@ using plane_figures::kParallelogram;
 
 }  // namespace
 
-CountFrame::CountFrame(QWidget* parent)
-    : QGroupBox(QStringLiteral("Брой от вид фигура"), parent) {
+CountFrame::CountFrame(QWidget* parent) : QGroupBox(QStringLiteral("Брой от вид фигура"), parent) {
     windowlayout::SetBackground(this, windowlayout::kFrameColour);
     for (int k = 0; k < kRows; ++k) {
         CreateRow(k);
@@ -35,6 +34,9 @@ void CountFrame::CreateRow(int k) {
     Text3[i] = new QLineEdit(this);
     Text3[i]->setGeometry(windowlayout::TwipsRect(2760, top, 495, 405));
     Text3[i]->setReadOnly(true);
+    // a file dropped on the pupil's box goes on to the window, which opens it,
+    // instead of being pasted in as text
+    Text2[i]->setAcceptDrops(false);
     if (k == kIsoscelesTrapezoid) {
         Label2[i]->hide();
         Text2[i]->hide();
@@ -67,9 +69,15 @@ void CountFrame::ShowProgramCounts(const plane_figures::AnalysisResult& result) 
     }
 }
 
-QString CountFrame::PupilCount(int kind) const { return Text2.at(static_cast<std::size_t>(kind))->text(); }
-QString CountFrame::ProgramCount(int kind) const { return Text3.at(static_cast<std::size_t>(kind))->text(); }
-QString CountFrame::Caption(int kind) const { return Label2.at(static_cast<std::size_t>(kind))->text(); }
+QString CountFrame::PupilCount(int kind) const {
+    return Text2.at(static_cast<std::size_t>(kind))->text();
+}
+QString CountFrame::ProgramCount(int kind) const {
+    return Text3.at(static_cast<std::size_t>(kind))->text();
+}
+QString CountFrame::Caption(int kind) const {
+    return Label2.at(static_cast<std::size_t>(kind))->text();
+}
 
 void CountFrame::SetCounts(const QStringList& pupil, const QStringList& program) {
     for (int k = 0; k < kRows; ++k) {

@@ -12,6 +12,7 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins fonts-liberation2; do
     echo "$depends" | grep -q "$needed" || { echo "package does not depend on $needed"; exit 1; }
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || { echo "package does not recommend Qt's translations"; exit 1; }
 root="$out/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/plane-figures usr/share/applications/example.plane_figures.PlaneFigures.desktop \

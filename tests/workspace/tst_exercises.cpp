@@ -3,13 +3,18 @@
 // command line's answers.
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include "formtest.h"
+#include "qtinbulgarian.h"
 #include "reportexplorer.h"
 
 using namespace formtest;
@@ -17,7 +22,7 @@ using namespace formtest;
 class TestExercises : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void refusedActionChangesNothing_data();
     void refusedActionChangesNothing();
     void openIsClearThenAClickPerPoint();
@@ -34,6 +39,7 @@ private slots:
     void sheetsFromTheWindow();
     void commandLine_data();
     void commandLine();
+    void qtTextsInBulgarian();
 };
 
 namespace {
@@ -175,7 +181,7 @@ void TestExercises::failedSaveKeepsTheOldFile() {
 }
 
 // Ctrl+S adds ".pfig" to a name without one, Ctrl+O offers the last name; a
-// dropped local file opens.
+// dropped local file opens, wherever on the window it is dropped.
 void TestExercises::keysAndDropping() {
     QTemporaryDir dir;
     PromptedWindow window;
@@ -191,6 +197,7 @@ void TestExercises::keysAndDropping() {
     web.setUrls({QUrl("https://example.org/ex.pfig")});
     local.setUrls({QUrl("https://example.org/ex.pfig"),
                    QUrl::fromLocalFile(Write(dir.filePath("d.pfig"), kOffNodes))});
+    local.setText(local.urls().constLast().toString());  // file managers add the text too
     for (QMimeData* data : {&web, &local}) {
         QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, data, Qt::LeftButton, {});
         QApplication::sendEvent(&window.form, &enter);
@@ -199,6 +206,20 @@ void TestExercises::keysAndDropping() {
     QDropEvent drop(QPoint(9, 9), Qt::CopyAction, &local, Qt::LeftButton, {});
     QApplication::sendEvent(&window.form, &drop);
     QTRY_COMPARE(window.form.PointCount(), 5);
+    // dropped on a count box or on the report, through the window as a
+    // desktop delivers it, the file still opens
+    QVERIFY(Show(window.form));
+    for (QWidget* box : std::initializer_list<QWidget*>{
+             Text2(window.form, 0), Text3(window.form, 0), Text1(window.form, 0)}) {
+        ClickButton(window.form, 1);
+        const QPointF at = box->mapTo(&window.form, box->rect().center());
+        QDragEnterEvent over(at.toPoint(), Qt::CopyAction, &local, Qt::LeftButton, {});
+        QApplication::sendEvent(window.form.windowHandle(), &over);
+        QDropEvent onto(at, Qt::CopyAction, &local, Qt::LeftButton, {});
+        QApplication::sendEvent(window.form.windowHandle(), &onto);
+        QTRY_COMPARE(window.form.PointCount(), 5);
+        QCOMPARE(Text2(window.form, 0)->text(), QString());
+    }
 }
 
 void TestExercises::undoAndRedo_data() {
@@ -240,8 +261,9 @@ void TestExercises::undoAndRedo() {
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(before), QString());
     // a report brought back with its points names its figures again
-    QCOMPARE(window.form.Explorer().HasResult(),
-             drawn && !entered.isEmpty() && !step.startsWith("entry") && !step.startsWith("deletion"));
+    QCOMPARE(window.form.Explorer().HasResult(), drawn && !entered.isEmpty() &&
+                                                     !step.startsWith("entry") &&
+                                                     !step.startsWith("deletion"));
     QTest::keyClick(&window.form, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(done), QString());
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
@@ -287,8 +309,8 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
                                  "Запиши отговорите като PDF…", "Запиши работен лист като PDF…",
                                  "Помощ"}));
     QVERIFY(menu->toolTipsVisible());
-    const QStringList keys{"Ctrl+O", "Ctrl+S", "Ctrl+Z", "Ctrl+Y", "Ctrl+P", "Ctrl+Shift+P",
-                           "Ctrl+E", "Ctrl+Shift+E", "F1"};
+    const QStringList keys{"Ctrl+O",       "Ctrl+S", "Ctrl+Z",       "Ctrl+Y", "Ctrl+P",
+                           "Ctrl+Shift+P", "Ctrl+E", "Ctrl+Shift+E", "F1"};
     for (int i = 0; i < keys.size(); ++i) {
         QAction* command = menu->actions()[4 + i];
         QVERIFY(window.form.actions().contains(command) && command->toolTip().contains(keys[i]));
@@ -327,7 +349,8 @@ void TestExercises::sheetsFromTheWindow() {
         ClickButton(window.form, 2);
     }
     window.file_to_export = dir.filePath(name);
-    QTest::keyClick(&window.form, Qt::Key_E, answers ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&window.form, Qt::Key_E,
+                    answers ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
     if (name.endsWith(".txt")) {
         QCOMPARE(window.told.size(), 1);
         QVERIFY(!QFile::exists(window.file_to_export));
@@ -337,7 +360,8 @@ void TestExercises::sheetsFromTheWindow() {
     if (name.endsWith(".png")) {
         MainForm unanalysed;
         Enter(unanalysed, kSquare);
-        const QImage expected = answers ? Picture1(window.form)->Image() : Picture1(unanalysed)->Image();
+        const QImage expected =
+            answers ? Picture1(window.form)->Image() : Picture1(unanalysed)->Image();
         QCOMPARE(QImage(window.file_to_export).convertToFormat(expected.format()), expected);
         return;
     }
@@ -367,8 +391,8 @@ void TestExercises::commandLine_data() {
     QTest::newRow("refused file")
         << QByteArray("10 10\nx y\n") << report << 2 << QByteArray()
         << "Файлът „FILE“ не може да бъде отворен: ред 2: очакват се две цели числа X и Y.\n";
-    QTest::newRow("--help") << QByteArray() << QStringList{"--help"} << 0 << QByteArray("Usage: ")
-                            << "";
+    QTest::newRow("--help") << QByteArray() << QStringList{"--help"} << 0
+                            << QByteArray("Използване: ") << "";
     QTest::newRow("--version") << QByteArray() << QStringList{"--version"} << 0
                                << QByteArray("plane-figures " PLANE_FIGURES_VERSION "\n") << "";
     QTest::newRow("two files") << QByteArray() << QStringList{"a", "b"} << 1 << QByteArray()
@@ -404,6 +428,20 @@ void TestExercises::commandLine() {
     const QByteArray written = program.readAllStandardOutput();
     // the help by how it starts, the rest whole
     QCOMPARE(arguments == QStringList{"--help"} ? written.left(out.size()) : written, out);
+}
+
+// The dialogs that Qt draws itself (message boxes, the file and print
+// dialogs) speak Bulgarian too.
+void TestExercises::qtTextsInBulgarian() {
+    QTranslator* translator = QtInBulgarian::Install(*qApp);
+    QVERIFY2(translator, "Qt's Bulgarian translation is missing (make test installs it)");
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const QLabel* name = files.findChild<QLabel*>("fileNameLabel");
+    const QStringList texts{box.button(QMessageBox::Cancel)->text(), name ? name->text() : ""};
+    QCoreApplication::removeTranslator(translator);
+    QCOMPARE(texts, QStringList({"Отказ", "Име на &файла:"}));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestExercises)

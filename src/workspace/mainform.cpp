@@ -475,8 +475,10 @@ void MainForm::dropEvent(QDropEvent* event) {
 
 void MainForm::Record(const QString& text, const WorkspaceState& before) {
     if (!recording_) return;
+    WorkspaceState after = State(before.report.has_value());
+    if (after == before) return;  // nothing for an undo to bring back
     auto show = [this](const WorkspaceState& state) { Restore(state); };
-    undo_stack_->push(new EditStep(text, before, State(before.report.has_value()), show));
+    undo_stack_->push(new EditStep(text, before, std::move(after), show));
 }
 
 WorkspaceState MainForm::State(bool with_report) const {

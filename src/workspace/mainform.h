@@ -111,7 +111,8 @@ private:
     void PrintWorksheet() { PrintSheet(Worksheet::Sheet::kWorksheet); }
     void ExportAnswers() { ExportSheet(Worksheet::Sheet::kAnswerSheet); }
     void ExportWorksheet() { ExportSheet(Worksheet::Sheet::kWorksheet); }
-    // Push the step just done, from before to now, unless steps are not recorded.
+    // Push the step just done, from before to now, unless steps are not
+    // recorded or it changed nothing.
     void Record(const QString& text, const WorkspaceState& before);
     // The grid cursor: the canvas's keys, and what a screen reader hears.
     void CreateGridCursor();

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "countframe.h"
 #include "formtest.h"
 #include "textbox.h"
 
@@ -89,9 +90,18 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         selected = -1;
         return true;
     };
-    // what replacing the points ("Изчисти", opening) should give
-    const auto replace = [&](const QList<QPoint>& points) {
-        history.Push(points, report);
+    // whether replacing the points by these leaves the window as it is: it
+    // shows them already, and no report and no counts
+    const auto idle = [&](const QList<QPoint>& points) {
+        bool same = points == model && report.isEmpty();
+        for (std::size_t k = 0; k < CountFrame::kRows; ++k)
+            same = same && Text2(form, k)->text().isEmpty() && Text3(form, k)->text().isEmpty();
+        return same;
+    };
+    // what replacing the points ("Изчисти", opening) should give: a step
+    // unless it was idle
+    const auto replace = [&](const QList<QPoint>& points, bool was_idle) {
+        if (!was_idle) history.Push(points, report);
         model = points;
         report.clear();
         selected = -1;
@@ -113,8 +123,9 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         } else if (extra < 10) {
             if (form.SaveFile(dir.filePath("saved.pfig"))) saved = model;  // refused without points
         } else if (extra < 12) {
+            const bool was_idle = idle(saved);
             if (form.OpenFile(dir.filePath(saved.isEmpty() ? "none.pfig" : "saved.pfig"))) {
-                replace(saved);
+                replace(saved, was_idle);
                 ++opened;
             }
         } else if (action < 50) {
@@ -140,8 +151,9 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             }
             selected = -1;
         } else if (action < 84) {
+            const bool was_idle = idle({});
             ClickButton(form, 1);
-            replace({});
+            replace({}, was_idle);
         } else if (action < 92) {
             QLineEdit* box = Text2(form, random.bounded(7));
             box->setFocus();

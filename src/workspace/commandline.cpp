@@ -123,5 +123,9 @@ int CommandLine::Answer() const {
     QFile out, err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return Answer(out, err);
+    const int status = Answer(out, err);
+    if (out.flush() && out.error() == QFileDevice::NoError) return status;
+    WriteLine(err, kName + QStringLiteral(": стандартният изход не може да бъде записан: ") +
+                       out.errorString());
+    return kUnwritableOutput;
 }

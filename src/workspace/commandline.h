@@ -17,6 +17,7 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kWrongArguments = 1;
     static constexpr int kUnreadableFile = 2;
+    static constexpr int kUnwritableOutput = 3;
 
     // The arguments with the program's name first, as QCoreApplication gives them.
     explicit CommandLine(const QStringList& arguments);
@@ -34,7 +35,9 @@ public:
     // version) or what is wrong with the arguments to out and err, as UTF-8;
     // the exit status.
     int Answer(QIODevice& out, QIODevice& err) const;
-    // The same on standard output and standard error, byte for byte.
+    // The same on standard output and standard error, byte for byte; an
+    // answer that standard output does not take whole (a full disk, a closed
+    // pipe) is a failure, said on standard error.
     int Answer() const;
 
 private:

@@ -39,6 +39,7 @@ class TestExercises : public QObject {
     void sheetsFromTheWindow();
     void commandLine_data();
     void commandLine();
+    void commandLineOnAFullDisk();
     void qtTextsInBulgarian();
 };
 
@@ -430,6 +431,22 @@ void TestExercises::commandLine() {
     const QByteArray written = program.readAllStandardOutput();
     // the help by how it starts, the rest whole
     QCOMPARE(arguments == QStringList{"--help"} ? written.left(out.size()) : written, out);
+}
+
+// An answer that standard output does not take is a failure, not a success.
+void TestExercises::commandLineOnAFullDisk() {
+    if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
+    QTemporaryDir dir;
+    for (const QStringList& arguments :
+         {QStringList{"--report", Write(dir.filePath("ex.pfig"), kOffNodes)}, {"--help"}}) {
+        QProcess program;
+        program.setStandardOutputFile("/dev/full");
+        program.start(PLANE_FIGURES_BINARY, arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 3);
+        QVERIFY(program.readAllStandardError().startsWith(
+            "plane-figures: стандартният изход не може да бъде записан: "));
+    }
 }
 
 // The dialogs that Qt draws itself (message boxes, the file and print

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-inline constexpr std::array<std::string_view, 21> kHelpLines{
+inline constexpr std::array<std::string_view, 23> kHelpLines{
     "Клавиши в прозореца:",
     "  Ctrl+O – отваря файл с точки (.pfig); файл може и да се пусне върху прозореца",
     "  Ctrl+S – записва точките във файл",
@@ -19,6 +19,8 @@ inline constexpr std::array<std::string_view, 21> kHelpLines{
     "  стрелките местят курсора по възлите на мрежата",
     "  Интервал или Enter въвежда точка в курсора",
     "  Delete изтрива избраната точка",
+    "В списъците с точки: стрелките избират точка, Delete я изтрива",
+    "Върху бутон: Интервал или Enter го натиска",
     "В полето с резултата:",
     "  Нагоре, Надолу, Page Up, Page Down, Home, End избират ред –",
     "  фигурата му се показва на платното с причината за вида ѝ",

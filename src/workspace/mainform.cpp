@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QUndoStack>
 #include <algorithm>
@@ -150,6 +151,9 @@ void MainForm::CreateLists() {
         List1[static_cast<std::size_t>(i)] = new ListBox(this);
         List1[static_cast<std::size_t>(i)]->setGeometry(places[static_cast<std::size_t>(i)]);
         connect(List1[static_cast<std::size_t>(i)], &ListBox::Click, this, [this, i] { List1_Click(i); });
+        // Delete in a point list does what "Изтрий  1 т." does
+        new QShortcut(Qt::Key_Delete, List1[static_cast<std::size_t>(i)], this,
+                      [this] { Command1_Click(2); }, Qt::WidgetShortcut);
     }
     List1[2]->hide();
     List2 = new ListBox(this);
@@ -175,6 +179,9 @@ void MainForm::CreateButtons() {
         palette.setColor(QPalette::Button, colours[b]);
         Command1[b]->setPalette(palette);
         connect(Command1[b], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        // Enter presses the focused button, as Space does
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            new QShortcut(key, Command1[b], Command1[b], &QPushButton::click, Qt::WidgetShortcut);
     }
 }
 

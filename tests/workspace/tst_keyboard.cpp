@@ -16,6 +16,8 @@ private slots:
     void keysEnterAsClicksDo();
     void deleteKey_data();
     void deleteKey();
+    void keysOnControls_data();
+    void keysOnControls();
     void mouseAloneShowsNoCursor();
     void focusHidesAndShows();
     void descriptions_data();
@@ -152,6 +154,40 @@ void TestKeyboard::deleteKey() {
     QCOMPARE(ListTexts(keys.form), ListTexts(button.form));
     QCOMPARE(keys.canvas()->Image(), button.canvas()->Image());
     QCOMPARE(keys.Description(), said);
+}
+
+void TestKeyboard::keysOnControls_data() {
+    QTest::addColumn<QString>("control");  // the object name of the focused control
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("button");  // the button whose click does the same
+    QTest::newRow("Return on Чертай") << "Command1_0" << "E" << 0;
+    QTest::newRow("keypad Enter on Изчисти") << "Command1_1" << "K" << 1;
+    QTest::newRow("Return on Изтрий") << "Command1_2" << "E" << 2;
+    QTest::newRow("Delete in the X list") << "List1_0" << "X" << 2;
+    QTest::newRow("Delete in the N list") << "List1_3" << "X" << 2;
+}
+
+// Enter on a focused button presses it; Delete in a point list deletes the
+// selected point: each as the mouse does it.
+void TestKeyboard::keysOnControls() {
+    QFETCH(QString, control);
+    QFETCH(QString, keys);
+    QFETCH(int, button);
+    Window by_key, by_mouse;
+    for (Window* w : {&by_key, &by_mouse}) {
+        Enter(w->form, {{20, 20}, {40, 40}, {140, 120}, {20, 40}});
+        ClickRow(List1(w->form, 0), 1);
+    }
+    const QStringList before = ListTexts(by_key.form) << Text1(by_key.form, 0)->Text();
+    QApplication::setActiveWindow(&by_key.form);
+    auto* focused = by_key.form.findChild<QWidget*>(control);
+    focused->setFocus(Qt::TabFocusReason);
+    Press(focused, keys);
+    ClickButton(by_mouse.form, button);
+    QCOMPARE(ListTexts(by_key.form), ListTexts(by_mouse.form));
+    QCOMPARE(Text1(by_key.form, 0)->Text(), Text1(by_mouse.form, 0)->Text());
+    QCOMPARE(by_key.canvas()->Image(), by_mouse.canvas()->Image());
+    QVERIFY(ListTexts(by_key.form) << Text1(by_key.form, 0)->Text() != before);
 }
 
 // Clicks on the canvas and the lists leave no trace of the cursor, but take

@@ -71,3 +71,12 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     }
     QListWidget::mousePressEvent(event);
 }
+
+// A Ctrl+click or Ctrl+Space on the selected entry keeps it selected: a
+// point stays chosen until another is.
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (!command.testFlag(QItemSelectionModel::Deselect)) return command;
+    return QItemSelectionModel::NoUpdate;
+}

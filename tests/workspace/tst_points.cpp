@@ -311,8 +311,9 @@ void TestPoints::strayClicks() {
     QCOMPARE(form->PointCount(), entered);
 }
 
-// A click on the empty space below the entries changes no selection, so
-// "Изтрий  1 т." still deletes the chosen point.
+// A click on the empty space below the entries, or a Ctrl+click on the
+// selected entry, changes no selection, so "Изтрий  1 т." still deletes the
+// chosen point.
 void TestPoints::clickBesideTheEntriesKeepsTheSelection() {
     Shown form;
     Enter(*form, {kFive[0], kFive[1]});
@@ -320,6 +321,9 @@ void TestPoints::clickBesideTheEntriesKeepsTheSelection() {
     for (const std::size_t list : {0u, 1u, 3u}) {
         ListBox* box = List1(*form, list);
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, box->viewport()->height() - 3));
+        QCOMPARE(box->ListIndex(), 1);
+        const QPoint entry = box->visualItemRect(box->item(1)).center();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier, entry);
         QCOMPARE(box->ListIndex(), 1);
     }
     QCOMPARE(Centre(*form, 1), kGreen);

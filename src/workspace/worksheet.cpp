@@ -111,15 +111,20 @@ int RowHeight(const QPainter& painter) {
     return painter.fontMetrics().height() + 2 * Mm(painter, kCellPaddingMm / 2);
 }
 
-// Width of each column: its widest cell in bold with padding, at least the minimum.
+// Width of each column: its widest cell in bold with padding, at least the
+// minimum, and at most an equal share of the page's width, so that the table
+// keeps to the page whatever a pupil typed in a cell.
 QList<int> ColumnWidths(const QPainter& painter, const Table& table) {
-    QList<int> widths(table.value(0).size(), Mm(painter, kMinColumnMm));
+    const auto columns = static_cast<int>(table.value(0).size());
+    QList<int> widths(columns, Mm(painter, kMinColumnMm));
+    const int widest = std::max(widths.value(0), Area(painter).width() / std::max(columns, 1));
     const QFontMetrics bold(TextFont(true), painter.device());
     const int padding = 2 * Mm(painter, kCellPaddingMm);
     for (const QStringList& row : table) {
         for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c)
             widths[c] = std::max(widths[c], bold.horizontalAdvance(row[c]) + padding);
     }
+    for (int& width : widths) width = std::min(width, widest);
     return widths;
 }
 
@@ -129,6 +134,13 @@ QSize TableSize(const QPainter& painter, const Table& table) {
     return QSize(width, RowHeight(painter) * static_cast<int>(table.size()));
 }
 
+// text, cut short with "…" where it is wider than width
+QString Fitted(const QPainter& painter, const QString& text, int width) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
 // One row of boxed cells: the first cell's text to the left, the others centred.
 void DrawRow(QPainter& painter, QPoint at, const QStringList& cells, const QList<int>& widths) {
     const int padding = Mm(painter, kCellPaddingMm);
@@ -136,8 +148,9 @@ void DrawRow(QPainter& painter, QPoint at, const QStringList& cells, const QList
         const QRect cell(at, QSize(widths[c], RowHeight(painter)));
         painter.drawRect(cell);
         const Qt::Alignment across = c == 0 ? Qt::AlignLeft : Qt::AlignHCenter;
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0), across | Qt::AlignVCenter,
-                         cells.value(c));
+        const QRect inside = cell.adjusted(padding, 0, -padding, 0);
+        painter.drawText(inside, across | Qt::AlignVCenter,
+                         Fitted(painter, cells.value(c), inside.width()));
         at.rx() += widths[c];
     }
 }

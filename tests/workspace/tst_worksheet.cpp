@@ -21,6 +21,7 @@ private slots:
     void pagesSay_data();
     void pagesSay();
     void longReportRunsOntoPages();
+    void longCountStaysOnThePage();
     void canvasIsStoredPixelForPixel_data();
     void canvasIsStoredPixelForPixel();
     void failedWritesLeaveTheFolder_data();
@@ -130,6 +131,20 @@ void TestWorksheet::pagesSay() {
     for (const QString& text_absent : absent)
         QVERIFY2(!text.contains(text_absent), qPrintable(text_absent));
     QCOMPARE(Pages(pdf), 1);
+}
+
+// Whatever the pupil typed in a count box, the count table keeps to the page:
+// the program's counts stay on it.
+void TestWorksheet::longCountStaysOnThePage() {
+    SheetContent content = Content(0);
+    content.pupil_counts[0] = QString(80, QChar('7'));
+    const QString pdf = dir_.filePath("long.pdf");
+    QCOMPARE(Worksheet(content, Worksheet::Sheet::kAnswerSheet).Export(pdf), QString());
+    const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
+    for (const QString& pattern : {QString("Ваш брой\\s+Брой от програмата\\s*$"),
+                                   QRegularExpression::escape(content.kinds[0]) + "\\s+7+…\\s+91\\s*$"})
+        QVERIFY2(text.contains(QRegularExpression(pattern, QRegularExpression::MultilineOption)),
+                 qPrintable(pattern + " not in:\n" + text));
 }
 
 // 1800 more lines run onto further pages, every line once and in order.

@@ -7,7 +7,7 @@ class QCoreApplication;
 class QTranslator;
 
 class QtInBulgarian {
-  public:
+public:
     // Install Qt's Bulgarian translation in app, looked for where Qt keeps its
     // translations and in "translations" beside the executable (where
     // windeployqt puts them). The translator, owned by app; null where none

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "checked.h"
+#include "grid.h"
 #include "numtext.h"
 
 namespace plane_figures {
@@ -98,9 +99,7 @@ void FigureAnalysis::MeasurePairs() {
         for (std::size_t q = p + 1; q < n; ++q) {
             Pair pair;
             try {
-                const std::int64_t dx = checked::Sub(points_[p].x, points_[q].x);
-                const std::int64_t dy = checked::Sub(points_[p].y, points_[q].y);
-                pair.squared = checked::Add(checked::Mul(dx, dx), checked::Mul(dy, dy));
+                pair.squared = SquaredDistance(points_[p], points_[q]);
                 pair.length = std::sqrt(static_cast<double>(pair.squared));
                 pair.rounded = RoundedLength(pair.squared);
             } catch (const ArithmeticOverflow&) {

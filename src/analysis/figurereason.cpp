@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "checked.h"
+#include "grid.h"
+#include "numtext.h"
 
 namespace plane_figures {
 
@@ -26,13 +28,6 @@ constexpr std::array<std::string_view, kKindCount> kKindNames{
     "Ромб",
     "Равнобедрен трапец",
 };
-
-// squared distance between points p and q; ArithmeticOverflow past 64 bits
-std::int64_t SquaredDistance(GridPoint p, GridPoint q) {
-    const std::int64_t dx = checked::Sub(p.x, q.x);
-    const std::int64_t dy = checked::Sub(p.y, q.y);
-    return checked::Add(checked::Mul(dx, dx), checked::Mul(dy, dy));
-}
 
 // vertex k of the figure, k taken round the outline
 int Vertex(const Figure& f, std::size_t k) {
@@ -88,16 +83,6 @@ std::string Length(std::int64_t squared) {
     const auto whole = static_cast<std::uint64_t>(std::llround(length));
     if (whole * whole == static_cast<std::uint64_t>(squared)) return std::to_string(whole);
     return "√" + std::to_string(squared) + " ≈ " + TwoDecimals(length);
-}
-
-// the words joined as a list: "a", "a и b", "a, b и c"
-std::string Listed(const std::vector<std::string>& words) {
-    std::string text;
-    for (std::size_t k = 0; k < words.size(); ++k) {
-        if (k > 0) text += k + 1 == words.size() ? " и " : ", ";
-        text += words[k];
-    }
-    return text;
 }
 
 // "Квадрат 0, 1, 2, 3": the kind and the points in ascending order

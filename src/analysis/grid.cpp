@@ -1,5 +1,6 @@
 #include "grid.h"
 
+#include "checked.h"
 #include "numtext.h"
 
 namespace plane_figures {
@@ -18,6 +19,12 @@ GridPoint SnapToNode(GridPoint pixel, short grid_step) {
 
 int GridLineCount(double extent, short grid_step) {
     return RoundToInt16(extent / grid_step);
+}
+
+std::int64_t SquaredDistance(GridPoint p, GridPoint q) {
+    const std::int64_t dx = checked::Sub(p.x, q.x);
+    const std::int64_t dy = checked::Sub(p.y, q.y);
+    return checked::Add(checked::Mul(dx, dx), checked::Mul(dy, dy));
 }
 
 }  // namespace plane_figures

@@ -1,6 +1,8 @@
 // The grid that points snap to.
 #pragma once
 
+#include <cstdint>
+
 #include "gridpoint.h"
 
 namespace plane_figures {
@@ -18,5 +20,8 @@ GridPoint SnapToNode(GridPoint pixel, short grid_step = kGridStep);
 // How many grid steps fit in extent, rounded half to even; the grid has this
 // many + 1 lines in that direction.
 int GridLineCount(double extent, short grid_step = kGridStep);
+
+// The squared distance between p and q; ArithmeticOverflow past 64 bits.
+std::int64_t SquaredDistance(GridPoint p, GridPoint q);
 
 }  // namespace plane_figures

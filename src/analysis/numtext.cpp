@@ -95,4 +95,13 @@ std::string PadLeft(std::string text, std::size_t width) {
 }
 
 
+std::string Listed(const std::vector<std::string>& words) {
+    std::string text;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (k > 0) text += k + 1 == words.size() ? " и " : ", ";
+        text += words[k];
+    }
+    return text;
+}
+
 }  // namespace plane_figures

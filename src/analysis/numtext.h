@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plane_figures {
 
@@ -31,6 +32,9 @@ std::string LengthText(double length);
 
 // text with blanks put in front until it is at least width characters long.
 std::string PadLeft(std::string text, std::size_t width);
+
+// The words joined as a list: "a", "a и b", "a, b и c".
+std::string Listed(const std::vector<std::string>& words);
 
 
 }  // namespace plane_figures

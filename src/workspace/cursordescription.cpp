@@ -5,28 +5,31 @@
 #include <QMetaObject>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 #include <utility>
+#include <vector>
+
+#include "numtext.h"
 
 using plane_figures::PointSet;
 
 namespace {
 
 // The numbers of the points on node, in entry order.
-QStringList NumbersOn(QPoint node, const PointSet& points) {
-    QStringList numbers;
+std::vector<std::string> NumbersOn(QPoint node, const PointSet& points) {
+    std::vector<std::string> numbers;
     const plane_figures::GridPoint at{node.x(), node.y()};
     for (int p = 0; p < points.Size(); ++p) {
-        if (points.At(p) == at) numbers << QString::number(p);
+        if (points.At(p) == at) numbers.push_back(std::to_string(p));
     }
     return numbers;
 }
 
 // "няма точка", "точка 3", "точки 3 и 5", "точки 1, 3 и 5"
-QString PointsText(QStringList numbers) {
-    if (numbers.isEmpty()) return QStringLiteral("няма точка");
-    if (numbers.size() == 1) return QStringLiteral("точка ") + numbers.front();
-    const QString last = numbers.takeLast();
-    return QStringLiteral("точки %1 и %2").arg(numbers.join(QStringLiteral(", ")), last);
+QString PointsText(const std::vector<std::string>& numbers) {
+    if (numbers.empty()) return QStringLiteral("няма точка");
+    const QString listed = QString::fromStdString(plane_figures::Listed(numbers));
+    return (numbers.size() == 1 ? QStringLiteral("точка ") : QStringLiteral("точки ")) + listed;
 }
 
 // "X 60, Y 80, точка 3"

@@ -30,9 +30,6 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 QString ReadFault(const QFileInfo& file) {
     if (!file.exists()) return QStringLiteral("няма такъв файл");
     if (file.isDir()) return QStringLiteral("това е папка, а не файл");
-    if (const auto error = PointFile::CheckSize(static_cast<std::uintmax_t>(file.size()))) {
-        return FromUtf8(error->message);
-    }
     return QString();
 }
 
@@ -60,7 +57,6 @@ std::variant<ExerciseFile::Points, QString> ExerciseFile::Read(const QString& pa
     }
     const std::optional<QByteArray> bytes = Bytes(path);
     if (!bytes) return NotOpened(path, QStringLiteral("файлът не може да бъде прочетен"));
-    // a file that grew after it was measured
     if (const auto error = PointFile::CheckSize(static_cast<std::uintmax_t>(bytes->size()))) {
         return NotOpened(path, FromUtf8(error->message));
     }

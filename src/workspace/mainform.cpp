@@ -555,8 +555,9 @@ SheetContent MainForm::SheetOf(Worksheet::Sheet sheet) const {
     // the program's answers only while they are those of the points shown
     if (!explorer_->HasResult()) return content;
     content.program_counts = Column(*Frame1, &CountFrame::ProgramCount).mid(0, shown);
-    content.report_lines = Text1[0]->Text().split(QStringLiteral("\r\n"));
-    if (content.report_lines.last().isEmpty()) content.report_lines.removeLast();
+    const auto result = explorer_->Result();
+    for (int line = 0; line < result->LineCount(); ++line)
+        content.report_lines << QString::fromStdString(result->ReportLine(line));
     return content;
 }
 

@@ -105,7 +105,7 @@ int ReportExplorer::PageLines() const {
 }
 
 bool ReportExplorer::KeyPressed(int key) {
-    const int last = report_->blockCount() - 1;
+    const int last = result_->LineCount() - 1;
     int line = CurrentLine();
     switch (key) {
         case Qt::Key_Up: line -= 1; break;
@@ -117,8 +117,7 @@ bool ReportExplorer::KeyPressed(int key) {
         case Qt::Key_Escape: line = -1; break;
         default: return false;
     }
-    // the report's last block is the empty one after its final line break
-    Choose(key == Qt::Key_Escape ? -1 : std::clamp(line, 0, std::max(0, last - 1)));
+    Choose(key == Qt::Key_Escape ? -1 : std::clamp(line, 0, last));
     return true;
 }
 

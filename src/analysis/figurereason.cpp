@@ -160,7 +160,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string FigureReason::Text(const Figure& figure, std::span<const GridPoint> points) {
+std::string FigureReason(const Figure& figure, std::span<const GridPoint> points) {
     if (!BelongsTo(figure, points)) return {};
     if (figure.IsTriangle()) {
         return Joined({KindLine(figure), SidesLine(figure, "Страни"), EqualSidesLine(figure),

@@ -9,6 +9,10 @@ namespace plane_figures {
 
 inline constexpr short kGridStep = 20;
 
+// The canvas's drawing area in pixels: points lie at x 0..262, y 0..228.
+inline constexpr std::int32_t kCanvasWidth = 263;
+inline constexpr std::int32_t kCanvasHeight = 229;
+
 // Snap one mouse coordinate to the nearest grid line: remainders 0..9 of the
 // rounded value go down, 10..19 go up, so a click halfway goes to the higher
 // line. The result is computed from v itself, not from its rounded value.

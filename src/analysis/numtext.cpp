@@ -10,8 +10,6 @@ namespace plane_figures {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // length of the run of digits at text[pos...]
 std::size_t DigitRun(std::string_view text, std::size_t pos) {
     std::size_t n = 0;

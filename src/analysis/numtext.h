@@ -8,6 +8,9 @@
 
 namespace plane_figures {
 
+// Whether c is one of the decimal digits 0 to 9.
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // The leading decimal number of a text: leading blanks skipped, an optional
 // sign, digits with "." as the decimal point, an optional exponent; 0 when
 // the text does not start with a number.
@@ -35,6 +38,5 @@ std::string PadLeft(std::string text, std::size_t width);
 
 // The words joined as a list: "a", "a и b", "a, b и c".
 std::string Listed(const std::vector<std::string>& words);
-
 
 }  // namespace plane_figures

@@ -1,14 +1,14 @@
 #include "pointfile.h"
 
+#include "numtext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <utility>
 
-namespace plane_figures {
+namespace plane_figures::pointfile {
 
 namespace {
-
-using Error = PointFile::Error;
 
 constexpr std::string_view kHeading = "# plane-figures points\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -26,8 +26,8 @@ struct Number {
 
 // the coordinates a point may have, as the messages give them
 std::string CanvasRange() {
-    return "(X от 0 до " + std::to_string(PointFile::kCanvasWidth - 1) + ", Y от 0 до " +
-           std::to_string(PointFile::kCanvasHeight - 1) + ")";
+    return "(X от 0 до " + std::to_string(kCanvasWidth - 1) + ", Y от 0 до " +
+           std::to_string(kCanvasHeight - 1) + ")";
 }
 
 // an error about the line with this number
@@ -36,7 +36,6 @@ Error LineError(std::size_t line, std::string_view text) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // the first position at or after pos that holds no blank
 std::size_t SkipBlanks(std::string_view s, std::size_t pos) {
@@ -83,8 +82,8 @@ std::size_t CharacterAt(std::string_view s, std::size_t pos) {
 std::optional<std::string> TextFault(std::string_view line) {
     std::size_t chars = 0;
     for (std::size_t pos = 0; pos < line.size(); ++chars) {
-        if (chars == PointFile::kMaxLineChars) {
-            return "редът е по-дълъг от " + std::to_string(PointFile::kMaxLineChars) + " знака";
+        if (chars == kMaxLineChars) {
+            return "редът е по-дълъг от " + std::to_string(kMaxLineChars) + " знака";
         }
         const std::size_t n = CharacterAt(line, pos);
         if (n == 0) return std::string(kNotUtf8);
@@ -144,7 +143,7 @@ std::variant<GridPoint, std::string> ToPoint(Number x, Number y) {
     if (x.too_big || y.too_big) {
         return "число с твърде много цифри: точката е извън платното " + CanvasRange();
     }
-    if (!Within(x, PointFile::kCanvasWidth) || !Within(y, PointFile::kCanvasHeight)) {
+    if (!Within(x, kCanvasWidth) || !Within(y, kCanvasHeight)) {
         return "точката (" + std::to_string(x.value) + ", " + std::to_string(y.value) +
                ") е извън платното " + CanvasRange();
     }
@@ -161,8 +160,8 @@ std::optional<Error> ReadLine(std::string_view line, std::size_t number,
     if (!pair) return LineError(number, kNotTwoNumbers);
     const auto point = ToPoint(pair->first, pair->second);
     if (const auto* message = std::get_if<std::string>(&point)) return LineError(number, *message);
-    if (points.size() == PointFile::kMaxPoints) {
-        return LineError(number, "повече от " + std::to_string(PointFile::kMaxPoints) + " точки");
+    if (points.size() == kMaxPoints) {
+        return LineError(number, "повече от " + std::to_string(kMaxPoints) + " точки");
     }
     points.push_back(std::get<GridPoint>(point));
     return std::nullopt;
@@ -176,7 +175,7 @@ std::string_view WithoutCr(std::string_view line) {
 
 }  // namespace
 
-std::string PointFile::Format(std::span<const GridPoint> points) {
+std::string Format(std::span<const GridPoint> points) {
     std::string text(kHeading);
     for (const GridPoint p : points) {
         text += std::to_string(p.x) + ' ' + std::to_string(p.y) + '\n';
@@ -184,7 +183,7 @@ std::string PointFile::Format(std::span<const GridPoint> points) {
     return text;
 }
 
-PointFile::ParseResult PointFile::Parse(std::string_view bytes) {
+ParseResult Parse(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         return Error{0, std::string(kUtf16)};
     }
@@ -201,9 +200,9 @@ PointFile::ParseResult PointFile::Parse(std::string_view bytes) {
     return points;
 }
 
-std::optional<PointFile::Error> PointFile::CheckSize(std::uintmax_t file_bytes) {
+std::optional<Error> CheckSize(std::uintmax_t file_bytes) {
     if (file_bytes <= kMaxFileBytes) return std::nullopt;
     return Error{0, "файлът е твърде голям (над " + std::to_string(kMaxFileBytes) + " байта)"};
 }
 
-}  // namespace plane_figures
+}  // namespace plane_figures::pointfile

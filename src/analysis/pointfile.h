@@ -17,42 +17,38 @@
 #include <variant>
 #include <vector>
 
+#include "grid.h"
 #include "gridpoint.h"
 #include "pointset.h"
 
-namespace plane_figures {
+namespace plane_figures::pointfile {
 
-class PointFile {
-public:
-    // The drawing area a point must lie in: x 0..262, y 0..228 pixels.
-    static constexpr std::int32_t kCanvasWidth = 263;
-    static constexpr std::int32_t kCanvasHeight = 229;
-    static constexpr std::size_t kMaxPoints = PointSet::kCapacity;
-    // The longest line read, in characters, without its line end.
-    static constexpr std::size_t kMaxLineChars = 1000;
-    // The largest file the window reads (1 MiB); CheckSize refuses longer ones.
-    static constexpr std::uintmax_t kMaxFileBytes = 1024 * 1024;
+// A point must lie in the canvas's drawing area (kCanvasWidth × kCanvasHeight).
+inline constexpr std::size_t kMaxPoints = PointSet::kCapacity;
+// The longest line read, in characters, without its line end.
+inline constexpr std::size_t kMaxLineChars = 1000;
+// The largest file the window reads (1 MiB); CheckSize refuses longer ones.
+inline constexpr std::uintmax_t kMaxFileBytes = 1024 * 1024;
 
-    // Why a file is refused: the 1-based line at fault (0 when the fault is
-    // not about one line) and a Bulgarian message that starts with that line
-    // ("ред 3: ..."). The window puts the file name in front.
-    struct Error {
-        std::size_t line = 0;
-        std::string message;
-        friend bool operator==(const Error&, const Error&) = default;
-    };
-    using ParseResult = std::variant<std::vector<GridPoint>, Error>;
-
-    // The text of a file: a heading comment, then one "X Y" line per point in
-    // entry order, LF line ends.
-    static std::string Format(std::span<const GridPoint> points);
-
-    // The points of a file's bytes in file order, as written (not snapped to
-    // the grid), or why the whole file is refused.
-    static ParseResult Parse(std::string_view bytes);
-
-    // The error for a file of file_bytes bytes, when it is too long to read.
-    static std::optional<Error> CheckSize(std::uintmax_t file_bytes);
+// Why a file is refused: the 1-based line at fault (0 when the fault is
+// not about one line) and a Bulgarian message that starts with that line
+// ("ред 3: ..."). The window puts the file name in front.
+struct Error {
+    std::size_t line = 0;
+    std::string message;
+    friend bool operator==(const Error&, const Error&) = default;
 };
+using ParseResult = std::variant<std::vector<GridPoint>, Error>;
 
-}  // namespace plane_figures
+// The text of a file: a heading comment, then one "X Y" line per point in
+// entry order, LF line ends.
+std::string Format(std::span<const GridPoint> points);
+
+// The points of a file's bytes in file order, as written (not snapped to
+// the grid), or why the whole file is refused.
+ParseResult Parse(std::string_view bytes);
+
+// The error for a file of file_bytes bytes, when it is too long to read.
+std::optional<Error> CheckSize(std::uintmax_t file_bytes);
+
+}  // namespace plane_figures::pointfile

@@ -1,8 +1,7 @@
 // The points the pupil has entered, in entry order; a point's number is its
-// position. The lists, the dots and the count are views of this set.
+// position.
 #pragma once
 
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -14,13 +13,11 @@ class PointSet {
 public:
     static constexpr int kCapacity = 15;
 
-    // What changed: a point added at the end or removed at index, or the whole
-    // set replaced (cleared, or assigned anew).
-    enum class Change { Added, Removed, Replaced };
-    using Listener = std::function<void(Change change, int index)>;
-
     // Append a point; false (and no change) when the set is full.
     bool Add(GridPoint point);
+    // Put a point at index, the later ones moving down; false (and no
+    // change) when the set is full or index is past the end.
+    bool Insert(int index, GridPoint point);
     // Remove the point at index; false (and no change) when there is none.
     bool RemoveAt(int index);
     void Clear();
@@ -32,14 +29,10 @@ public:
     GridPoint At(int index) const { return points_.at(static_cast<std::size_t>(index)); }
     std::span<const GridPoint> Points() const { return points_; }
 
-    // Call listener after every change.
-    void Subscribe(Listener listener) { listeners_.push_back(std::move(listener)); }
+    friend bool operator==(const PointSet&, const PointSet&) = default;
 
 private:
-    void Notify(Change change, int index) const;
-
     std::vector<GridPoint> points_;
-    std::vector<Listener> listeners_;
 };
 
 }  // namespace plane_figures

@@ -1,21 +1,20 @@
-// The analysis run against controls without a window: report text, counts,
-// outlines, the hidden lists and the registers it leaves.
+// What one analysis run gives: the report text, the figures with their
+// outlines and measures, the counts, the hidden lists and the registers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "figureanalysis.h"
-#include "fakecontrols.h"
 
 namespace plane_figures {
 namespace {
 
-using testing::FakeControls;
-using testing::ListId;
 using Points = std::vector<std::pair<int, int>>;
+using Entries = std::vector<std::string>;
 
 constexpr const char* kIsoscelesLabel = "Равнобедрен ";
 constexpr const char* kRightLabel = "Правоъгълен ";
@@ -26,17 +25,27 @@ constexpr const char* kParallelogramLabel =
     "Успоредник 2х2 успоредни страни - различни диагонали: ";
 constexpr const char* kRhombusLabel = "Ромб равни страни - различни диагонали: ";
 
-struct RunResult {
-    FakeControls controls;
-    FigureAnalysis analysis;
-    bool completed = false;
-};
+std::vector<GridPoint> Nodes(const Points& points) {
+    std::vector<GridPoint> nodes;
+    for (const auto& [x, y] : points) nodes.push_back({x, y});
+    return nodes;
+}
 
-std::unique_ptr<RunResult> RunOn(const Points& points) {
-    auto run = std::make_unique<RunResult>();
-    for (const auto& [x, y] : points) run->controls.AddPoint(x, y);
-    run->completed = run->controls.RunAnalysis(run->analysis);
-    return run;
+// one run of an analysis over the points, from the registers it holds
+AnalysisResult RunOn(const Points& points, FigureAnalysis& analysis, char separator = '.') {
+    return analysis.Run(Nodes(points), separator);
+}
+
+AnalysisResult RunOn(const Points& points) {
+    FigureAnalysis analysis;
+    return RunOn(points, analysis);
+}
+
+// the coordinates of a quadrilateral's outline, corner by corner
+Points OutlineOf(const Figure& figure, const Points& points) {
+    Points corners;
+    for (const int p : figure.outline) corners.push_back(points[static_cast<std::size_t>(p)]);
+    return corners;
 }
 
 // the report's lines after the header, without their CR LF
@@ -73,29 +82,35 @@ struct TriangleCase {
     const char* name;
     Points points;
     std::string line;  // empty: nothing reported
-    int hook;          // 0: no hook call
-    int count_box;     // -1: none counted
-    std::vector<std::string> sorter;  // the hidden sorter after the run
+    int hook;          // code of the triangle outline hook; 0: not a figure
+    int count_box;     // the figure's kind; -1: none counted
+    Entries sorter;    // the hidden sorter after the run; empty: left alone
 };
 
 class TriangleTest : public ::testing::TestWithParam<TriangleCase> {};
 
 TEST_P(TriangleTest, ReportsHooksCountsAndSortsTheSides) {
     const TriangleCase& c = GetParam();
-    auto run = RunOn(c.points);
-    const auto& fake = run->controls;
+    const AnalysisResult result = RunOn(c.points);
     const std::string header = "Брой въведени точки: 3\r\n";
-    EXPECT_EQ(fake.report, c.line.empty() ? header : header + c.line + "\r\n") << Describe(c.points);
+    EXPECT_EQ(result.ReportText(), c.line.empty() ? header : header + c.line + "\r\n")
+        << Describe(c.points);
     if (c.hook == 0) {
-        EXPECT_TRUE(fake.triangle_hooks.empty());
+        EXPECT_TRUE(result.figures.empty());
     } else {
-        EXPECT_EQ(fake.triangle_hooks, std::vector<std::int32_t>{c.hook});
+        ASSERT_EQ(result.figures.size(), 1u);
+        const Figure& triangle = result.figures[0];
+        EXPECT_TRUE(triangle.IsTriangle());  // triangles are never outlined
+        EXPECT_EQ(triangle.kind, c.count_box);
+        EXPECT_EQ(TriangleHookCode(triangle.kind), c.hook);
+        EXPECT_EQ(triangle.points, (std::array<int, 4>{0, 1, 2, 0}));
+        EXPECT_EQ(triangle.outline, triangle.points);
     }
     for (int k = 0; k < kKindCount; ++k) {
-        EXPECT_EQ(fake.counts[static_cast<std::size_t>(k)], k == c.count_box ? "1" : "") << k;
+        EXPECT_EQ(result.counts[static_cast<std::size_t>(k)], k == c.count_box ? 1 : 0) << k;
+        EXPECT_EQ(result.CountText(k), k == c.count_box ? "1" : "") << k;
     }
-    EXPECT_TRUE(fake.outlines.empty());  // triangles are never drawn
-    EXPECT_EQ(fake.lists[static_cast<std::size_t>(ListId::Sorter)], c.sorter);
+    EXPECT_EQ(result.sorter, c.sorter.empty() ? std::nullopt : std::optional(c.sorter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,10 +154,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A triangle of points 0, 1 and 3 is named by those list positions.
 TEST(TriangleNumbering, NamesPointsByListPosition) {
-    auto run = RunOn({{20, 20}, {20, 80}, {60, 60}, {100, 20}});
-    const auto lines = Lines(run->controls.report);
+    const AnalysisResult result = RunOn({{20, 20}, {20, 80}, {60, 60}, {100, 20}});
+    const auto lines = Lines(result.ReportText());
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::string(kRightLabel) + "0,1,3");
+    ASSERT_FALSE(result.figures.empty());
+    EXPECT_EQ(result.figures[0].points, (std::array<int, 4>{0, 1, 3, 0}));
+    // sides 0-1, 1-3 and 3-0
+    EXPECT_EQ(result.figures[0].squared_sides, (std::array<std::int64_t, 4>{3600, 10000, 6400, 0}));
 }
 
 // ----------------------------------------------------------- quadrilaterals
@@ -159,20 +178,20 @@ class QuadrilateralTest : public ::testing::TestWithParam<QuadCase> {};
 
 TEST_P(QuadrilateralTest, ReportsOutlinesAndCounts) {
     const QuadCase& c = GetParam();
-    auto run = RunOn(c.points);
-    const auto& fake = run->controls;
-    EXPECT_EQ(QuadrilateralLines(fake.report), c.lines) << Describe(c.points);
+    const AnalysisResult result = RunOn(c.points);
+    EXPECT_EQ(QuadrilateralLines(result.ReportText()), c.lines) << Describe(c.points);
+    // each quadrilateral is outlined in its kind's colour, in report order
+    std::vector<const Figure*> quads;
     std::vector<std::int16_t> colours;
-    for (const auto& outline : fake.outlines) colours.push_back(outline.colour);
+    for (const Figure& figure : result.figures) {
+        if (figure.IsTriangle()) continue;
+        quads.push_back(&figure);
+        colours.push_back(kOutlineColours[figure.kind]);
+    }
     EXPECT_EQ(colours, c.colours);
     if (!c.first_outline.empty()) {
-        ASSERT_FALSE(fake.outlines.empty());
-        Points drawn;
-        for (int v = 0; v < 4; ++v) {
-            drawn.push_back({fake.outlines[0].figure[static_cast<std::size_t>(v)][0],
-                             fake.outlines[0].figure[static_cast<std::size_t>(v)][1]});
-        }
-        EXPECT_EQ(drawn, c.first_outline);
+        ASSERT_FALSE(quads.empty());
+        EXPECT_EQ(OutlineOf(*quads[0], c.points), c.first_outline);
     }
     // each kind's count box holds the number of its lines, empty for none
     for (const auto& [kind, label] : {std::pair{kSquare, kSquareLabel}, {kRectangle, kRectangleLabel},
@@ -180,9 +199,11 @@ TEST_P(QuadrilateralTest, ReportsOutlinesAndCounts) {
                                       {kRhombus, kRhombusLabel}}) {
         int n = 0;
         for (const auto& line : c.lines) n += line.rfind(label, 0) == 0 ? 1 : 0;
-        EXPECT_EQ(fake.counts[kind], n == 0 ? "" : std::to_string(n)) << label;
+        EXPECT_EQ(result.counts[kind], n) << label;
+        EXPECT_EQ(result.CountText(kind), n == 0 ? "" : std::to_string(n)) << label;
     }
-    EXPECT_EQ(fake.counts[kIsoscelesTrapezoid], "");
+    EXPECT_EQ(result.counts[kIsoscelesTrapezoid], 0);
+    EXPECT_EQ(result.CountText(kIsoscelesTrapezoid), "");
 }
 
 std::string Line(const char* label, const char* numbers) { return std::string(label) + numbers; }
@@ -243,10 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The sorter of a measured quadrilateral holds the integer parts of its sides,
 // each exactly 15 characters.
 TEST(QuadrilateralSorter, HoldsPaddedIntegerParts) {
-    auto run = RunOn({{20, 20}, {220, 20}, {240, 220}, {40, 220}});
-    EXPECT_EQ(run->controls.List(ListId::Sorter),
-              (std::vector<std::string>{"            200", "            200", "            200",
-                                        "            200"}));
+    const AnalysisResult result = RunOn({{20, 20}, {220, 20}, {240, 220}, {40, 220}});
+    EXPECT_EQ(result.sorter, Entries(4, "            200"));
 }
 
 // ------------------------------------------------------------- measurement
@@ -264,13 +283,11 @@ class MeasurementTest : public ::testing::TestWithParam<TraceCase> {};
 
 TEST_P(MeasurementTest, ChoosesTheShortestOrderAndTracesIt) {
     const TraceCase& c = GetParam();
-    RunResult run;
-    for (const auto& [x, y] : c.points) run.controls.AddPoint(x, y);
-    run.controls.decimal_separator = c.separator;
-    run.controls.List(ListId::Trace) = {"older", "trace"};
-    ASSERT_TRUE(run.controls.RunAnalysis(run.analysis));
-    EXPECT_EQ(run.controls.List(ListId::Trace), c.trace);
-    const auto& regs = run.analysis.Registers();
+    FigureAnalysis analysis;
+    const AnalysisResult result = RunOn(c.points, analysis, c.separator);
+    ASSERT_TRUE(result.completed);
+    EXPECT_EQ(result.trace, c.trace);  // the whole trace, in place of the one before
+    const auto& regs = result.registers;
     for (std::size_t v = 0; v < 4; ++v) {
         EXPECT_EQ(regs.FigureXY[v][0], c.rows[v].first) << "row " << v;
         EXPECT_EQ(regs.FigureXY[v][1], c.rows[v].second) << "row " << v;
@@ -309,78 +326,65 @@ INSTANTIATE_TEST_SUITE_P(
 // ------------------------------------------------------------------ the run
 
 // With fewer than three points only the header is written and every count,
-// visible or hidden, is emptied; the hidden lists keep what they held.
+// visible or hidden, is empty; the hidden lists are left as they were.
 TEST(AnalysisRun, FewPointsWriteTheHeaderOnly) {
     for (int n = 0; n <= 2; ++n) {
-        FakeControls fake;
-        for (int p = 0; p < n; ++p) fake.AddPoint(20 * p, 40);
-        fake.report = "the task statement\r\n";
-        fake.counts.fill("9");
-        fake.List(ListId::Sorter) = {"kept"};
-        fake.List(ListId::Trace) = {"kept"};
-        FigureAnalysis analysis;
-        EXPECT_TRUE(fake.RunAnalysis(analysis));
-        EXPECT_EQ(fake.report, "Брой въведени точки: " + std::to_string(n) + "\r\n");
-        for (const auto& count : fake.counts) EXPECT_EQ(count, "");
-        EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"kept"});
-        EXPECT_EQ(fake.List(ListId::Trace), std::vector<std::string>{"kept"});
-        EXPECT_TRUE(fake.outlines.empty());
+        Points points;
+        for (int p = 0; p < n; ++p) points.push_back({20 * p, 40});
+        const AnalysisResult result = RunOn(points);
+        EXPECT_TRUE(result.completed);
+        EXPECT_EQ(result.ReportText(), "Брой въведени точки: " + std::to_string(n) + "\r\n");
+        EXPECT_EQ(result.LineCount(), 1);
+        for (int k = 0; k < kKindCount; ++k) EXPECT_EQ(result.CountText(k), "") << k;
+        EXPECT_EQ(result.counts, (std::array<int, kKindCount>{}));
+        EXPECT_FALSE(result.sorter.has_value());
+        EXPECT_FALSE(result.trace.has_value());
+        EXPECT_TRUE(result.figures.empty());
     }
 }
 
 // A degenerate triple leaves the sorter as the previous figure left it.
 TEST(AnalysisRun, DegenerateFiguresLeaveTheSorterAlone) {
-    FakeControls fake;
-    for (const auto& [x, y] : Points{{20, 20}, {40, 40}, {60, 60}, {80, 80}}) fake.AddPoint(x, y);
-    fake.List(ListId::Sorter) = {"             60"};
-    FigureAnalysis analysis;
-    fake.RunAnalysis(analysis);
-    EXPECT_EQ(fake.List(ListId::Sorter), std::vector<std::string>{"             60"});
-    EXPECT_EQ(analysis.Registers().AreaTest, 0);
+    const AnalysisResult result = RunOn({{20, 20}, {40, 40}, {60, 60}, {80, 80}});
+    EXPECT_FALSE(result.sorter.has_value());
+    EXPECT_EQ(result.registers.AreaTest, 0);
 }
 
-// A second run over the same points gives the same report and counts, and
-// writes the report box once per run.
+// A second run over the same points gives the same report, counts, figures
+// and hidden lists.
 TEST(AnalysisRun, SecondRunReproducesTheFirst) {
-    FakeControls fake;
-    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}})
-        fake.AddPoint(x, y);
+    const Points points{{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}};
     FigureAnalysis analysis;
-    fake.RunAnalysis(analysis);
-    const std::string report = fake.report;
-    const auto counts = fake.counts;
-    const auto outlines = fake.outlines.size();
-    fake.RunAnalysis(analysis);
-    EXPECT_EQ(fake.report, report);
-    EXPECT_EQ(fake.counts, counts);
-    EXPECT_EQ(fake.outlines.size(), 2 * outlines);  // drawn again, over the old ones
-    EXPECT_EQ(fake.report_writes, 2);
+    const AnalysisResult first = RunOn(points, analysis);
+    const AnalysisResult second = RunOn(points, analysis);
+    EXPECT_EQ(second.ReportText(), first.ReportText());
+    EXPECT_EQ(second.counts, first.counts);
+    EXPECT_EQ(second.sorter, first.sorter);
+    EXPECT_EQ(second.trace, first.trace);
+    ASSERT_EQ(second.figures.size(), first.figures.size());
+    for (std::size_t f = 0; f < first.figures.size(); ++f) {
+        EXPECT_EQ(second.figures[f].kind, first.figures[f].kind) << f;
+        EXPECT_EQ(second.figures[f].outline, first.figures[f].outline) << f;
+    }
 }
 
 // The registers keep the last candidate; with fewer than four points IdxD
-// keeps what an earlier run left.
+// keeps what an earlier run of the same analysis left.
 TEST(AnalysisRun, RegistersKeepTheLastCandidate) {
-    FakeControls fake;
-    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}, {20, 60}, {100, 100}})
-        fake.AddPoint(x, y);
     FigureAnalysis analysis;
-    fake.RunAnalysis(analysis);
-    auto regs = analysis.Registers();
+    auto regs = RunOn({{20, 20}, {60, 20}, {60, 60}, {20, 60}, {100, 100}}, analysis).registers;
     EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
               std::vector<int>({1, 2, 3, 4}));
 
-    FakeControls three;
-    for (const auto& [x, y] : Points{{20, 20}, {60, 20}, {60, 60}}) three.AddPoint(x, y);
-    three.RunAnalysis(analysis);
-    regs = analysis.Registers();
+    const Points three{{20, 20}, {60, 20}, {60, 60}};
+    regs = RunOn(three, analysis).registers;
     EXPECT_EQ(std::vector<int>({regs.IdxA, regs.IdxB, regs.IdxC, regs.IdxD}),
               std::vector<int>({0, 1, 2, 4}));
     EXPECT_EQ(regs.AreaTest, 1600);  // twice the signed area of (20,20), (60,20), (60,60)
     EXPECT_DOUBLE_EQ(regs.TriangleArea, 800);
+    EXPECT_EQ(analysis.Registers().IdxD, 4);  // what the next run starts from
 
-    FigureAnalysis fresh;
-    three.RunAnalysis(fresh);
-    EXPECT_EQ(fresh.Registers().IdxD, 0);
+    EXPECT_EQ(RunOn(three).registers.IdxD, 0);
 }
 
 // Report line n names figure n - 1 of the result, its points ascending and
@@ -406,18 +410,15 @@ TEST(AnalysisRun, EachReportLineNamesItsFigure) {
 }
 
 // Coordinates whose products leave 64 bits stop the run cleanly: what was
-// written stays and the run says it did not complete.
+// found stays and the run says it did not complete.
 TEST(AnalysisRun, OverflowStopsTheRunWithoutUndefinedBehaviour) {
-    FakeControls fake;
-    fake.AddPoint(20, 20);
-    fake.AddPoint(60, 20);
-    fake.AddPoint(20, 60);
-    fake.AddPoint(2000000000, -2000000000);
-    fake.AddPoint(-2000000000, 2000000000);
-    FigureAnalysis analysis;
-    EXPECT_TRUE(fake.RunAnalysis(analysis) == false);
-    EXPECT_EQ(Lines(fake.report).front(), std::string(kIsoscelesRightLabel) + "0,1,2");
-    EXPECT_EQ(fake.counts[kIsoscelesRight], "1");
+    const AnalysisResult result =
+        RunOn({{20, 20}, {60, 20}, {20, 60}, {2000000000, -2000000000}, {-2000000000, 2000000000}});
+    EXPECT_FALSE(result.completed);
+    ASSERT_FALSE(result.figures.empty());
+    EXPECT_EQ(result.figures[0].kind, kIsoscelesRight);
+    EXPECT_EQ(Lines(result.ReportText()).front(), std::string(kIsoscelesRightLabel) + "0,1,2");
+    EXPECT_EQ(result.CountText(kIsoscelesRight), "1");
 }
 
 }  // namespace

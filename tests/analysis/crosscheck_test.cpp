@@ -2,18 +2,53 @@
 // classifier over many random point sets on the canvas grid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "figureanalysis.h"
 #include "exactclassifier.h"
-#include "fakecontrols.h"
 
 namespace plane_figures {
 namespace {
 
 using testing::ClassifyExactly;
-using testing::FakeControls;
-using testing::GridPoint;
+using ExactPoint = testing::GridPoint;
+
+std::vector<plane_figures::GridPoint> Nodes(const std::vector<ExactPoint>& points) {
+    std::vector<plane_figures::GridPoint> nodes;
+    for (const ExactPoint& p : points) {
+        nodes.push_back({static_cast<int>(p.x), static_cast<int>(p.y)});
+    }
+    return nodes;
+}
+
+std::int64_t Squared(ExactPoint a, ExactPoint b) {
+    return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
+}
+
+// A figure's measures are those of its outline's points, and a quadrilateral's
+// outline goes round it: its diagonals V0V2 and V1V3 bisect each other, so the
+// drawn outline never crosses itself.
+void ExpectMeasuredOnItsOutline(const std::vector<ExactPoint>& points, const Figure& figure) {
+    const auto at = [&](std::size_t v) {
+        return points[static_cast<std::size_t>(figure.outline[v])];
+    };
+    const std::size_t n = static_cast<std::size_t>(figure.vertex_count);
+    for (std::size_t v = 0; v < n; ++v) {
+        EXPECT_EQ(figure.squared_sides[v], Squared(at(v), at((v + 1) % n))) << "side " << v;
+    }
+    if (figure.IsTriangle()) {
+        EXPECT_EQ(figure.outline, figure.points);
+        return;
+    }
+    std::array<int, 4> corners = figure.outline;
+    std::ranges::sort(corners);
+    EXPECT_EQ(corners, figure.points);
+    EXPECT_EQ(figure.squared_diagonals[0], Squared(at(0), at(2)));
+    EXPECT_EQ(figure.squared_diagonals[1], Squared(at(1), at(3)));
+    EXPECT_EQ(at(0).x + at(2).x, at(1).x + at(3).x);
+    EXPECT_EQ(at(0).y + at(2).y, at(1).y + at(3).y);
+}
 
 // Grid nodes a click can reach: x 0..260 and y 0..220 in steps of 20.
 constexpr int kColumns = 14;
@@ -38,8 +73,7 @@ TEST_P(CrossCheckTest, AgreesWithTheExactClassifier) {
     std::uniform_int_distribution<int> row(0, profile.rows - 1);
     std::uniform_int_distribution<int> edge(0, 3);
     for (int set = 0; set < profile.sets; ++set) {
-        FakeControls fake;
-        std::vector<GridPoint> points;
+        std::vector<ExactPoint> points;
         const int n = count(random);
         for (int p = 0; p < n; ++p) {
             int x = 20 * column(random);
@@ -47,17 +81,20 @@ TEST_P(CrossCheckTest, AgreesWithTheExactClassifier) {
             // now and then pin a point to an edge of the canvas
             if (profile.columns == kColumns && edge(random) == 0) x = 260;
             if (profile.rows == kRows && edge(random) == 0) y = 220;
-            fake.AddPoint(x, y);
             points.push_back({x, y});
         }
-        FigureAnalysis analysis;
-        ASSERT_TRUE(fake.RunAnalysis(analysis));
+        const AnalysisResult result = FigureAnalysis().Run(Nodes(points));
+        ASSERT_TRUE(result.completed);
         const auto expected = ClassifyExactly(points);
-        ASSERT_EQ(fake.report, expected.report) << profile.name << " set " << set;
+        ASSERT_EQ(result.ReportText(), expected.report) << profile.name << " set " << set;
         for (int k = 0; k < kKindCount; ++k) {
             const int c = expected.counts[static_cast<std::size_t>(k)];
-            ASSERT_EQ(fake.counts[static_cast<std::size_t>(k)], c == 0 ? "" : std::to_string(c))
+            ASSERT_EQ(result.CountText(k), c == 0 ? "" : std::to_string(c))
                 << profile.name << " set " << set << " kind " << k;
+        }
+        for (const Figure& figure : result.figures) {
+            ExpectMeasuredOnItsOutline(points, figure);
+            if (::testing::Test::HasFailure()) FAIL() << profile.name << " set " << set;
         }
     }
 }
@@ -71,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Random, CrossCheckTest,
 // Every quadruple of a 4 x 4 patch in every entry order: the result does not
 // depend on which corner the pupil clicked first.
 TEST(CrossCheckOrders, EveryEntryOrderOfEveryQuadruple) {
-    std::vector<GridPoint> patch;
+    std::vector<ExactPoint> patch;
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 4; ++y) patch.push_back({40 + 20 * x, 60 + 20 * y});
     int checked = 0;
@@ -79,18 +116,17 @@ TEST(CrossCheckOrders, EveryEntryOrderOfEveryQuadruple) {
         for (std::size_t b = a + 1; b < patch.size(); ++b)
             for (std::size_t c = b + 1; c < patch.size(); ++c)
                 for (std::size_t d = c + 1; d < patch.size(); ++d) {
-                    std::vector<GridPoint> quad{patch[a], patch[b], patch[c], patch[d]};
+                    std::vector<ExactPoint> quad{patch[a], patch[b], patch[c], patch[d]};
                     std::sort(quad.begin(), quad.end(), [](auto p, auto q) {
                         return std::pair(p.x, p.y) < std::pair(q.x, q.y);
                     });
                     do {
-                        FakeControls fake;
-                        for (const auto& p : quad) {
-                            fake.AddPoint(static_cast<int>(p.x), static_cast<int>(p.y));
+                        const AnalysisResult result = FigureAnalysis().Run(Nodes(quad));
+                        ASSERT_EQ(result.ReportText(), ClassifyExactly(quad).report);
+                        for (const Figure& figure : result.figures) {
+                            ExpectMeasuredOnItsOutline(quad, figure);
                         }
-                        FigureAnalysis analysis;
-                        fake.RunAnalysis(analysis);
-                        ASSERT_EQ(fake.report, ClassifyExactly(quad).report);
+                        ASSERT_FALSE(::testing::Test::HasFailure());
                         ++checked;
                     } while (std::next_permutation(quad.begin(), quad.end(), [](auto p, auto q) {
                         return std::pair(p.x, p.y) < std::pair(q.x, q.y);

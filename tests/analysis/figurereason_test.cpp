@@ -31,7 +31,7 @@ class FigureReasonTest : public ::testing::TestWithParam<ReasonCase> {};
 
 TEST_P(FigureReasonTest, SaysWhyTheFigureIsItsKind) {
     const ReasonCase& c = GetParam();
-    EXPECT_EQ(FigureReason::Text(FirstOfKind(c.points, c.kind), c.points), c.text);
+    EXPECT_EQ(FigureReason(FirstOfKind(c.points, c.kind), c.points), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,9 +79,9 @@ TEST(FigureReasonStaleTest, GivesNoTextForPointsItWasNotMeasuredOn) {
     std::vector<GridPoint> points{{0, 0}, {40, 0}, {0, 40}, {40, 40}};
     const Figure square = FirstOfKind(points, kSquare);
     points[3] = {60, 40};
-    EXPECT_EQ(FigureReason::Text(square, points), "");
+    EXPECT_EQ(FigureReason(square, points), "");
     points.pop_back();
-    EXPECT_EQ(FigureReason::Text(square, points), "");
+    EXPECT_EQ(FigureReason(square, points), "");
 }
 
 }  // namespace

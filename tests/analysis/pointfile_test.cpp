@@ -30,22 +30,22 @@ std::string Bytes(std::string text, std::string_view line, int n) {
 }
 
 // the message of a refusal, or how many points were read
-std::string Describe(const PointFile::ParseResult& result) {
-    if (const auto* error = std::get_if<PointFile::Error>(&result)) return error->message;
+std::string Describe(const pointfile::ParseResult& result) {
+    if (const auto* error = std::get_if<pointfile::Error>(&result)) return error->message;
     return std::to_string(std::get<Points>(result).size()) + " points";
 }
 
 TEST(PointFileTest, WritesTheHeadingThenOneLinePerPoint) {
     const Points points = {{0, 0}, {262, 228}, {40, 7}};
-    EXPECT_EQ(PointFile::Format(points), "# plane-figures points\n0 0\n262 228\n40 7\n");
-    EXPECT_EQ(PointFile::Format({}), "# plane-figures points\n");
+    EXPECT_EQ(pointfile::Format(points), "# plane-figures points\n0 0\n262 228\n40 7\n");
+    EXPECT_EQ(pointfile::Format({}), "# plane-figures points\n");
 }
 
 // Every point count a window can hold comes back in the same order.
 TEST(PointFileTest, ReadsBackWhatItWrites) {
     for (int n = 1; n <= 15; ++n) {
         const Points points = Walk(n);
-        const auto read = PointFile::Parse(PointFile::Format(points));
+        const auto read = pointfile::Parse(pointfile::Format(points));
         ASSERT_TRUE(std::holds_alternative<Points>(read)) << n << ": " << Describe(read);
         EXPECT_EQ(std::get<Points>(read), points) << n;
     }
@@ -65,7 +65,7 @@ class AcceptedTest : public ::testing::TestWithParam<AcceptedCase> {};
 
 TEST_P(AcceptedTest, ReadsThePointsUnsnapped) {
     const AcceptedCase& c = GetParam();
-    const auto read = PointFile::Parse(Bytes(c.text, c.repeated, c.times));
+    const auto read = pointfile::Parse(Bytes(c.text, c.repeated, c.times));
     ASSERT_TRUE(std::holds_alternative<Points>(read)) << Describe(read);
     EXPECT_EQ(std::get<Points>(read), c.points);
 }
@@ -99,9 +99,9 @@ class RefusedTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedTest, NamesTheLineAndTheReason) {
     const RefusedCase& c = GetParam();
-    const auto read = PointFile::Parse(Bytes(c.bytes, c.repeated, c.times));
-    ASSERT_TRUE(std::holds_alternative<PointFile::Error>(read)) << Describe(read);
-    const auto& error = std::get<PointFile::Error>(read);
+    const auto read = pointfile::Parse(Bytes(c.bytes, c.repeated, c.times));
+    ASSERT_TRUE(std::holds_alternative<pointfile::Error>(read)) << Describe(read);
+    const auto& error = std::get<pointfile::Error>(read);
     EXPECT_EQ(error.line, c.line) << error.message;
     EXPECT_NE(error.message.find(c.message), std::string::npos) << error.message;
     if (c.line > 0) {
@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The window asks before it reads: a file past the limit is refused whole.
 TEST(PointFileTest, RefusesFilesPastTheSizeLimit) {
-    EXPECT_FALSE(PointFile::CheckSize(PointFile::kMaxFileBytes));
-    const auto error = PointFile::CheckSize(PointFile::kMaxFileBytes + 1);
+    EXPECT_FALSE(pointfile::CheckSize(pointfile::kMaxFileBytes));
+    const auto error = pointfile::CheckSize(pointfile::kMaxFileBytes + 1);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 0u);
     EXPECT_EQ(error->message, "файлът е твърде голям (над 1048576 байта)");

@@ -1,5 +1,5 @@
-// The point set: refusals change nothing, and every change is told to its
-// listeners with the position it concerns.
+// The point set: refusals change nothing, and a point put in or taken out
+// moves the later ones, since a point's number is its position.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,34 +9,34 @@
 namespace plane_figures {
 namespace {
 
-struct Heard {
-    PointSet::Change change;
-    int index;
-    int size;  // the set's size when it was told
-    bool operator==(const Heard&) const = default;
-};
-
-TEST(PointSet, TellsEveryChangeAndRefusesWithoutOne) {
+TEST(PointSet, RefusalsChangeNothing) {
     PointSet points;
-    std::vector<Heard> heard;
-    points.Subscribe([&](PointSet::Change change, int index) { heard.push_back({change, index, points.Size()}); });
     for (int p = 0; p < PointSet::kCapacity; ++p) ASSERT_TRUE(points.Add({20 * p, 40}));
+    const PointSet full = points;
     EXPECT_FALSE(points.Add({0, 0}));  // the sixteenth
+    EXPECT_FALSE(points.Insert(0, {0, 0}));
     EXPECT_FALSE(points.RemoveAt(15));
     EXPECT_FALSE(points.RemoveAt(-1));
     EXPECT_FALSE(points.Assign(std::vector<GridPoint>(16)));
-    ASSERT_EQ(heard.size(), 15u);
-    EXPECT_EQ(heard.back(), (Heard{PointSet::Change::Added, 14, 15}));
+    EXPECT_EQ(points, full);
 
-    heard.clear();
-    ASSERT_TRUE(points.RemoveAt(2));
-    EXPECT_EQ(points.At(2), (GridPoint{60, 40}));  // the later points move up
-    points.Clear();
-    const std::vector<GridPoint> two{{0, 0}, {20, 20}};
-    ASSERT_TRUE(points.Assign(two));
-    EXPECT_EQ(heard, (std::vector<Heard>{{PointSet::Change::Removed, 2, 14},
-                                         {PointSet::Change::Replaced, 0, 0},
-                                         {PointSet::Change::Replaced, 0, 2}}));
+    PointSet two;
+    ASSERT_TRUE(two.Assign(std::vector<GridPoint>{{0, 0}, {20, 20}}));
+    EXPECT_FALSE(two.Insert(3, {40, 40}));  // past the end
+    EXPECT_FALSE(two.Insert(-1, {40, 40}));
+    EXPECT_EQ(two.Size(), 2);
+}
+
+TEST(PointSet, LaterPointsMove) {
+    PointSet points;
+    for (int p = 0; p < 4; ++p) ASSERT_TRUE(points.Add({20 * p, 40}));
+    ASSERT_TRUE(points.RemoveAt(1));
+    EXPECT_EQ(points.At(1), (GridPoint{40, 40}));  // the later points move up
+    ASSERT_TRUE(points.Insert(1, {20, 40}));       // and down again
+    EXPECT_EQ(points.At(1), (GridPoint{20, 40}));
+    EXPECT_EQ(points.At(3), (GridPoint{60, 40}));
+    ASSERT_TRUE(points.Insert(4, {80, 40}));  // at the end, as Add
+    EXPECT_EQ(points.Size(), 5);
 }
 
 }  // namespace

@@ -28,6 +28,8 @@
         return QTest::qExec(&test, argc, argv);                                     \
     }
 
+using namespace plane_figures::workspace;
+
 namespace formtest {
 
 // The window's controls, found by the names of their roles ("List1_0").

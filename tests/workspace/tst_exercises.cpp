@@ -71,7 +71,7 @@ QList<QPoint> Lattice() {
 }
 
 // the steps the window can undo
-int Steps(const MainForm& form) { return form.findChild<QUndoStack*>()->count(); }
+int Steps(const MainForm& form) { return form.Model().UndoStack().count(); }
 
 }  // namespace
 
@@ -264,7 +264,7 @@ void TestExercises::undoAndRedo() {
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(before), QString());
     // a report brought back with its points names its figures again
-    QCOMPARE(window.form.Explorer().HasResult(), drawn && !entered.isEmpty() &&
+    QCOMPARE((window.form.Model().Result() != nullptr), drawn && !entered.isEmpty() &&
                                                      !step.startsWith("entry") &&
                                                      !step.startsWith("deletion"));
     QTest::keyClick(&window.form, Qt::Key_Y, Qt::ControlModifier);
@@ -452,7 +452,7 @@ void TestExercises::commandLineOnAFullDisk() {
 // The dialogs that Qt draws itself (message boxes, the file and print
 // dialogs) speak Bulgarian too.
 void TestExercises::qtTextsInBulgarian() {
-    QTranslator* translator = QtInBulgarian::Install(*qApp);
+    QTranslator* translator = InstallQtInBulgarian(*qApp);
     QVERIFY2(translator, "Qt's Bulgarian translation is missing (make test installs it)");
     QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
     QFileDialog files;

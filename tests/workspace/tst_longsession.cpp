@@ -1,7 +1,8 @@
-// A long session of random pupil actions checked against a simple model of
-// the point store and its undo history: no point is lost or changed, the lists
-// agree with PointCount, the limit holds, saving, opening, undo and redo keep
-// to the model, and memory stays flat over thousands of actions.
+// A long session of random pupil actions through the real window, checked
+// against a simple model of the points and their undo history: no point is
+// lost or changed, the lists agree with PointCount, the limit holds, saving,
+// opening, undo and redo keep to the model, and memory stays flat. (The
+// model's own session, many times longer, is in model/tst_workspacemodel.)
 #include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
@@ -108,8 +109,8 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
     };
     int deletions = 0, refused_clicks = 0, retraced = 0, opened = 0;
     [[maybe_unused]] long resident_after_warm_up = 0;
-    for (int step = 0; step < 6000; ++step) {
-        if (step == 1000) resident_after_warm_up = ResidentKiB();
+    for (int step = 0; step < 2500; ++step) {
+        if (step == 500) resident_after_warm_up = ResidentKiB();
         const int action = random.bounded(100);
         const int extra = random.bounded(100);  // undo, redo, save or open now and then
         if (extra < 9) {
@@ -169,7 +170,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         // back to the oldest step kept (at first the window at start-up) and on
         // to the newest: after every step at first, then now and then
         for (const bool back : {true, false}) {
-            if (step >= 60 && step % 1500 != 1499) break;
+            if (step >= 60 && step % 500 != 499) break;
             QAction* command = form.findChild<QAction*>(back ? "undo" : "redo");
             while (undo(back)) command->trigger();
             QCOMPARE(form.PointCount(), model.size());
@@ -193,16 +194,15 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         QCOMPARE(Text1(form, 0)->Text(), report);
     }
     // the session really deleted points, ran into the limit, undid and opened
-    QVERIFY(deletions > 100);
-    QVERIFY(refused_clicks > 100);
-    QVERIFY(retraced > 100 && opened > 10);
-    QCOMPARE(history.steps.size(), 1001);  // and forgot the oldest steps
+    QVERIFY(deletions > 40);
+    QVERIFY(refused_clicks > 40);
+    QVERIFY(retraced > 40 && opened > 4);
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
-    // After warming up, 5000 more actions may not keep taking memory. (Under
+    // After warming up, 2000 more actions may not keep taking memory. (Under
     // AddressSanitizer freed memory is held in quarantine; there its leak
-    // check at exit stands in for this.), 5000 more actions may not keep taking memory
+    // check at exit stands in for this.)
     const long growth = ResidentKiB() - resident_after_warm_up;
-    qInfo("resident memory %ld KiB after 1000 actions, %+ld KiB after 5000 more",
+    qInfo("resident memory %ld KiB after 500 actions, %+ld KiB after 2000 more",
           resident_after_warm_up, growth);
     QVERIFY2(growth < 8 * 1024, qPrintable(QString("resident memory grew by %1 KiB").arg(growth)));
 #endif

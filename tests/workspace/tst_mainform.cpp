@@ -239,10 +239,9 @@ void TestMainForm::gridLines() {
 
 // A one-pixel line shows dash, dot, dot; a wider one is solid.
 void TestMainForm::dashDotDotPattern() {
-    Canvas canvas;
-    canvas.resize(104, 24);
+    CanvasImage canvas(QSize(104, 24));
     canvas.SetBackColor(Qt::white);
-    canvas.SetDrawStyle(Canvas::kDashDotDot);
+    canvas.SetDrawStyle(CanvasImage::kDashDotDot);
     canvas.SetDrawWidth(1);
     canvas.Line({0, 5}, {100, 5}, Qt::black);
     canvas.SetDrawWidth(2);

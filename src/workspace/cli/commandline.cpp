@@ -1,0 +1,135 @@
+#include "commandline.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+#include <string>
+#include <variant>
+
+#include "exercisefile.h"
+#include "figureanalysis.h"
+#include "grid.h"
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace plane_figures::workspace {
+
+namespace {
+
+const QString kName = QStringLiteral("plane-figures");
+
+// one line of text, as UTF-8 with LF
+void WriteLine(QIODevice& device, const QString& line) {
+    device.write((line + QLatin1Char('\n')).toUtf8());
+}
+
+// the report "Чертай" gives for these points, each snapped as a click is
+std::string ReportOf(const exercisefile::Points& points) {
+    std::vector<plane_figures::GridPoint> nodes;
+    for (const plane_figures::GridPoint p : points) nodes.push_back(plane_figures::SnapToNode(p));
+    return plane_figures::FigureAnalysis().Run(nodes).ReportText();
+}
+
+// the arguments of main as text, before an application object can decode them
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// standard output and error write bytes as given: no CR before LF on Windows
+void BinaryStandardStreams() {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+}  // namespace
+
+CommandLine::CommandLine(const QStringList& arguments)
+    : report_(QStringLiteral("report"),
+              QStringLiteral("Извежда отчета, който „Чертай“ дава за точките от ФАЙЛ, и спира."),
+              QStringLiteral("ФАЙЛ")),
+      help_({QStringLiteral("h"), QStringLiteral("help")},
+            QStringLiteral("Показва тази помощ и спира.")),
+      version_(QStringLiteral("version"), QStringLiteral("Показва версията и спира.")) {
+    QCoreApplication::setApplicationName(kName);
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
+    parser_.setApplicationDescription(QStringLiteral(
+        "Равнинни фигури: триъгълници и четириъгълници с върхове в точки от мрежа."));
+    parser_.addPositionalArgument(QStringLiteral("ФАЙЛ"),
+                                  QStringLiteral("Файл с точки (.pfig), отворен в прозореца."),
+                                  QStringLiteral("[ФАЙЛ]"));
+    parser_.addOptions({report_, help_, version_});
+    parsed_ = parser_.parse(arguments);
+}
+
+bool CommandLine::NeedsDisplay(int argc, char* argv[]) {
+    const CommandLine line(Arguments(argc, argv));
+    // an unknown option may be one of Qt's own (-platform), which QApplication takes out
+    const bool maybe_right =
+        line.Mistake().isEmpty() || !line.parser_.unknownOptionNames().isEmpty();
+    return !line.AsksWithoutWindow() && maybe_right;
+}
+
+bool CommandLine::AsksWithoutWindow() const {
+    return parser_.isSet(report_) || parser_.isSet(help_) || parser_.isSet(version_);
+}
+
+bool CommandLine::WantsWindow() const { return !AsksWithoutWindow() && Mistake().isEmpty(); }
+
+QString CommandLine::File() const { return parser_.positionalArguments().value(0); }
+
+QString CommandLine::Mistake() const {
+    if (!parsed_) return parser_.errorText();
+    const qsizetype files = parser_.positionalArguments().size();
+    if (files > 1) return QStringLiteral("очаква се най-много един файл");
+    if (files == 1 && parser_.isSet(report_)) {
+        return QStringLiteral("--report взима своя файл; друг файл не се очаква");
+    }
+    return QString();
+}
+
+int CommandLine::Answer(QIODevice& out, QIODevice& err) const {
+    if (const QString mistake = Mistake(); !mistake.isEmpty()) {
+        WriteLine(err, kName + QStringLiteral(": ") + mistake);
+        return kWrongArguments;
+    }
+    if (parser_.isSet(help_)) {
+        out.write(parser_.helpText().toUtf8());
+    } else if (parser_.isSet(version_)) {
+        WriteLine(out, kName + QLatin1Char(' ') + QStringLiteral(PLANE_FIGURES_VERSION));
+    } else if (parser_.isSet(report_)) {
+        return Report(out, err);
+    }
+    return kSuccess;
+}
+
+int CommandLine::Report(QIODevice& out, QIODevice& err) const {
+    const auto read = exercisefile::Read(parser_.value(report_));
+    if (const auto* message = std::get_if<QString>(&read)) {
+        WriteLine(err, *message);
+        return kUnreadableFile;
+    }
+    const std::string report = ReportOf(std::get<exercisefile::Points>(read));
+    out.write(report.data(), static_cast<qint64>(report.size()));
+    return kSuccess;
+}
+
+int CommandLine::Answer() const {
+    BinaryStandardStreams();
+    QFile out, err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    const int status = Answer(out, err);
+    if (out.flush() && out.error() == QFileDevice::NoError) return status;
+    WriteLine(err, kName + QStringLiteral(": стандартният изход не може да бъде записан: ") +
+                       out.errorString());
+    return kUnwritableOutput;
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,58 @@
+// The program's command line:
+//   plane-figures [FILE]          the window, FILE's points entered in it
+//   plane-figures --report FILE   the report "Чертай" gives for FILE's points
+//   plane-figures --help | --version
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace plane_figures::workspace {
+
+class CommandLine {
+public:
+    // Exit statuses of the answers.
+    static constexpr int kSuccess = 0;
+    static constexpr int kWrongArguments = 1;
+    static constexpr int kUnreadableFile = 2;
+    static constexpr int kUnwritableOutput = 3;
+
+    // The arguments with the program's name first, as QCoreApplication gives them.
+    explicit CommandLine(const QStringList& arguments);
+
+    // Whether the arguments ask for the window (not --report, --help or
+    // --version); read from argv as given, before any application object.
+    static bool NeedsDisplay(int argc, char* argv[]);
+
+    // Whether to open the window: nothing else is asked and nothing is wrong.
+    bool WantsWindow() const;
+    // The file to open in the window; empty for none.
+    QString File() const;
+
+    // Write what is asked for without a window (the report, the help, the
+    // version) or what is wrong with the arguments to out and err, as UTF-8;
+    // the exit status.
+    int Answer(QIODevice& out, QIODevice& err) const;
+    // The same on standard output and standard error, byte for byte; an
+    // answer that standard output does not take whole (a full disk, a closed
+    // pipe) is a failure, said on standard error.
+    int Answer() const;
+
+private:
+    bool AsksWithoutWindow() const;
+    // What is wrong with the arguments, empty when nothing is.
+    QString Mistake() const;
+    int Report(QIODevice& out, QIODevice& err) const;
+
+    QCommandLineParser parser_;
+    QCommandLineOption report_;
+    QCommandLineOption help_;
+    QCommandLineOption version_;
+    bool parsed_ = false;
+};
+
+}  // namespace plane_figures::workspace

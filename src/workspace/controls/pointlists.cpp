@@ -1,0 +1,45 @@
+#include "pointlists.h"
+
+#include "listbox.h"
+#include "workspacemodel.h"
+
+namespace plane_figures::workspace {
+
+PointLists::PointLists(const WorkspaceModel& model, ListBox* x, ListBox* y, ListBox* numbers)
+    : QObject(x), model_(model), x_(x), y_(y), numbers_(numbers) {
+    connect(&model, &WorkspaceModel::PointAdded, this, &PointLists::Added);
+    connect(&model, &WorkspaceModel::PointRemoved, this, &PointLists::Removed);
+    connect(&model, &WorkspaceModel::PointsReplaced, this, &PointLists::Replaced);
+}
+
+void PointLists::Added(int row) {
+    Append(model_.Points().At(row));
+    numbers_->AddItem(QString::number(row));
+}
+
+void PointLists::Removed(int row) {
+    x_->RemoveItem(row);
+    y_->RemoveItem(row);
+    Renumber();
+}
+
+void PointLists::Replaced() {
+    x_->Clear();
+    y_->Clear();
+    for (const GridPoint p : model_.Points().Points()) Append(p);
+    Renumber();
+}
+
+void PointLists::Append(GridPoint point) {
+    x_->AddItem(QString::number(point.x));
+    y_->AddItem(QString::number(point.y));
+}
+
+// the numbers list reads "0", "1", … again
+void PointLists::Renumber() {
+    QStringList numbers;
+    for (int p = 0; p < model_.PointCount(); ++p) numbers << QString::number(p);
+    numbers_->SetItems(numbers);
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,94 @@
+#include "exercisefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <optional>
+#include <string_view>
+
+#include "pointfile.h"
+
+namespace plane_figures::workspace::exercisefile {
+
+
+namespace {
+
+// the file's name as the messages give it
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString NotOpened(const QString& path, const QString& reason) {
+    return QStringLiteral("Файлът „%1“ не може да бъде отворен: %2.").arg(Shown(path), reason);
+}
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// why the file at path cannot be read before reading it; empty when it can
+QString ReadFault(const QFileInfo& file) {
+    if (!file.exists()) return QStringLiteral("няма такъв файл");
+    if (file.isDir()) return QStringLiteral("това е папка, а не файл");
+    return QString();
+}
+
+// the file's bytes, at most one more than a file may have; nullopt when unreadable
+std::optional<QByteArray> Bytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.read(static_cast<qint64>(pointfile::kMaxFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
+// why a file cannot be written at path before trying; empty when it may be
+QString WriteFault(const QFileInfo& file) {
+    if (file.isDir()) return QStringLiteral("това е папка, а не файл");
+    if (!file.absoluteDir().exists()) return QStringLiteral("папката му не съществува");
+    return QString();
+}
+
+}  // namespace
+
+std::variant<Points, QString> Read(const QString& path) {
+    if (const QString fault = ReadFault(QFileInfo(path)); !fault.isEmpty()) {
+        return NotOpened(path, fault);
+    }
+    const std::optional<QByteArray> bytes = Bytes(path);
+    if (!bytes) return NotOpened(path, QStringLiteral("файлът не може да бъде прочетен"));
+    if (const auto error = pointfile::CheckSize(static_cast<std::uintmax_t>(bytes->size()))) {
+        return NotOpened(path, FromUtf8(error->message));
+    }
+    auto parsed = pointfile::Parse(
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
+        return NotOpened(path, FromUtf8(error->message));
+    }
+    return std::get<Points>(std::move(parsed));
+}
+
+QString Write(const QString& path, std::span<const GridPoint> points) {
+    // a file without points would not open again
+    if (points.empty()) return NotWritten(path, QStringLiteral("няма точки за записване"));
+    if (const QString fault = WriteFault(QFileInfo(path)); !fault.isEmpty()) {
+        return NotWritten(path, fault);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return NotWritten(path, QStringLiteral("няма право на запис там"));
+    }
+    const std::string text = pointfile::Format(points);
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    if (!file.commit()) {
+        return NotWritten(path, QStringLiteral("дискът е пълен или записът беше прекъснат"));
+    }
+    return QString();
+}
+
+QString WithSuffix(const QString& path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pfig") : path;
+}
+
+QString NotWritten(const QString& path, const QString& reason) {
+    return QStringLiteral("Файлът „%1“ не е записан: %2.").arg(Shown(path), reason);
+}
+
+}  // namespace plane_figures::workspace::exercisefile

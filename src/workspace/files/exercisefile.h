@@ -1,0 +1,36 @@
+// An exercise: a .pfig file of points (see pointfile.h), read and written
+// whole by the window and the command line, with Bulgarian messages that name
+// the file.
+#pragma once
+
+#include <QString>
+#include <span>
+#include <variant>
+#include <vector>
+
+#include "gridpoint.h"
+
+namespace plane_figures::workspace {
+
+namespace exercisefile {
+
+using Points = std::vector<GridPoint>;
+
+// The points of the file at path in file order, as written (not snapped);
+// or why it cannot be opened, a message naming the file.
+std::variant<Points, QString> Read(const QString& path);
+
+// Write the points to path whole or not at all: a failure leaves a file
+// already there as it was. Empty on success, else why it was not written.
+[[nodiscard]] QString Write(const QString& path, std::span<const GridPoint> points);
+
+// path with ".pfig" added when its name has no suffix.
+QString WithSuffix(const QString& path);
+
+// Why the file at path was not written, as every message of the program
+// says it: "Файлът „…“ не е записан: reason."
+QString NotWritten(const QString& path, const QString& reason);
+
+}  // namespace exercisefile
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,145 @@
+#include "workspacemodel.h"
+
+#include <utility>
+
+#include "addpointcommand.h"
+#include "clearcommand.h"
+#include "deletepointcommand.h"
+#include "replacepointscommand.h"
+
+namespace plane_figures::workspace {
+
+namespace {
+
+QStringList Texts(const std::vector<std::string>& entries) {
+    QStringList texts;
+    for (const std::string& entry : entries) texts << QString::fromStdString(entry);
+    return texts;
+}
+
+}  // namespace
+
+WorkspaceModel::WorkspaceModel(QString report_text, QObject* parent)
+    : QObject(parent), report_text_(std::move(report_text)) {
+    undo_stack_.setUndoLimit(kUndoLimit);
+}
+
+bool WorkspaceModel::AddPoint(GridPoint node) {
+    if (points_.Full()) return false;
+    undo_stack_.push(new AddPointCommand(*this, node));
+    return true;
+}
+
+bool WorkspaceModel::DeletePoint(int row) {
+    if (row < 0 || row >= points_.Size()) return false;
+    undo_stack_.push(new DeletePointCommand(*this, row));
+    return true;
+}
+
+void WorkspaceModel::Clear() { Replace({}, QString()); }
+
+bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
+    if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
+    Replace(points, QStringLiteral("отваряне на файл"));
+    return true;
+}
+
+// The hidden sorter empties as the canvas does, and is not brought back by
+// an undo; a replacement that changes nothing is no step to undo.
+void WorkspaceModel::Replace(std::span<const GridPoint> points, const QString& step) {
+    if (!sorter_.isEmpty()) {
+        sorter_.clear();
+        emit HiddenListsChanged();
+    }
+    WorkspaceSnapshot before = Snapshot();
+    WorkspaceSnapshot after = Replaced(points);
+    if (after == before) {
+        Restore(after);
+    } else if (step.isEmpty()) {
+        undo_stack_.push(new ClearCommand(*this, std::move(before), std::move(after)));
+    } else {
+        undo_stack_.push(new ReplacePointsCommand(*this, step, std::move(before), std::move(after)));
+    }
+}
+
+WorkspaceSnapshot WorkspaceModel::Replaced(std::span<const GridPoint> points) const {
+    WorkspaceSnapshot after = Snapshot();
+    after.points.assign(points.begin(), points.end());
+    after.report_text.clear();
+    after.result.reset();
+    // the shown rows only: the hidden row keeps what it had
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k) {
+        after.pupil_counts[k].clear();
+        after.program_counts[k].clear();
+    }
+    return after;
+}
+
+const AnalysisResult& WorkspaceModel::Analyse(char decimal_separator) {
+    auto result = std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points(), decimal_separator));
+    report_text_ = QString::fromStdString(result->ReportText());
+    for (int k = 0; k < kKindCount; ++k)
+        program_counts_[static_cast<std::size_t>(k)] = QString::fromStdString(result->CountText(k));
+    const bool lists = result->sorter || result->trace;
+    if (result->sorter) sorter_ = Texts(*result->sorter);
+    if (result->trace) trace_ = Texts(*result->trace);
+    result_ = std::move(result);
+    emit ReportChanged();
+    emit ResultChanged();
+    emit CountsChanged();
+    if (lists) emit HiddenListsChanged();
+    return *result_;
+}
+
+void WorkspaceModel::SetPupilCount(int kind, const QString& text) {
+    QString& count = pupil_counts_.at(static_cast<std::size_t>(kind));
+    if (count == text) return;
+    count = text;
+    emit PupilCountChanged(kind);
+}
+
+WorkspaceSnapshot WorkspaceModel::Snapshot() const {
+    return {std::vector<GridPoint>(points_.Points().begin(), points_.Points().end()), report_text_,
+            result_, pupil_counts_, program_counts_};
+}
+
+void WorkspaceModel::Restore(const WorkspaceSnapshot& snapshot) {
+    points_.Assign(snapshot.points);
+    report_text_ = snapshot.report_text;
+    result_ = snapshot.result;
+    pupil_counts_ = snapshot.pupil_counts;
+    program_counts_ = snapshot.program_counts;
+    emit PointsReplaced();
+    emit ReportChanged();
+    emit ResultChanged();
+    emit CountsChanged();
+}
+
+void WorkspaceModel::InsertPoint(int row, GridPoint point, Shown shown) {
+    if (!points_.Insert(row, point)) return;
+    ForgetResult();
+    if (shown == Shown::kDone) {
+        emit PointAdded(row);
+    } else {
+        emit PointsReplaced();
+    }
+}
+
+void WorkspaceModel::RemovePoint(int row, Shown shown) {
+    if (!points_.RemoveAt(row)) return;
+    ForgetResult();
+    if (shown == Shown::kDone) {
+        emit PointRemoved(row);
+    } else {
+        emit PointsReplaced();
+    }
+}
+
+// the old report's numbers no longer name the same points
+void WorkspaceModel::ForgetResult() {
+    if (!result_) return;
+    result_.reset();
+    emit ResultChanged();
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,29 @@
+// What a step that replaces all the points ("Изчисти", opening a file) takes
+// away and an undo brings back: the points, the report and both columns of
+// counts.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "analysisresult.h"
+#include "figurekinds.h"
+#include "gridpoint.h"
+
+namespace plane_figures::workspace {
+
+using Counts = std::array<QString, kKindCount>;
+
+struct WorkspaceSnapshot {
+    std::vector<GridPoint> points;  // in entry order
+    QString report_text;            // CR LF line ends
+    // what the report names, while it is the report of these points
+    std::shared_ptr<const AnalysisResult> result;
+    Counts pupil_counts;    // as typed
+    Counts program_counts;  // as shown
+    friend bool operator==(const WorkspaceSnapshot&, const WorkspaceSnapshot&) = default;
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,143 @@
+#include "reportexplorer.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QToolTip>
+#include <algorithm>
+
+#include "canvas.h"
+#include "figurereason.h"
+#include "qtpoint.h"
+#include "textbox.h"
+#include "workspacemodel.h"
+
+namespace plane_figures::workspace {
+
+using plane_figures::Figure;
+
+ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model)
+    : QObject(report), report_(report), viewport_(report->viewport()), canvas_(canvas), model_(model) {
+    report_->installEventFilter(this);
+    viewport_->installEventFilter(this);
+    // a new report, or the old one's numbers no longer name the same points
+    connect(&model, &WorkspaceModel::ResultChanged, this, [this] { Choose(-1); });
+}
+
+void ReportExplorer::Choose(int line) {
+    const Figure* figure = model_.Result() ? model_.Result()->FigureOfLine(line) : nullptr;
+    const bool had_choice = chosen_ >= 0;
+    chosen_ = figure ? line : -1;
+    // the report box scrolls only when the pupil moves through it
+    if (line >= 0 || had_choice) MoveCursor(line, figure != nullptr);
+    ShowChoice(figure);
+}
+
+// Put the report box's cursor at the start of the line, the whole line
+// selected when it names a figure; line -1 only drops the selection.
+void ReportExplorer::MoveCursor(int line, bool select) {
+    QTextCursor cursor = report_->textCursor();
+    cursor.clearSelection();
+    const QTextBlock block = report_->document()->findBlockByNumber(line);
+    if (block.isValid()) {
+        cursor.setPosition(block.position());
+        if (select) cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    }
+    report_->setTextCursor(cursor);
+    if (block.isValid()) report_->ensureCursorVisible();
+}
+
+// The figure over the canvas, its reason as the report box's tooltip and
+// accessible description; or none of them.
+void ReportExplorer::ShowChoice(const Figure* figure) {
+    const QString reason =
+        figure ? QString::fromStdString(FigureReason(*figure, model_.Points().Points()))
+               : QString();
+    if (figure) {
+        QList<QPoint> vertices;
+        QList<int> numbers;
+        for (int v = 0; v < figure->vertex_count; ++v) {
+            const int number = figure->outline[static_cast<std::size_t>(v)];
+            vertices << ToQPoint(model_.Points().At(number));
+            numbers << number;
+        }
+        canvas_->ShowFigure(vertices, numbers);
+    } else {
+        canvas_->HideFigure();
+    }
+    if (reason == reason_) return;
+    reason_ = reason;
+    report_->setToolTip(reason_);
+    Announce();
+}
+
+// Show the reason beside the chosen line and let screen readers speak it.
+void ReportExplorer::Announce() {
+    report_->setAccessibleDescription(reason_);
+    QAccessibleEvent changed(report_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (reason_.isEmpty()) {
+        QToolTip::hideText();
+    } else if (report_->isVisible()) {
+        const QRect line = report_->cursorRect();
+        QToolTip::showText(report_->viewport()->mapToGlobal(line.bottomRight()), reason_, report_);
+    }
+}
+
+int ReportExplorer::CurrentLine() const {
+    return chosen_ >= 0 ? chosen_ : report_->textCursor().blockNumber();
+}
+
+// how many lines the report box shows at once, less one
+int ReportExplorer::PageLines() const {
+    const int line_height = std::max(1, report_->fontMetrics().lineSpacing());
+    return std::max(1, report_->viewport()->height() / line_height - 1);
+}
+
+bool ReportExplorer::KeyPressed(int key) {
+    const int last = model_.Result()->LineCount() - 1;
+    int line = CurrentLine();
+    switch (key) {
+        case Qt::Key_Up: line -= 1; break;
+        case Qt::Key_Down: line += 1; break;
+        case Qt::Key_PageUp: line -= PageLines(); break;
+        case Qt::Key_PageDown: line += PageLines(); break;
+        case Qt::Key_Home: line = 1; break;
+        case Qt::Key_End: line = last; break;
+        case Qt::Key_Escape: line = -1; break;
+        default: return false;
+    }
+    Choose(key == Qt::Key_Escape ? -1 : std::clamp(line, 0, last));
+    return true;
+}
+
+// While the box shows a report of the points as they are, its keys choose
+// lines and a click on a figure's line chooses it; otherwise (the task
+// statement, an old report) the box reads and selects as any text does.
+bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
+    if (!model_.Result()) return false;
+    if (watched == report_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->modifiers() == Qt::NoModifier && KeyPressed(key->key());
+    }
+    if (watched != viewport_) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) return false;
+            const int line = report_->cursorForPosition(mouse->position().toPoint()).blockNumber();
+            Choose(line);
+            return chosen_ >= 0;
+        }
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            // a chosen line stays whole: no word selection, no dragging
+            return chosen_ >= 0 && static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+        default:
+            return false;
+    }
+}
+
+}  // namespace plane_figures::workspace

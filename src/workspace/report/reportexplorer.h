@@ -1,0 +1,48 @@
+// Choosing a line of the report box shows its figure on the canvas, and the
+// reason for its kind beside the line and to screen readers.
+#pragma once
+
+#include <QObject>
+
+#include "analysisresult.h"
+
+namespace plane_figures::workspace {
+
+class Canvas;
+class TextBox;
+class WorkspaceModel;
+
+class ReportExplorer : public QObject {
+    Q_OBJECT
+
+public:
+    // Explore the report that report shows of model's result.
+    ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model);
+
+    // Choose report line n (the header is line 0); a line that names no
+    // figure, or -1, chooses none.
+    void Choose(int line);
+    // The chosen line, -1 when none is.
+    int ChosenLine() const { return chosen_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool KeyPressed(int key);
+    // The line the keys move from: the chosen one, else the cursor's.
+    int CurrentLine() const;
+    int PageLines() const;
+    void MoveCursor(int line, bool select);
+    void ShowChoice(const plane_figures::Figure* figure);
+    void Announce();
+
+    TextBox* report_;
+    QObject* viewport_;  // compared only: it may be on its way out
+    Canvas* canvas_;
+    const WorkspaceModel& model_;
+    int chosen_ = -1;
+    QString reason_;
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,244 @@
+#include "mainform.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "canvas.h"
+#include "canvasaccessible.h"
+#include "countframe.h"
+#include "cursordescription.h"
+#include "grid.h"
+#include "gridcursor.h"
+#include "listbox.h"
+#include "numtext.h"
+#include "palette.h"
+#include "pointlists.h"
+#include "qtpoint.h"
+#include "reportexplorer.h"
+#include "tasktext.h"
+#include "textbox.h"
+#include "windowcommands.h"
+#include "windowfont.h"
+#include "windowlayout.h"
+
+namespace plane_figures::workspace {
+
+namespace {
+
+// The decimal separator of the user's regional settings (the trace uses it).
+char DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+}  // namespace
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent), model_(new WorkspaceModel(CrLfText(kTaskStatement))), controls_(Dressed(this)) {
+    CreateGridCursor();  // first, so that a click moves the cursor before it enters the point
+    ConnectControls();
+    ConnectViews();
+    Form_Load();
+    commands_ = new WindowCommands(this, *model_, [this](Sheet sheet) {
+        return SheetOf(*model_, sheet, windowTitle(), controls_.Picture1->Image(), Ruling());
+    });
+    controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
+    setAcceptDrops(true);
+    // the window's last child, so deleted after the controls that show it
+    model_->setParent(this);
+}
+
+MainForm::~MainForm() = default;
+
+// The window itself, before its controls are made on it; the canvas is
+// presented to screen readers as a canvas from its first accessible event on.
+QWidget* MainForm::Dressed(QWidget* form) {
+    CanvasAccessible::Install();
+    form->setWindowTitle(QStringLiteral("https://plane-figures.example ") +
+                         QStringLiteral("Математика - координати на върхове"));
+    form->setWindowIcon(QIcon(QStringLiteral(":/icons/plane-figures-32.png")));
+    form->setFont(WindowFont());
+    windowlayout::SetBackground(form, windowlayout::kWindowColour);
+    form->setFixedSize(windowlayout::Px(7755), windowlayout::Px(6750));
+    return form;
+}
+
+void MainForm::ConnectControls() {
+    connect(controls_.Picture1, &Canvas::MouseDown, this, &MainForm::Picture1_MouseDown);
+    for (short i = 0; i < static_cast<short>(controls_.List1.size()); ++i) {
+        ListBox* list = controls_.List1[static_cast<std::size_t>(i)];
+        connect(list, &ListBox::Click, this, [this, i] { List1_Click(i); });
+        // Delete in a point list does what "Изтрий  1 т." does
+        new QShortcut(Qt::Key_Delete, list, this, [this] { DeleteSelectedPoint(); }, Qt::WidgetShortcut);
+    }
+    for (short i = 0; i < static_cast<short>(controls_.Command1.size()); ++i) {
+        QPushButton* button = controls_.Command1[static_cast<std::size_t>(i)];
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        // Enter presses the focused button, as Space does
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            new QShortcut(key, button, button, &QPushButton::click, Qt::WidgetShortcut);
+    }
+}
+
+// Every control shows its part of the pupil's work, and only from the model.
+void MainForm::ConnectViews() {
+    using FC = FormControls;
+    new PointLists(*model_, controls_.List1[FC::kX], controls_.List1[FC::kY], controls_.List1[FC::kNumbers]);
+    controls_.Frame1->Follow(*model_);
+    TextBox* report = controls_.Text1[FC::kReport];
+    report->SetText(model_->ReportText());
+    connect(model_, &WorkspaceModel::ReportChanged, report, [this, report] { report->SetText(model_->ReportText()); });
+    explorer_ = new ReportExplorer(report, controls_.Picture1, *model_);
+    connect(model_, &WorkspaceModel::HiddenListsChanged, this, [this] {
+        controls_.List1[FC::kSorter]->SetItems(model_->SorterEntries());
+        controls_.List2->SetItems(model_->TraceEntries());
+    });
+    // after an opening, an undo or a redo: no outlines, no highlight
+    connect(model_, &WorkspaceModel::PointsReplaced, this, [this] {
+        RedrawPoints();
+        UpdateDrawButton();
+    });
+}
+
+// The cursor follows the canvas's focus and keys; it is drawn over the canvas
+// and described to a screen reader while it shows.
+void MainForm::CreateGridCursor() {
+    Canvas* canvas = controls_.Picture1;
+    auto* cursor = new GridCursor(canvas, kGridStep);
+    cursor_description_ = new CursorDescription(canvas, *model_);
+    CursorDescription* said = cursor_description_;
+    connect(cursor, &GridCursor::Moved, canvas, &Canvas::ShowCursor);
+    connect(cursor, &GridCursor::Hidden, canvas, &Canvas::HideCursor);
+    connect(cursor, &GridCursor::Moved, said, &CursorDescription::Follow);
+    connect(cursor, &GridCursor::Hidden, said, &CursorDescription::Leave);
+    connect(cursor, &GridCursor::Blocked, said, &CursorDescription::AtEdge);
+    connect(cursor, &GridCursor::EnterPressed, said, [this](QPoint node) { Picture1_KeyEnter(node); });
+    connect(cursor, &GridCursor::DeletePressed, said, [this] { Picture1_KeyDelete(); });
+    connect(canvas, &Canvas::MouseDown, cursor, [cursor](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) {
+        cursor->Click(at);
+    });
+}
+
+void MainForm::Form_Load() {
+    grid_step_ = kGridStep;
+    canvas_width_ = RoundToInt16(controls_.Picture1->ScaleWidth());
+    canvas_height_ = static_cast<float>(controls_.Picture1->ScaleHeight());
+    ResetWorkspace();
+    DrawGrid();
+}
+
+void MainForm::Command1_Click(short index) {
+    switch (index) {
+        case FormControls::kDraw:
+            RunAnalysis();
+            break;
+        case FormControls::kClear:
+            model_->Clear();  // the canvas, the lists, the report and the counts follow
+            break;
+        case FormControls::kDelete:
+            DeleteSelectedPoint();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainForm::UpdateDrawButton() { controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3); }
+
+// The canvas white, with the line style of the grid and the width of a dot.
+void MainForm::ResetWorkspace() {
+    CanvasImage& canvas = controls_.Picture1->Picture();
+    canvas.SetBackColor(Qt::white);
+    canvas.Cls();
+    canvas.SetDrawStyle(CanvasImage::kDashDotDot);
+    canvas.SetDrawWidth(5);
+    UpdateDrawButton();
+}
+
+// Any button enters a point: snapped to the nearest grid node, marked, listed.
+void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/, QPoint at) {
+    if (model_->Points().Full()) return;
+    controls_.Picture1->SetDrawWidth(5);
+    const GridPoint node = SnapToNode(ToGridPoint(at), grid_step_);
+    controls_.Picture1->PSet(ToQPoint(node));
+    model_->AddPoint(node);
+    UpdateDrawButton();
+}
+
+// Delete the point that the X and Y lists both select; the rest are
+// renumbered, and the canvas shows the grid and the remaining points only.
+void MainForm::DeleteSelectedPoint() {
+    const int selected = controls_.List1[FormControls::kX]->ListIndex();
+    if (selected < 0 || controls_.List1[FormControls::kY]->ListIndex() != selected) return;
+    controls_.Picture1->SetDrawWidth(5);
+    model_->DeletePoint(selected);
+    RedrawPoints();
+    UpdateDrawButton();
+}
+
+// Select the chosen row in all three visible lists and re-mark every point,
+// the chosen one highlighted.
+void MainForm::List1_Click(short index) {
+    if (index < 0 || index >= static_cast<short>(controls_.List1.size())) return;
+    const int row = controls_.List1[static_cast<std::size_t>(index)]->ListIndex();
+    if (row < 0) return;
+    // selections set here raise no further clicks, so one pass is all there is
+    for (const auto list : {FormControls::kX, FormControls::kY, FormControls::kNumbers})
+        controls_.List1[list]->SetListIndex(row);
+    drawing::MarkPoints(controls_.Picture1->Picture(), model_->Points().Points(), row);
+}
+
+// The report, the counts and the hidden lists follow the model; the
+// quadrilaterals are outlined in their kind's colour.
+void MainForm::RunAnalysis() {
+    const AnalysisResult& result = model_->Analyse(DecimalSeparator());
+    for (const Figure& figure : result.figures) {
+        if (figure.IsTriangle()) {
+            OutlineTriangle(TriangleHookCode(figure.kind));
+        } else {
+            drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure, model_->Points().Points(),
+                                          kOutlineColours[figure.kind]);
+        }
+    }
+}
+
+void MainForm::DrawGrid() { drawing::DrawGrid(controls_.Picture1->Picture(), Ruling()); }
+
+void MainForm::RedrawPoints() {
+    drawing::RedrawPoints(controls_.Picture1->Picture(), Ruling(), model_->Points().Points());
+}
+
+void MainForm::Picture1_KeyEnter(QPoint node) {
+    const int before = PointCount();
+    Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, node);
+    if (PointCount() == before) cursor_description_->EntryRefused();
+}
+
+void MainForm::Picture1_KeyDelete() {
+    const int before = PointCount();
+    DeleteSelectedPoint();
+    if (PointCount() == before) cursor_description_->NothingToDelete();
+}
+
+bool MainForm::OpenFile(const QString& path) { return commands_->OpenFile(path); }
+bool MainForm::SaveFile(const QString& path) { return commands_->SaveFile(path); }
+void MainForm::SetPrompts(Prompts prompts) { commands_->SetPrompts(std::move(prompts)); }
+
+void MainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!WindowCommands::DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainForm::dropEvent(QDropEvent* event) {
+    const QString path = WindowCommands::DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // opened after the drop, so that a message does not hold up the program it came from
+    QMetaObject::invokeMethod(this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,28 @@
+// How the window tells the pupil something and asks him for a file name:
+// message boxes and file dialogs, unless a test puts in its own.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace plane_figures::workspace {
+
+struct Prompts {
+    // Show text in a box with this icon and wait until it is closed.
+    std::function<void(QMessageBox::Icon icon, const QString& text)> tell;
+    // The .pfig file to open, starting at suggested; empty when cancelled.
+    std::function<QString(const QString& suggested)> file_to_open;
+    // The name to save under, suggested first; empty when cancelled.
+    std::function<QString(const QString& suggested)> file_to_save;
+    // The name to export a sheet under (.pdf or .png), suggested first; empty
+    // when cancelled.
+    std::function<QString(const QString& suggested)> file_to_export;
+
+    // Message boxes and file dialogs over parent.
+    static Prompts Dialogs(QWidget* parent);
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,65 @@
+// The window's commands beyond its buttons: opening and saving exercise
+// files (also by dropping a file on the window), undo and redo, the sheets
+// and the help, each a QAction with its keys that works anywhere in the
+// window and is also offered by the report box's context menu.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "prompts.h"
+#include "sheetcontent.h"
+
+class QAction;
+class QMimeData;
+class QWidget;
+
+namespace plane_figures::workspace {
+
+class WorkspaceModel;
+
+class WindowCommands : public QObject {
+    Q_OBJECT
+
+public:
+    using SheetMaker = std::function<SheetContent(Sheet sheet)>;
+
+    // The commands of window over model; sheet_of gives what a sheet shows.
+    WindowCommands(QWidget* window, WorkspaceModel& model, SheetMaker sheet_of);
+
+    const QList<QAction*>& Actions() const { return actions_; }
+    // How messages are shown and file names asked for (dialogs by default).
+    void SetPrompts(Prompts prompts) { prompts_ = std::move(prompts); }
+
+    // Opening replaces the points as "Изчисти" and an entry of each point in
+    // file order would, as one undoable step; a refused file changes
+    // nothing. Saving writes the points whole or not at all. Both return
+    // false when they did not happen, after telling the pupil why.
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+
+    // The first local file among the dragged URLs; empty when there is none.
+    static QString DroppedFile(const QMimeData* data);
+
+private:
+    QAction* AddCommand(const char* text, const char* name, const char* tip,
+                        const QList<QKeySequence>& keys, std::function<void()> run);
+    QAction* AddCommand(QAction* action, const char* name, const char* tip,
+                        const QList<QKeySequence>& keys);
+    void ChooseAndOpen();
+    void ChooseAndSave();
+    void ShowHelp();
+    void PrintSheet(Sheet sheet);
+    void ExportSheet(Sheet sheet);
+
+    QWidget* window_;
+    WorkspaceModel& model_;
+    SheetMaker sheet_of_;
+    Prompts prompts_;
+    QString last_file_;  // the exercise file last opened or saved
+    QList<QAction*> actions_;
+};
+
+}  // namespace plane_figures::workspace

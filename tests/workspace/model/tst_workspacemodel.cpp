@@ -1,0 +1,286 @@
+// The pupil's work without a window: each operation changes what it should
+// and tells its views so, refusals change nothing and are no steps, and a
+// long random session undoes to the start and redoes to the end exactly.
+#include <QRandomGenerator>
+#include <QTest>
+#include <optional>
+
+#include "workspacemodel.h"
+
+using namespace plane_figures;
+using namespace plane_figures::workspace;
+
+class TestWorkspaceModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void operationsTellTheirViews_data();
+    void operationsTellTheirViews();
+    void refusalsAreNoSteps_data();
+    void refusalsAreNoSteps();
+    void undoingAReplacementBringsBackTheReport();
+    void randomSessionUndoesAndRedoesExactly();
+};
+
+namespace {
+
+using Points = std::vector<GridPoint>;
+
+const Points kSquarePoints{{20, 20}, {60, 20}, {60, 60}, {20, 60}};
+
+// What the model tells its views, in order, as one line: "ResultChanged PointAdded(4)".
+struct Heard {
+    QStringList said;
+    explicit Heard(WorkspaceModel& model) {
+        const auto hear = [this, &model](auto signal, const char* name) {
+            QObject::connect(&model, signal, &model, [this, name] { said << name; });
+        };
+        QObject::connect(&model, &WorkspaceModel::PointAdded, &model,
+                         [this](int row) { said << QStringLiteral("PointAdded(%1)").arg(row); });
+        QObject::connect(&model, &WorkspaceModel::PointRemoved, &model,
+                         [this](int row) { said << QStringLiteral("PointRemoved(%1)").arg(row); });
+        QObject::connect(&model, &WorkspaceModel::PupilCountChanged, &model,
+                         [this](int kind) { said << QStringLiteral("PupilCountChanged(%1)").arg(kind); });
+        hear(&WorkspaceModel::PointsReplaced, "PointsReplaced");
+        hear(&WorkspaceModel::ReportChanged, "ReportChanged");
+        hear(&WorkspaceModel::ResultChanged, "ResultChanged");
+        hear(&WorkspaceModel::CountsChanged, "CountsChanged");
+        hear(&WorkspaceModel::HiddenListsChanged, "HiddenListsChanged");
+    }
+    QString Line() const { return said.join(' '); }
+};
+
+// a model holding the square, analysed
+void EnterSquare(WorkspaceModel& model, bool analyse) {
+    for (const GridPoint p : kSquarePoints) model.AddPoint(p);
+    if (analyse) model.Analyse('.');
+}
+
+}  // namespace
+
+void TestWorkspaceModel::operationsTellTheirViews_data() {
+    QTest::addColumn<bool>("analysed");   // the square analysed first
+    QTest::addColumn<QString>("action");  // what is done to the square
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("entry") << false << "add" << "PointAdded(4)";
+    QTest::newRow("entry after Чертай") << true << "add" << "ResultChanged PointAdded(4)";
+    QTest::newRow("deletion") << false << "delete" << "PointRemoved(1)";
+    QTest::newRow("undone entry") << false << "undo" << "PointsReplaced";
+    QTest::newRow("redone entry") << false << "undo redo" << "PointsReplaced PointsReplaced";
+    QTest::newRow("Чертай") << false << "analyse"
+                            << "ReportChanged ResultChanged CountsChanged HiddenListsChanged";
+    QTest::newRow("Изчисти") << true << "clear"
+                             << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
+    QTest::newRow("typed count") << false << "type" << "PupilCountChanged(5)";
+}
+
+// Each view redraws from what it is told: a missing signal is a stale view.
+void TestWorkspaceModel::operationsTellTheirViews() {
+    QFETCH(bool, analysed);
+    QFETCH(QString, action);
+    QFETCH(QString, heard);
+    WorkspaceModel model;
+    EnterSquare(model, analysed);
+    Heard told(model);
+    for (const QString& step : action.split(' ')) {
+        if (step == "add") QVERIFY(model.AddPoint({40, 40}));
+        if (step == "delete") QVERIFY(model.DeletePoint(1));
+        if (step == "undo") model.UndoStack().undo();
+        if (step == "redo") model.UndoStack().redo();
+        if (step == "analyse") model.Analyse('.');
+        if (step == "clear") model.Clear();
+        if (step == "type") model.SetPupilCount(5, "1");
+    }
+    QCOMPARE(told.Line(), heard);
+}
+
+void TestWorkspaceModel::refusalsAreNoSteps_data() {
+    QTest::addColumn<int>("points");      // entered first: 0, 4 (the square) or 15
+    QTest::addColumn<QString>("action");
+    QTest::newRow("16th point") << 15 << "add";
+    QTest::newRow("deletion of no row") << 4 << "delete 4";
+    QTest::newRow("deletion of row -1") << 4 << "delete -1";
+    QTest::newRow("16 points opened") << 4 << "replace 16";
+    QTest::newRow("second Изчисти") << 0 << "clear";
+    QTest::newRow("the same points opened again") << 4 << "replace same";
+}
+
+// A refused or idle action neither changes the work nor leaves a step, so
+// the next undo always shows a change.
+void TestWorkspaceModel::refusalsAreNoSteps() {
+    QFETCH(int, points);
+    QFETCH(QString, action);
+    WorkspaceModel model;
+    for (int p = 0; p < points; ++p) model.AddPoint({20 * (p % 13), 20 * (p / 13)});
+    if (action == "replace same") {
+        // opened once: the points stand alone, with no report and no counts
+        model.ReplacePoints(Points(model.Points().Points().begin(), model.Points().Points().end()));
+    }
+    const WorkspaceSnapshot before = model.Snapshot();
+    const int steps = model.UndoStack().count();
+    if (action == "add") QVERIFY(!model.AddPoint({0, 0}));
+    if (action.startsWith("delete")) QVERIFY(!model.DeletePoint(action.section(' ', 1).toInt()));
+    if (action == "replace 16") QVERIFY(!model.ReplacePoints(Points(16)));
+    if (action == "clear") model.Clear();
+    if (action == "replace same") QVERIFY(model.ReplacePoints(before.points));
+    QVERIFY(model.Snapshot() == before);
+    QCOMPARE(model.UndoStack().count(), steps);
+}
+
+// "Изчисти" after "Чертай" and typed counts, undone: the report names its
+// figures again and both columns of counts are back; the hidden sorter
+// stays empty, and the hidden row's program count was never cleared.
+void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
+    WorkspaceModel model(QStringLiteral("the task\r\n"));
+    EnterSquare(model, true);
+    model.SetPupilCount(5, "1");
+    const WorkspaceSnapshot analysed = model.Snapshot();
+    QVERIFY(analysed.report_text.startsWith("Брой въведени точки: 4\r\n"));
+    QCOMPARE(analysed.program_counts[plane_figures::kSquare], QString("1"));
+    QVERIFY(!model.SorterEntries().isEmpty());
+
+    model.Clear();
+    QVERIFY(model.Points().Size() == 0 && model.ReportText().isEmpty() && !model.Result());
+    QCOMPARE(model.PupilCounts()[5], QString());
+    QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid], analysed.program_counts[kIsoscelesTrapezoid]);
+    QVERIFY(model.SorterEntries().isEmpty());
+    QCOMPARE(model.UndoStack().undoText(), QString("„Изчисти“"));
+
+    model.UndoStack().undo();
+    QVERIFY(model.Snapshot() == analysed);
+    QVERIFY(model.Result() && model.Result()->FigureOfLine(1));
+    QVERIFY(model.SorterEntries().isEmpty());
+    model.UndoStack().redo();
+    QVERIFY(model.Points().Size() == 0 && !model.Result());
+}
+
+namespace {
+
+// The steps the session expects: the points after each, and the report text
+// and result presence a replacement took away; the oldest first.
+struct Expected {
+    struct Step {
+        Points points;
+        std::optional<std::pair<QString, bool>> emptied;  // a replacement's report, result
+    };
+    QList<Step> steps{{}};
+    qsizetype done = 0;
+    void Push(Points points, std::optional<std::pair<QString, bool>> emptied = std::nullopt) {
+        steps.resize(done + 1);
+        steps.append({std::move(points), std::move(emptied)});
+        if (++done <= WorkspaceModel::kUndoLimit) return;
+        steps.removeFirst();  // the oldest step is forgotten
+        --done;
+    }
+};
+
+}  // namespace
+
+// Thousands of random steps, with undo and redo among them; every so often
+// undone to the oldest step kept and redone to the newest, each state on the
+// way as expected.
+void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
+    WorkspaceModel model(QStringLiteral("the task\r\n"));
+    QRandomGenerator random(8128);
+    Expected expected;
+    Points points;
+    QString report = model.ReportText();
+    bool current = false;  // whether the report is that of the points
+    int checks = 0, undone = 0;
+    const auto node = [&] { return GridPoint{20 * random.bounded(14), 20 * random.bounded(12)}; };
+    const auto replace = [&](const Points& with) {
+        bool idle = with == points && report.isEmpty();
+        for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+            idle = idle && model.PupilCounts()[k].isEmpty() && model.ProgramCounts()[k].isEmpty();
+        if (!idle) expected.Push(with, std::pair(report, current));
+        points = with;
+        report.clear();
+        current = false;
+    };
+    for (int step = 0; step < 20000; ++step) {
+        const int action = random.bounded(100);
+        if (action < 40) {
+            const bool room = points.size() < 15;
+            const GridPoint p = node();
+            QCOMPARE(model.AddPoint(p), room);
+            if (room) {
+                points.push_back(p);
+                current = false;
+                expected.Push(points);
+            }
+        } else if (action < 55) {
+            const int row = random.bounded(-1, 17);
+            const bool there = row >= 0 && row < int(points.size());
+            QCOMPARE(model.DeletePoint(row), there);
+            if (there) {
+                points.erase(points.begin() + row);
+                current = false;
+                expected.Push(points);
+            }
+        } else if (action < 58) {
+            replace({});
+            model.Clear();
+        } else if (action < 61) {
+            Points with(static_cast<std::size_t>(random.bounded(17)));
+            for (GridPoint& p : with) p = node();
+            if (with.size() <= 15) replace(with);
+            QCOMPARE(model.ReplacePoints(with), with.size() <= 15);
+        } else if (action < 68) {
+            model.Analyse('.');
+            report = model.ReportText();
+            current = true;
+            QVERIFY(report.startsWith(QStringLiteral("Брой въведени точки: %1\r\n").arg(points.size())));
+        } else if (action < 73) {
+            model.SetPupilCount(random.bounded(7), QString::number(random.bounded(9)));
+        } else if (action < 87) {
+            const bool back = action < 80;
+            const qsizetype to = expected.done + (back ? -1 : 1);
+            if (to >= 0 && to < expected.steps.size()) {
+                const auto& emptied = expected.steps[std::max(to, expected.done)].emptied;
+                if (emptied) {
+                    report = back ? emptied->first : QString();
+                    current = back && emptied->second;
+                } else {
+                    current = false;
+                }
+                points = expected.steps[expected.done = to].points;
+                ++undone;
+            }
+            back ? model.UndoStack().undo() : model.UndoStack().redo();
+        }
+        QVERIFY(model.Points().Points().size() == points.size() &&
+                std::equal(points.begin(), points.end(), model.Points().Points().begin()));
+        QCOMPARE(model.ReportText(), report);
+        QCOMPARE(model.Result() != nullptr, current);
+        QCOMPARE(model.UndoStack().index(), int(expected.done));
+        if (step % 97 != 96) continue;
+        // to the oldest step and on to the newest, each step's points as
+        // expected, then back to where the session was
+        const auto shows = [&](const Points& expected_points) {
+            return model.Points().Points().size() == expected_points.size() &&
+                   std::equal(expected_points.begin(), expected_points.end(), model.Points().Points().begin());
+        };
+        for (qsizetype i = expected.done; i > 0; --i) {
+            model.UndoStack().undo();
+            QVERIFY(shows(expected.steps[i - 1].points));
+        }
+        QVERIFY(!model.UndoStack().canUndo());
+        for (qsizetype i = 1; i < expected.steps.size(); ++i) {
+            model.UndoStack().redo();
+            QVERIFY(shows(expected.steps[i].points));
+        }
+        QVERIFY(!model.UndoStack().canRedo());
+        for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i) model.UndoStack().undo();
+        QVERIFY(shows(points));
+        // the report and counts are what the steps on the way left
+        report = model.ReportText();
+        current = model.Result() != nullptr;
+        ++checks;
+    }
+    QVERIFY(checks > 200 && undone > 1000);
+    QCOMPARE(expected.steps.size(), WorkspaceModel::kUndoLimit + 1);  // the oldest steps forgotten
+    QCOMPARE(model.UndoStack().count(), WorkspaceModel::kUndoLimit);
+}
+
+QTEST_GUILESS_MAIN(TestWorkspaceModel)
+#include "tst_workspacemodel.moc"

@@ -11,9 +11,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "figureanalysis.h"
 #include "canvas.h"
 #include "exactclassifier.h"
+#include "figureanalysis.h"
 #include "mainform.h"
 #include "reportexplorer.h"
 
@@ -24,7 +24,8 @@ using plane_figures::testing::GridPoint;
 std::vector<GridPoint> Lattice() {
     std::vector<GridPoint> points;
     for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 5; ++column) points.push_back({40 + 20 * column, 40 + 20 * row});
+        for (int column = 0; column < 5; ++column)
+            points.push_back({40 + 20 * column, 40 + 20 * row});
     return points;
 }
 
@@ -62,7 +63,8 @@ void DrawClick(benchmark::State& state) {
     MainForm form;
     form.show();
     QCoreApplication::processEvents();
-    for (const auto& p : LatticeNodes()) form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
+    for (const auto& p : LatticeNodes())
+        form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
     auto* draw = form.findChild<QPushButton*>("Command1_0");
     for (auto _ : state) {
         draw->click();
@@ -75,7 +77,8 @@ void ChooseLine(benchmark::State& state) {
     MainForm form;
     form.show();
     QCoreApplication::processEvents();
-    for (const auto& p : LatticeNodes()) form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
+    for (const auto& p : LatticeNodes())
+        form.Picture1_MouseDown(Qt::LeftButton, {}, QPoint(p.x, p.y));
     form.findChild<QPushButton*>("Command1_0")->click();
     auto* report = form.findChild<QWidget*>("Text1_0");
     auto* canvas = form.findChild<QWidget*>("Picture1");

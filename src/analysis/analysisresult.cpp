@@ -12,7 +12,9 @@ void AppendLine(std::string& text, const Figure& figure) {
     for (int v = 0; v < figure.vertex_count; ++v) {
         if (v > 0) text += ',';
         char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits, figure.points[static_cast<std::size_t>(v)]).ptr;
+        const auto end = std::to_chars(digits, digits + sizeof digits,
+                                       figure.points[static_cast<std::size_t>(v)])
+                             .ptr;
         text.append(digits, end);
     }
 }

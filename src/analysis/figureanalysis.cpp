@@ -31,7 +31,8 @@ std::int64_t TwiceSignedArea(const Row& a, const Row& b, const Row& c) {
 // twice the signed area of a, b, c, where no product or sum can leave 64 bits
 std::int64_t TwiceSignedAreaOfSmall(const Row& a, const Row& b, const Row& c) {
     const auto m = [](std::int32_t u, std::int32_t v) { return std::int64_t{u} * v; };
-    return m(a[0], b[1]) + m(b[0], c[1]) + m(c[0], a[1]) - m(c[0], b[1]) - m(a[0], c[1]) - m(b[0], a[1]);
+    return m(a[0], b[1]) + m(b[0], c[1]) + m(c[0], a[1]) - m(c[0], b[1]) - m(a[0], c[1]) -
+           m(b[0], a[1]);
 }
 
 // coordinates this small keep every area sum within 64 bits
@@ -130,7 +131,8 @@ void FigureAnalysis::WriteTrace(char decimal_separator) const {
     auto& trace = result_->trace.emplace();
     for (std::size_t o = 0; o < 3; ++o) {
         const auto& s = orders.sides[o];
-        trace.push_back(TraceLine({orders.perimeter[o], s[0], s[1], s[2], s[3]}, decimal_separator));
+        trace.push_back(
+            TraceLine({orders.perimeter[o], s[0], s[1], s[2], s[3]}, decimal_separator));
     }
     trace.push_back(FormatNumber(orders.perimeter[orders.chosen], decimal_separator));
 }
@@ -176,7 +178,8 @@ std::int64_t& FigureAnalysis::AreaOf(int i, int j, int k) {
 // The distance between points p and q; ArithmeticOverflow when its square
 // leaves 64 bits.
 const FigureAnalysis::Pair& FigureAnalysis::Between(int p, int q) const {
-    const Pair& pair = pairs_[static_cast<std::size_t>(p) * points_.size() + static_cast<std::size_t>(q)];
+    const Pair& pair =
+        pairs_[static_cast<std::size_t>(p) * points_.size() + static_cast<std::size_t>(q)];
     if (pair.overflow) throw ArithmeticOverflow("square");
     return pair;
 }
@@ -197,7 +200,8 @@ void FigureAnalysis::Found(const Figure& figure) {
 
 void FigureAnalysis::ClassifyTriangle() {
     const std::array<int, 3> p{regs_.IdxA, regs_.IdxB, regs_.IdxC};
-    for (std::size_t v = 0; v < 3; ++v) regs_.FigureXY[v] = RowOf(points_[static_cast<std::size_t>(p[v])]);
+    for (std::size_t v = 0; v < 3; ++v)
+        regs_.FigureXY[v] = RowOf(points_[static_cast<std::size_t>(p[v])]);
     const auto& f = regs_.FigureXY;
     regs_.AreaTest = AreaOf(p[0], p[1], p[2]) = TwiceArea(f[0], f[1], f[2]);
     regs_.TriangleArea = std::fabs(static_cast<double>(regs_.AreaTest)) / 2.0;
@@ -237,7 +241,9 @@ void FigureAnalysis::LoadRows(const std::array<int, 4>& positions) {
 // keeps A first, their perimeters added left to right, and the order with
 // the smallest one (the earlier order on a tie).
 FigureAnalysis::Orders FigureAnalysis::OrdersOf(const std::array<int, 4>& positions) const {
-    const auto d = [&](std::size_t u, std::size_t v) { return Between(positions[u], positions[v]).length; };
+    const auto d = [&](std::size_t u, std::size_t v) {
+        return Between(positions[u], positions[v]).length;
+    };
     const double ab = d(0, 1), ac = d(0, 2), ad = d(0, 3), bc = d(1, 2), bd = d(1, 3), cd = d(2, 3);
     Orders orders;
     orders.sides = {{{ab, bc, cd, ad}, {ac, bc, bd, ad}, {ab, bd, cd, ac}}};
@@ -297,7 +303,8 @@ void FigureAnalysis::ClassifyQuadrilateral() {
     figure.vertex_count = 4;
     figure.points = {regs_.IdxA, regs_.IdxB, regs_.IdxC, regs_.IdxD};
     figure.outline = outline_;
-    for (std::size_t k = 0; k < 4; ++k) figure.squared_sides[k] = Between(outline_[k], outline_[(k + 1) % 4]).squared;
+    for (std::size_t k = 0; k < 4; ++k)
+        figure.squared_sides[k] = Between(outline_[k], outline_[(k + 1) % 4]).squared;
     figure.squared_diagonals = {diagonal1.squared, diagonal2.squared};
     Found(figure);
 }

@@ -33,9 +33,9 @@ private:
     // Distance between two points, measured once per run.
     struct Pair {
         std::int64_t squared = 0;
-        double length = 0.0;   // the square root
-        double rounded = 0.0;  // the value its 15-digit length text reads back as
-        bool overflow = false; // its square left 64 bits
+        double length = 0.0;    // the square root
+        double rounded = 0.0;   // the value its 15-digit length text reads back as
+        bool overflow = false;  // its square left 64 bits
     };
     // The three cyclic orders of a quadruple: their sides and perimeters,
     // and the one chosen.
@@ -69,7 +69,7 @@ private:
     // Twice the signed area of each triple i < j < k, from the triangle pass.
     std::vector<std::int64_t> areas_;  // n × n × n
     std::int64_t& AreaOf(int i, int j, int k);
-    bool small_ = false;       // every coordinate within ±2^29
+    bool small_ = false;  // every coordinate within ±2^29
 
     // The last figure's lengths for the sorter (3 after a triangle, 4 after a
     // quadrilateral), and the last quadruple measured, for the trace.

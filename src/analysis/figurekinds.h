@@ -22,8 +22,14 @@ inline constexpr int kShownKindCount = 7;
 
 // Caption of each row in the count frame.
 inline constexpr std::array<std::string_view, kKindCount> kKindCaptions{
-    "Равнобедрен тр.", "Правоъгълен тр.", "Прав-равнобедрен", "Успоредник",
-    "Правоъгълник",    "Квадрат",         "Ромб",             "Равнобедрен трапец",
+    "Равнобедрен тр.",
+    "Правоъгълен тр.",
+    "Прав-равнобедрен",
+    "Успоредник",
+    "Правоъгълник",
+    "Квадрат",
+    "Ромб",
+    "Равнобедрен трапец",
 };
 
 // Report labels; each ends in the blank that separates it from the numbers.

@@ -17,9 +17,7 @@ GridPoint SnapToNode(GridPoint pixel, short grid_step) {
             RoundToInt32(SnapToGrid(static_cast<float>(pixel.y), grid_step))};
 }
 
-int GridLineCount(double extent, short grid_step) {
-    return RoundToInt16(extent / grid_step);
-}
+int GridLineCount(double extent, short grid_step) { return RoundToInt16(extent / grid_step); }
 
 std::int64_t SquaredDistance(GridPoint p, GridPoint q) {
     const std::int64_t dx = checked::Sub(p.x, q.x);

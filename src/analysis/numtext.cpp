@@ -92,7 +92,6 @@ std::string PadLeft(std::string text, std::size_t width) {
     return text;
 }
 
-
 std::string Listed(const std::vector<std::string>& words) {
     std::string text;
     for (std::size_t k = 0; k < words.size(); ++k) {

@@ -63,7 +63,8 @@ std::vector<std::string> Lines(const std::string& report) {
 std::vector<std::string> QuadrilateralLines(const std::string& report) {
     std::vector<std::string> quads;
     for (const std::string& line : Lines(report)) {
-        for (const char* label : {kSquareLabel, kRectangleLabel, kParallelogramLabel, kRhombusLabel}) {
+        for (const char* label :
+             {kSquareLabel, kRectangleLabel, kParallelogramLabel, kRhombusLabel}) {
             if (line.rfind(label, 0) == 0) quads.push_back(line);
         }
     }
@@ -115,41 +116,54 @@ TEST_P(TriangleTest, ReportsHooksCountsAndSortsTheSides) {
 
 INSTANTIATE_TEST_SUITE_P(
     Triangles, TriangleTest,
-    ::testing::Values(
-        TriangleCase{"collinear", {{20, 20}, {40, 40}, {60, 60}}, "", 0, -1, {}},
-        TriangleCase{"coinciding", {{20, 20}, {20, 20}, {60, 60}}, "", 0, -1, {}},
-        // right angle at the first point: sides 60, 100, 80 sort as 60, 80, 100
-        TriangleCase{"right_at_first_point",
-                     {{20, 20}, {20, 80}, {100, 20}},
-                     std::string(kRightLabel) + "0,1,2", 2, kRight,
-                     {"             60", "             80", "            100"}},
-        TriangleCase{"right_at_last_point",
-                     {{20, 80}, {100, 20}, {20, 20}},
-                     std::string(kRightLabel) + "0,1,2", 2, kRight,
-                     {"             60", "             80", "            100"}},
-        // legs on grid lines: 20, 28.28..., 20; only the isosceles-right count
-        TriangleCase{"isosceles_right_on_grid_lines",
-                     {{20, 20}, {40, 20}, {20, 40}},
-                     std::string(kIsoscelesRightLabel) + "0,1,2", 3, kIsoscelesRight,
-                     {"             20", "             20", " 28.2842712474619"}},
-        TriangleCase{"isosceles_right_turned",
-                     {{20, 20}, {40, 40}, {60, 20}},
-                     std::string(kIsoscelesRightLabel) + "0,1,2", 3, kIsoscelesRight,
-                     {" 28.2842712474619", " 28.2842712474619", "             40"}},
-        // legs 20·√2 and 80·√2: right within the tolerance, not isosceles
-        TriangleCase{"right_with_irrational_legs",
-                     {{120, 40}, {100, 20}, {20, 100}},
-                     std::string(kRightLabel) + "0,1,2", 2, kRight,
-                     {" 28.2842712474619", " 113.137084989848", " 116.619037896906"}},
-        TriangleCase{"isosceles",
-                     {{20, 20}, {60, 20}, {40, 100}},
-                     std::string(kIsoscelesLabel) + "0,1,2", 1, kIsosceles,
-                     {"             40", " 82.4621125123532", " 82.4621125123532"}},
-        // 200 and 200.997...: equal integer parts are not equal sides
-        TriangleCase{"equal_integer_parts_only",
-                     {{20, 200}, {220, 200}, {40, 0}},
-                     "", 0, -1,
-                     {"            200", " 200.997512422418", " 269.072480941474"}}),
+    ::testing::Values(TriangleCase{"collinear", {{20, 20}, {40, 40}, {60, 60}}, "", 0, -1, {}},
+                      TriangleCase{"coinciding", {{20, 20}, {20, 20}, {60, 60}}, "", 0, -1, {}},
+                      // right angle at the first point: sides 60, 100, 80 sort as 60, 80, 100
+                      TriangleCase{"right_at_first_point",
+                                   {{20, 20}, {20, 80}, {100, 20}},
+                                   std::string(kRightLabel) + "0,1,2",
+                                   2,
+                                   kRight,
+                                   {"             60", "             80", "            100"}},
+                      TriangleCase{"right_at_last_point",
+                                   {{20, 80}, {100, 20}, {20, 20}},
+                                   std::string(kRightLabel) + "0,1,2",
+                                   2,
+                                   kRight,
+                                   {"             60", "             80", "            100"}},
+                      // legs on grid lines: 20, 28.28..., 20; only the isosceles-right count
+                      TriangleCase{"isosceles_right_on_grid_lines",
+                                   {{20, 20}, {40, 20}, {20, 40}},
+                                   std::string(kIsoscelesRightLabel) + "0,1,2",
+                                   3,
+                                   kIsoscelesRight,
+                                   {"             20", "             20", " 28.2842712474619"}},
+                      TriangleCase{"isosceles_right_turned",
+                                   {{20, 20}, {40, 40}, {60, 20}},
+                                   std::string(kIsoscelesRightLabel) + "0,1,2",
+                                   3,
+                                   kIsoscelesRight,
+                                   {" 28.2842712474619", " 28.2842712474619", "             40"}},
+                      // legs 20·√2 and 80·√2: right within the tolerance, not isosceles
+                      TriangleCase{"right_with_irrational_legs",
+                                   {{120, 40}, {100, 20}, {20, 100}},
+                                   std::string(kRightLabel) + "0,1,2",
+                                   2,
+                                   kRight,
+                                   {" 28.2842712474619", " 113.137084989848", " 116.619037896906"}},
+                      TriangleCase{"isosceles",
+                                   {{20, 20}, {60, 20}, {40, 100}},
+                                   std::string(kIsoscelesLabel) + "0,1,2",
+                                   1,
+                                   kIsosceles,
+                                   {"             40", " 82.4621125123532", " 82.4621125123532"}},
+                      // 200 and 200.997...: equal integer parts are not equal sides
+                      TriangleCase{"equal_integer_parts_only",
+                                   {{20, 200}, {220, 200}, {40, 0}},
+                                   "",
+                                   0,
+                                   -1,
+                                   {"            200", " 200.997512422418", " 269.072480941474"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A triangle of points 0, 1 and 3 is named by those list positions.
@@ -194,7 +208,8 @@ TEST_P(QuadrilateralTest, ReportsOutlinesAndCounts) {
         EXPECT_EQ(OutlineOf(*quads[0], c.points), c.first_outline);
     }
     // each kind's count box holds the number of its lines, empty for none
-    for (const auto& [kind, label] : {std::pair{kSquare, kSquareLabel}, {kRectangle, kRectangleLabel},
+    for (const auto& [kind, label] : {std::pair{kSquare, kSquareLabel},
+                                      {kRectangle, kRectangleLabel},
                                       {kParallelogram, kParallelogramLabel},
                                       {kRhombus, kRhombusLabel}}) {
         int n = 0;
@@ -213,38 +228,52 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         QuadCase{"square_in_outline_order",
                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
-                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {Line(kSquareLabel, "0,1,2,3")},
+                 {6},
                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
         // first and third corners adjacent: the measurement reorders them
         QuadCase{"square_in_crossing_order",
                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}},
-                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {Line(kSquareLabel, "0,1,2,3")},
+                 {6},
                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
         QuadCase{"square_in_other_crossing_order",
                  {{20, 20}, {60, 20}, {20, 60}, {60, 60}},
-                 {Line(kSquareLabel, "0,1,2,3")}, {6},
+                 {Line(kSquareLabel, "0,1,2,3")},
+                 {6},
                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}},
         QuadCase{"square_turned_45_degrees",
                  {{60, 20}, {100, 60}, {60, 100}, {20, 60}},
-                 {Line(kSquareLabel, "0,1,2,3")}, {6}, {}},
+                 {Line(kSquareLabel, "0,1,2,3")},
+                 {6},
+                 {}},
         QuadCase{"rectangle_80_by_40",
                  {{20, 20}, {100, 20}, {100, 60}, {20, 60}},
-                 {Line(kRectangleLabel, "0,1,2,3")}, {7}, {}},
+                 {Line(kRectangleLabel, "0,1,2,3")},
+                 {7},
+                 {}},
         // the largest the canvas holds: its area products pass 32 bits
         QuadCase{"rectangle_260_by_220",
                  {{0, 0}, {260, 0}, {260, 220}, {0, 220}},
-                 {Line(kRectangleLabel, "0,1,2,3")}, {7}, {}},
+                 {Line(kRectangleLabel, "0,1,2,3")},
+                 {7},
+                 {}},
         QuadCase{"parallelogram",
                  {{20, 20}, {60, 20}, {80, 40}, {40, 40}},
-                 {Line(kParallelogramLabel, "0,1,2,3")}, {8},
+                 {Line(kParallelogramLabel, "0,1,2,3")},
+                 {8},
                  {{20, 20}, {60, 20}, {80, 40}, {40, 40}}},
         // sides 200 and 200.998: equal integer parts, but not a rhombus
         QuadCase{"parallelogram_with_equal_integer_parts",
                  {{20, 20}, {220, 20}, {240, 220}, {40, 220}},
-                 {Line(kParallelogramLabel, "0,1,2,3")}, {8}, {}},
+                 {Line(kParallelogramLabel, "0,1,2,3")},
+                 {8},
+                 {}},
         QuadCase{"rhombus",
                  {{20, 20}, {60, 40}, {80, 80}, {40, 60}},
-                 {Line(kRhombusLabel, "0,1,2,3")}, {9}, {}},
+                 {Line(kRhombusLabel, "0,1,2,3")},
+                 {9},
+                 {}},
         QuadCase{"kite", {{20, 60}, {60, 100}, {140, 60}, {60, 20}}, {}, {}, {}},
         QuadCase{"isosceles_trapezoid", {{20, 20}, {100, 20}, {80, 60}, {40, 60}}, {}, {}, {}},
         QuadCase{"general", {{20, 20}, {100, 40}, {80, 100}, {0, 60}}, {}, {}, {}},
@@ -252,13 +281,16 @@ INSTANTIATE_TEST_SUITE_P(
         QuadCase{"b_and_d_coincide", {{20, 20}, {60, 20}, {60, 60}, {60, 20}}, {}, {}, {}},
         QuadCase{"worked_example",
                  {{20, 20}, {100, 20}, {60, 60}, {100, 100}, {20, 100}},
-                 {Line(kSquareLabel, "0,1,3,4")}, {6}, {}},
+                 {Line(kSquareLabel, "0,1,3,4")},
+                 {6},
+                 {}},
         QuadCase{"two_rows_of_three",
                  {{20, 20}, {60, 20}, {100, 20}, {20, 60}, {60, 60}, {100, 60}},
                  {Line(kSquareLabel, "0,1,3,4"), Line(kParallelogramLabel, "0,1,4,5"),
                   Line(kRectangleLabel, "0,2,3,5"), Line(kParallelogramLabel, "1,2,3,4"),
                   Line(kSquareLabel, "1,2,4,5")},
-                 {6, 8, 7, 8, 6}, {}}),
+                 {6, 8, 7, 8, 6},
+                 {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The sorter of a measured quadrilateral holds the integer parts of its sides,
@@ -299,28 +331,33 @@ INSTANTIATE_TEST_SUITE_P(
     Orders, MeasurementTest,
     ::testing::Values(
         TraceCase{"crossing_square_takes_order_2",
-                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}}, '.',
-                  {"193.137084989848 56.5685424949238 40 56.5685424949238 40",
-                   "160 40 40 40 40",
+                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}},
+                  '.',
+                  {"193.137084989848 56.5685424949238 40 56.5685424949238 40", "160 40 40 40 40",
                    "193.137084989848 56.5685424949238 40 56.5685424949238 40", "160"},
-                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}},
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
+                  {40, 40, 40, 40}},
         TraceCase{"outline_order_stays",
-                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, '.',
-                  {"160 40 40 40 40",
-                   "193.137084989848 56.5685424949238 40 56.5685424949238 40",
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
+                  '.',
+                  {"160 40 40 40 40", "193.137084989848 56.5685424949238 40 56.5685424949238 40",
                    "193.137084989848 40 56.5685424949238 40 56.5685424949238", "160"},
-                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}},
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
+                  {40, 40, 40, 40}},
         // orders 2 and 3 tie: the earlier one stays; D on B gives a zero side
         TraceCase{"tie_keeps_the_earlier_order",
-                  {{20, 20}, {20, 100}, {80, 20}, {20, 100}}, '.',
+                  {{20, 20}, {20, 100}, {80, 20}, {20, 100}},
+                  '.',
                   {"360 80 100 100 80", "240 60 100 0 80", "240 80 0 100 60", "240"},
-                  {{20, 20}, {80, 20}, {20, 100}, {20, 100}}, {60, 100, 0, 80}},
+                  {{20, 20}, {80, 20}, {20, 100}, {20, 100}},
+                  {60, 100, 0, 80}},
         TraceCase{"user_decimal_separator",
-                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}}, ',',
-                  {"193,137084989848 56,5685424949238 40 56,5685424949238 40",
-                   "160 40 40 40 40",
+                  {{20, 20}, {60, 60}, {60, 20}, {20, 60}},
+                  ',',
+                  {"193,137084989848 56,5685424949238 40 56,5685424949238 40", "160 40 40 40 40",
                    "193,137084989848 56,5685424949238 40 56,5685424949238 40", "160"},
-                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}}, {40, 40, 40, 40}}),
+                  {{20, 20}, {60, 20}, {60, 60}, {20, 60}},
+                  {40, 40, 40, 40}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // ------------------------------------------------------------------ the run
@@ -401,10 +438,11 @@ TEST(AnalysisRun, EachReportLineNamesItsFigure) {
         EXPECT_EQ(result.FigureOfLine(n), &result.figures[static_cast<std::size_t>(n - 1)]);
     }
     const auto square = std::find_if(result.figures.begin(), result.figures.end(),
-                                      [](const Figure& f) { return f.kind == kSquare; });
+                                     [](const Figure& f) { return f.kind == kSquare; });
     ASSERT_NE(square, result.figures.end());
     EXPECT_EQ(square->points, (std::array<int, 4>{0, 1, 2, 3}));
-    EXPECT_EQ(square->outline, (std::array<int, 4>{0, 2, 1, 3}));  // (20,20) (60,20) (60,60) (20,60)
+    EXPECT_EQ(square->outline,
+              (std::array<int, 4>{0, 2, 1, 3}));  // (20,20) (60,20) (60,60) (20,60)
     EXPECT_EQ(square->squared_sides, (std::array<std::int64_t, 4>{1600, 1600, 1600, 1600}));
     EXPECT_EQ(square->squared_diagonals, (std::array<std::int64_t, 2>{3200, 3200}));
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <random>
 
-#include "figureanalysis.h"
 #include "exactclassifier.h"
+#include "figureanalysis.h"
 
 namespace plane_figures {
 namespace {

@@ -33,15 +33,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ValCase{"no_number", "abc", 0}, ValCase{"trailing_text", "12abc", 12},
                       ValCase{"negative", "-20", -20}, ValCase{"plus", "+7", 7},
                       ValCase{"leading_point", ".5", 0.5}, ValCase{"lone_point", ".", 0},
-                      ValCase{"comma_is_not_a_point", "1,5", 1},
-                      ValCase{"exponent", "1.5E3", 1500}, ValCase{"bare_e", "2e", 2},
-                      ValCase{"tab", "\t3", 3}),
+                      ValCase{"comma_is_not_a_point", "1,5", 1}, ValCase{"exponent", "1.5E3", 1500},
+                      ValCase{"bare_e", "2e", 2}, ValCase{"tab", "\t3", 3}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Halves go to the even neighbour, in both directions from zero.
 TEST(RoundHalfEvenTest, RoundsHalvesToEven) {
-    const std::pair<double, double> cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},  {-0.5, 0},
-                                               {-1.5, -2}, {-2.5, -2}, {2.4, 2},  {2.6, 3},
+    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
+                                               {-1.5, -2}, {-2.5, -2}, {2.4, 2},    {2.6, 3},
                                                {-2.6, -3}, {10, 10},   {13.15, 13}, {11.45, 11}};
     for (const auto& [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
@@ -101,12 +100,29 @@ struct SnapCase {
 // fractional positions follow the same rule.
 TEST(SnapToGridTest, GoesToTheNearestLineAndUpAtHalfway) {
     const SnapCase cases[] = {
-        {0, 0},     {9, 0},     {10, 20},   {19, 20},   {20, 20},   {29, 20},  {31, 40},
-        {250, 260}, {259, 260}, {262, 260}, {228, 220}, {230, 240}, {-1, 0},   {-9, 0},
-        {-10, 0},   {-11, 0},   {-19, 0},   {-20, -20}, {-21, -20},
+        {0, 0},
+        {9, 0},
+        {10, 20},
+        {19, 20},
+        {20, 20},
+        {29, 20},
+        {31, 40},
+        {250, 260},
+        {259, 260},
+        {262, 260},
+        {228, 220},
+        {230, 240},
+        {-1, 0},
+        {-9, 0},
+        {-10, 0},
+        {-11, 0},
+        {-19, 0},
+        {-20, -20},
+        {-21, -20},
         // fractional positions: the remainder is taken from the rounded value,
         // the subtraction from the position itself
-        {9.4f, double(9.4f) - 9}, {9.6f, double(9.6f) + 10},
+        {9.4f, double(9.4f) - 9},
+        {9.6f, double(9.6f) + 10},
     };
     for (const auto& c : cases) EXPECT_NEAR(SnapToGrid(c.v), c.snapped, 1e-6) << c.v;
 }

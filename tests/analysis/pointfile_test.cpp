@@ -87,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct RefusedCase {
     const char* name;
     std::string bytes;
-    std::size_t line;     // 0: the file as a whole
-    const char* message;  // a fragment of the message
+    std::size_t line;           // 0: the file as a whole
+    const char* message;        // a fragment of the message
     std::string repeated = {};  // after bytes, times times
     int times = 0;
 };
@@ -120,13 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"binary", "\x7F\x45\x4C\x46\x02\x01\0\0"s, 1, "не е текст в кодировка UTF-8"},
         RefusedCase{"windows_1251", "1 1\n# \xF2\xEE\xF7\xEA\xE8\n", 2, "UTF-8"},
         RefusedCase{"overlong_utf8", "# \xC0\xAF\n1 1\n", 1, "UTF-8"},
-        RefusedCase{"utf16_le", "\xFF\xFE\x31\0\x20\0\x32\0"s, 0, "файлът е в UTF-16, а се очаква UTF-8"},
+        RefusedCase{"utf16_le", "\xFF\xFE\x31\0\x20\0\x32\0"s, 0,
+                    "файлът е в UTF-16, а се очаква UTF-8"},
         RefusedCase{"utf16_be", "\xFE\xFF\0\x31"s, 0, "UTF-16"},
         RefusedCase{"line_of_1001", std::string(998, ' ') + "1 2", 1, "ред 1: редът е по-дълъг"},
-        RefusedCase{"ten_megabyte_line", "1 1\n", 2, "по-дълъг от 1000 знака", "#",
-                    10'000'000},
-        RefusedCase{"million_points", "", 16, "ред 16: повече от 15 точки", "20 20\n",
-                    1'000'000},
+        RefusedCase{"ten_megabyte_line", "1 1\n", 2, "по-дълъг от 1000 знака", "#", 10'000'000},
+        RefusedCase{"million_points", "", 16, "ред 16: повече от 15 точки", "20 20\n", 1'000'000},
         RefusedCase{"sixteenth_point", "# x\n", 17, "повече от 15 точки", "0 0\r\n", 16},
         RefusedCase{"past_64_bits", "1 1\n" + kTooBig + " 5\n", 2,
                     "ред 2: число с твърде много цифри"},

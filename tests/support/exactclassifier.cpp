@@ -32,8 +32,8 @@ std::optional<FigureKind> Triangle(GridPoint a, GridPoint b, GridPoint c) {
 // area, and a true parallelogram never has such a triangle.
 std::optional<FigureKind> Quadrilateral(GridPoint a, GridPoint b, GridPoint c, GridPoint d) {
     if (Cross(b - a, c - a) == 0 || Cross(d - a, c - a) == 0) return std::nullopt;
-    const std::array<std::array<GridPoint, 4>, 3> pairings{{
-        {a, c, b, d}, {a, b, c, d}, {a, d, b, c}}};  // diagonal p-r, diagonal q-s
+    const std::array<std::array<GridPoint, 4>, 3> pairings{
+        {{a, c, b, d}, {a, b, c, d}, {a, d, b, c}}};  // diagonal p-r, diagonal q-s
     for (const auto& [p, r, q, s] : pairings) {
         if (!SameMidpoint(p, r, q, s)) continue;
         const bool equal_diagonals = Squared(p, r) == Squared(q, s);

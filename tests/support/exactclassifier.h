@@ -17,7 +17,7 @@ struct GridPoint {
 };
 
 struct ExactResult {
-    std::string report;                   // header and one line per figure, CR LF each
+    std::string report;                    // header and one line per figure, CR LF each
     std::array<int, kKindCount> counts{};  // figures found per kind
 };
 

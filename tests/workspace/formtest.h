@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QImage>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
@@ -18,14 +18,14 @@
 #define PLANE_FIGURES_TEST_MAIN(TestClass) PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, "")
 
 // The same with the screen scaled by a factor ("2" for a high-DPI screen).
-#define PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, scale)                            \
-    int main(int argc, char* argv[]) {                                              \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                         \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                \
-        if (*scale) qputenv("QT_SCALE_FACTOR", scale);                              \
-        QApplication app(argc, argv);                                               \
-        TestClass test;                                                             \
-        return QTest::qExec(&test, argc, argv);                                     \
+#define PLANE_FIGURES_TEST_MAIN_SCALED(TestClass, scale)    \
+    int main(int argc, char* argv[]) {                      \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) \
+            qputenv("QT_QPA_PLATFORM", "offscreen");        \
+        if (*scale) qputenv("QT_SCALE_FACTOR", scale);      \
+        QApplication app(argc, argv);                       \
+        TestClass test;                                     \
+        return QTest::qExec(&test, argc, argv);             \
     }
 
 using namespace plane_figures::workspace;
@@ -39,10 +39,18 @@ Control* Named(const MainForm& form, const char* role, std::size_t index) {
 }
 inline Canvas* Picture1(const MainForm& form) { return form.findChild<Canvas*>("Picture1"); }
 inline ListBox* List2(const MainForm& form) { return form.findChild<ListBox*>("List2"); }
-inline ListBox* List1(const MainForm& form, std::size_t i) { return Named<ListBox>(form, "List1", i); }
-inline TextBox* Text1(const MainForm& form, std::size_t i) { return Named<TextBox>(form, "Text1", i); }
-inline QLineEdit* Text2(const MainForm& form, std::size_t k) { return Named<QLineEdit>(form, "Text2", k); }
-inline QLineEdit* Text3(const MainForm& form, std::size_t k) { return Named<QLineEdit>(form, "Text3", k); }
+inline ListBox* List1(const MainForm& form, std::size_t i) {
+    return Named<ListBox>(form, "List1", i);
+}
+inline TextBox* Text1(const MainForm& form, std::size_t i) {
+    return Named<TextBox>(form, "Text1", i);
+}
+inline QLineEdit* Text2(const MainForm& form, std::size_t k) {
+    return Named<QLineEdit>(form, "Text2", k);
+}
+inline QLineEdit* Text3(const MainForm& form, std::size_t k) {
+    return Named<QLineEdit>(form, "Text3", k);
+}
 inline QPushButton* Command1(const MainForm& form, std::size_t i) {
     return Named<QPushButton>(form, "Command1", i);
 }
@@ -105,8 +113,11 @@ struct Seen {
     QString report;
     QImage canvas;
     explicit Seen(const MainForm& form)
-        : x(Entries(List1(form, 0))), y(Entries(List1(form, 1))), numbers(Entries(List1(form, 3))),
-          selected(List1(form, 0)->ListIndex()), report(Text1(form, 0)->Text()),
+        : x(Entries(List1(form, 0))),
+          y(Entries(List1(form, 1))),
+          numbers(Entries(List1(form, 3))),
+          selected(List1(form, 0)->ListIndex()),
+          report(Text1(form, 0)->Text()),
           canvas(Picture1(form)->Image()) {
         for (std::size_t k = 0; k < 8; ++k) {
             pupil_counts << Text2(form, k)->text();
@@ -129,15 +140,24 @@ struct Seen {
 // A shown, active window whose messages and file dialogs the test catches.
 struct PromptedWindow {
     MainForm form;
-    QStringList told;                    // the messages it showed
+    QStringList told;                                    // the messages it showed
     QString file_to_open, file_to_save, file_to_export;  // what its file dialogs answer
-    QStringList offered;                 // the names its file dialogs offered
+    QStringList offered;                                 // the names its file dialogs offered
     PromptedWindow() {
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
-        prompts.file_to_open = [this](const QString& name) { offered << name; return file_to_open; };
-        prompts.file_to_save = [this](const QString& name) { offered << name; return file_to_save; };
-        prompts.file_to_export = [this](const QString& name) { offered << name; return file_to_export; };
+        prompts.file_to_open = [this](const QString& name) {
+            offered << name;
+            return file_to_open;
+        };
+        prompts.file_to_save = [this](const QString& name) {
+            offered << name;
+            return file_to_save;
+        };
+        prompts.file_to_export = [this](const QString& name) {
+            offered << name;
+            return file_to_export;
+        };
         form.SetPrompts(prompts);
         if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");
     }

@@ -32,20 +32,34 @@ QString AccessibleName(QWidget* widget) {
 void TestAccessibility::names_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("canvas") << "Picture1" << "Посочете връх на фигура";
-    QTest::newRow("X list") << "List1_0" << "Абсциса";
-    QTest::newRow("Y list") << "List1_1" << "Ордината";
-    QTest::newRow("number list") << "List1_3" << "Номер на точка (N)";
-    QTest::newRow("draw") << "Command1_0" << "Чертай";
-    QTest::newRow("clear") << "Command1_1" << "Изчисти";
-    QTest::newRow("delete") << "Command1_2" << "Изтрий  1 т.";
-    QTest::newRow("report") << "Text1_0" << "Резултат";
-    QTest::newRow("frame") << "Frame1" << "Брой от вид фигура";
-    QTest::newRow("pupil square") << "Text2_5" << "Квадрат - ваш брой";
-    QTest::newRow("program square") << "Text3_5" << "Квадрат - брой от програмата";
-    QTest::newRow("pupil isosceles") << "Text2_0" << "Равнобедрен тр. - ваш брой";
-    QTest::newRow("program rhombus") << "Text3_6" << "Ромб - брой от програмата";
-    QTest::newRow("heading") << "Label1_0" << "Върхове на равнинни фигури - координати на точки";
+    QTest::newRow("canvas") << "Picture1"
+                            << "Посочете връх на фигура";
+    QTest::newRow("X list") << "List1_0"
+                            << "Абсциса";
+    QTest::newRow("Y list") << "List1_1"
+                            << "Ордината";
+    QTest::newRow("number list") << "List1_3"
+                                 << "Номер на точка (N)";
+    QTest::newRow("draw") << "Command1_0"
+                          << "Чертай";
+    QTest::newRow("clear") << "Command1_1"
+                           << "Изчисти";
+    QTest::newRow("delete") << "Command1_2"
+                            << "Изтрий  1 т.";
+    QTest::newRow("report") << "Text1_0"
+                            << "Резултат";
+    QTest::newRow("frame") << "Frame1"
+                           << "Брой от вид фигура";
+    QTest::newRow("pupil square") << "Text2_5"
+                                  << "Квадрат - ваш брой";
+    QTest::newRow("program square") << "Text3_5"
+                                    << "Квадрат - брой от програмата";
+    QTest::newRow("pupil isosceles") << "Text2_0"
+                                     << "Равнобедрен тр. - ваш брой";
+    QTest::newRow("program rhombus") << "Text3_6"
+                                     << "Ромб - брой от програмата";
+    QTest::newRow("heading") << "Label1_0"
+                             << "Върхове на равнинни фигури - координати на точки";
 }
 
 void TestAccessibility::names() {
@@ -73,11 +87,10 @@ void TestAccessibility::tabKeyWalksTheTabOrder() {
     QApplication::setActiveWindow(&form);
     Text1(form, 0)->setFocus();
     QTRY_VERIFY(Text1(form, 0)->hasFocus());
-    const QStringList expected{"List1_0", "List1_1", "Command1_1", "Command1_2", "Picture1",
-                               "List1_3", "Text2_0", "Text3_0",    "Text2_1",    "Text3_1",
-                               "Text2_2", "Text3_2", "Text2_3",    "Text3_3",    "Text3_4",
-                               "Text2_4", "Text3_5", "Text2_5",    "Text3_6",    "Text2_6",
-                               "Text1_0"};
+    const QStringList expected{
+        "List1_0", "List1_1", "Command1_1", "Command1_2", "Picture1", "List1_3", "Text2_0",
+        "Text3_0", "Text2_1", "Text3_1",    "Text2_2",    "Text3_2",  "Text2_3", "Text3_3",
+        "Text3_4", "Text2_4", "Text3_5",    "Text2_5",    "Text3_6",  "Text2_6", "Text1_0"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

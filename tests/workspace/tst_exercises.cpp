@@ -22,7 +22,7 @@ using namespace formtest;
 class TestExercises : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void refusedActionChangesNothing_data();
     void refusedActionChangesNothing();
     void openIsClearThenAClickPerPoint();
@@ -265,8 +265,8 @@ void TestExercises::undoAndRedo() {
     QCOMPARE(Seen(window.form).Differences(before), QString());
     // a report brought back with its points names its figures again
     QCOMPARE((window.form.Model().Result() != nullptr), drawn && !entered.isEmpty() &&
-                                                     !step.startsWith("entry") &&
-                                                     !step.startsWith("deletion"));
+                                                            !step.startsWith("entry") &&
+                                                            !step.startsWith("deletion"));
     QTest::keyClick(&window.form, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(done), QString());
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);

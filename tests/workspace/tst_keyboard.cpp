@@ -71,7 +71,8 @@ bool ShowsCursorAt(Canvas* canvas, QPoint node) {
         for (int x = 0; x < image.width(); ++x) {
             const QPoint d = QPoint(x, y) - node;
             const bool outline = std::max(std::abs(d.x()), std::abs(d.y())) == 4;
-            if (composed.pixel(x, y) != (outline ? qRgb(255, 0, 255) : image.pixel(x, y))) return false;
+            if (composed.pixel(x, y) != (outline ? qRgb(255, 0, 255) : image.pixel(x, y)))
+                return false;
         }
     }
     return true;
@@ -134,7 +135,8 @@ void TestKeyboard::deleteKey_data() {
     QTest::addColumn<QString>("said");
     QTest::newRow("selected point") << 1 << "Изтрита е точка 1. X 140, Y 120, точки 1 и 2";
     QTest::newRow("none selected")
-        << -1 << "Няма избрана точка за изтриване — изберете я в списъка. X 140, Y 120, точки 2 и 3";
+        << -1
+        << "Няма избрана точка за изтриване — изберете я в списъка. X 140, Y 120, точки 2 и 3";
 }
 
 // Delete on the canvas does what "Изтрий  1 т." does.
@@ -160,11 +162,16 @@ void TestKeyboard::keysOnControls_data() {
     QTest::addColumn<QString>("control");  // the object name of the focused control
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("button");  // the button whose click does the same
-    QTest::newRow("Return on Чертай") << "Command1_0" << "E" << 0;
-    QTest::newRow("keypad Enter on Изчисти") << "Command1_1" << "K" << 1;
-    QTest::newRow("Return on Изтрий") << "Command1_2" << "E" << 2;
-    QTest::newRow("Delete in the X list") << "List1_0" << "X" << 2;
-    QTest::newRow("Delete in the N list") << "List1_3" << "X" << 2;
+    QTest::newRow("Return on Чертай") << "Command1_0"
+                                      << "E" << 0;
+    QTest::newRow("keypad Enter on Изчисти") << "Command1_1"
+                                             << "K" << 1;
+    QTest::newRow("Return on Изтрий") << "Command1_2"
+                                      << "E" << 2;
+    QTest::newRow("Delete in the X list") << "List1_0"
+                                          << "X" << 2;
+    QTest::newRow("Delete in the N list") << "List1_3"
+                                          << "X" << 2;
 }
 
 // Enter on a focused button presses it; Delete in a point list deletes the
@@ -237,15 +244,22 @@ void TestKeyboard::descriptions_data() {
     using Points = QList<QPoint>;
     const QPoint here(140, 120);
     const QPoint away(20, 20);
-    QTest::newRow("no point") << Points{} << "" << "X 140, Y 120, няма точка";
-    QTest::newRow("one point") << Points{away, here} << "" << "X 140, Y 120, точка 1";
-    QTest::newRow("two points") << Points{here, away, here} << "" << "X 140, Y 120, точки 0 и 2";
+    QTest::newRow("no point") << Points{} << ""
+                              << "X 140, Y 120, няма точка";
+    QTest::newRow("one point") << Points{away, here} << ""
+                               << "X 140, Y 120, точка 1";
+    QTest::newRow("two points") << Points{here, away, here} << ""
+                                << "X 140, Y 120, точки 0 и 2";
     QTest::newRow("more points") << Points{here, here, away, here} << ""
                                  << "X 140, Y 120, точки 0, 1 и 3";
-    QTest::newRow("moved off") << Points{here} << "RD" << "X 160, Y 140, няма точка";
-    QTest::newRow("moved onto") << Points{{160, 140}, here} << "RD" << "X 160, Y 140, точка 0";
-    QTest::newRow("edge") << Points{} << QString(7, 'U') << "Край на мрежата. X 140, Y 0, няма точка";
-    QTest::newRow("entered") << Points{here} << "L " << "Въведена е точка 1. X 120, Y 120, точка 1";
+    QTest::newRow("moved off") << Points{here} << "RD"
+                               << "X 160, Y 140, няма точка";
+    QTest::newRow("moved onto") << Points{{160, 140}, here} << "RD"
+                                << "X 160, Y 140, точка 0";
+    QTest::newRow("edge") << Points{} << QString(7, 'U')
+                          << "Край на мрежата. X 140, Y 0, няма точка";
+    QTest::newRow("entered") << Points{here} << "L "
+                             << "Въведена е точка 1. X 120, Y 120, точка 1";
     // refused as a click is, which the point tests check changes nothing
     QTest::newRow("refused") << Points{} << QString(15, ' ') + "R "
                              << "Въведени са 15 точки — повече не може. X 160, Y 120, няма точка";
@@ -276,9 +290,10 @@ void TestKeyboard::spoken_data() {
     QTest::newRow("entered twice") << Points{} << -1 << " E"
                                    << QStringList{"Въведена е точка 0. X 140, Y 120, точка 0",
                                                   "Въведена е точка 1. X 140, Y 120, точки 0 и 1"};
-    QTest::newRow("refused") << Points(15, {20, 20}) << -1 << "R "
-                             << QStringList{"X 40, Y 20, няма точка",
-                                            "Въведени са 15 точки — повече не може. X 40, Y 20, няма точка"};
+    QTest::newRow("refused")
+        << Points(15, {20, 20}) << -1 << "R "
+        << QStringList{"X 40, Y 20, няма точка",
+                       "Въведени са 15 точки — повече не може. X 40, Y 20, няма точка"};
     QTest::newRow("deleted") << Points{here, here} << 0 << "X"
                              << QStringList{"Изтрита е точка 0. X 140, Y 120, точка 0"};
 }

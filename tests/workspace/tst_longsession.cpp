@@ -142,7 +142,8 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             }
         } else if (action < 70 && !model.isEmpty()) {
             selected = random.bounded(int(model.size()));
-            ClickRow(List1(form, static_cast<std::size_t>(QList<int>{0, 1, 3}[random.bounded(3)])), selected);
+            ClickRow(List1(form, static_cast<std::size_t>(QList<int>{0, 1, 3}[random.bounded(3)])),
+                     selected);
         } else if (action < 82) {
             ClickButton(form, 2);
             if (selected >= 0) {
@@ -158,13 +159,13 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         } else if (action < 92) {
             QLineEdit* box = Text2(form, random.bounded(7));
             box->setFocus();
-            QTest::keyClicks(box, "12");  // typed on the keyboard
+            QTest::keyClicks(box, "12");      // typed on the keyboard
             box->insert(RandomText(random));  // as an input method or a paste puts it in
         } else if (model.size() >= 3) {
             ClickButton(form, 0);
             report = Text1(form, 0)->Text();
-            QVERIFY(report.startsWith(
-                QStringLiteral("Брой въведени точки: %1\r\n").arg(model.size())));
+            QVERIFY(
+                report.startsWith(QStringLiteral("Брой въведени точки: %1\r\n").arg(model.size())));
         }
         QCoreApplication::processEvents();  // as the event loop does between a pupil's actions
         // back to the oldest step kept (at first the window at start-up) and on
@@ -183,7 +184,8 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
         QCOMPARE(Command1(form, 0)->isEnabled(), form.PointCount() >= 3);
         QStringList xs, ys;
         for (const QPoint& p : model) {
-            QVERIFY(p.x() < Picture1(form)->Image().width() && p.y() < Picture1(form)->Image().height());
+            QVERIFY(p.x() < Picture1(form)->Image().width() &&
+                    p.y() < Picture1(form)->Image().height());
             xs << QString::number(p.x());
             ys << QString::number(p.y());
         }
@@ -218,8 +220,8 @@ void TestLongSession::oddCountTextsChangeNothingElse() {
     const QString report = Text1(form, 0)->Text();
     const QString square_count = Text3(form, 5)->text();
     const QImage canvas = Picture1(form)->Image();
-    const QStringList texts{QString(100000, QChar('9')), "-0", "abc", "1.5e999", "😀 квадрат",
-                            QString(), "  7  "};
+    const QStringList texts{
+        QString(100000, QChar('9')), "-0", "abc", "1.5e999", "😀 квадрат", QString(), "  7  "};
     for (int k = 0; k < 7; ++k) {
         Text2(form, k)->setFocus();
         QGuiApplication::clipboard()->setText(texts[k]);

@@ -45,7 +45,8 @@ QString Caption(QWidget* widget) {
 }
 
 QColor Background(QWidget* widget) {
-    const auto role = qobject_cast<QPushButton*>(widget) ? QPalette::Button : widget->backgroundRole();
+    const auto role =
+        qobject_cast<QPushButton*>(widget) ? QPalette::Button : widget->backgroundRole();
     return widget->palette().color(role);
 }
 
@@ -80,8 +81,14 @@ void TestMainForm::controls_data() {
     row("List2", Twips(1320, 0, 7455, 630), QString(), QColor(), false);
     row("Frame1", Twips(4320, 1680, 3375, 3255), QStringLiteral("Брой от вид фигура"),
         QColor(192, 192, 255), true);
-    const QStringList kinds{"Равнобедрен тр.", "Правоъгълен тр.", "Прав-равнобедрен", "Успоредник",
-                            "Правоъгълник",    "Квадрат",         "Ромб",  "Равнобедрен трапец"};
+    const QStringList kinds{"Равнобедрен тр.",
+                            "Правоъгълен тр.",
+                            "Прав-равнобедрен",
+                            "Успоредник",
+                            "Правоъгълник",
+                            "Квадрат",
+                            "Ромб",
+                            "Равнобедрен трапец"};
     for (int k = 0; k < 8; ++k) {
         const int top = 240 + 360 * k;
         const QByteArray label = "Label2_" + QByteArray::number(k);
@@ -125,11 +132,11 @@ void TestMainForm::controls() {
 // captions, the frame and hidden controls are passed over.
 void TestMainForm::tabOrder() {
     MainForm form;
-    const QStringList expected{"Text1_0",  "List1_0", "List1_1", "Command1_0", "Command1_1",
-                               "Command1_2", "Picture1", "List1_3", "Text2_0",  "Text3_0",
-                               "Text2_1",  "Text3_1", "Text2_2", "Text3_2",    "Text2_3",
-                               "Text3_3",  "Text3_4", "Text2_4", "Text3_5",    "Text2_5",
-                               "Text3_6",  "Text2_6"};
+    const QStringList expected{"Text1_0",    "List1_0",  "List1_1", "Command1_0", "Command1_1",
+                               "Command1_2", "Picture1", "List1_3", "Text2_0",    "Text3_0",
+                               "Text2_1",    "Text3_1",  "Text2_2", "Text3_2",    "Text2_3",
+                               "Text3_3",    "Text3_4",  "Text2_4", "Text3_5",    "Text2_5",
+                               "Text3_6",    "Text2_6"};
     QStringList chain;
     QWidget* widget = form.findChild<QWidget*>("Text1_0");
     for (int steps = 0; steps < 400 && chain.size() < expected.size(); ++steps) {
@@ -185,7 +192,8 @@ void TestMainForm::taskStatement() {
     QVERIFY(lines[7].endsWith("формират. "));
     QVERIFY(lines[12].contains("успоредни  и равни"));
     QCOMPARE(lines[15], QString());
-    QCOMPARE(lines[17], QStringLiteral("За сбора от квадратите на диагоналите за всеки трапец е изпълнено: "));
+    QCOMPARE(lines[17],
+             QStringLiteral("За сбора от квадратите на диагоналите за всеки трапец е изпълнено: "));
     QCOMPARE(lines[18], QStringLiteral("d1*d1 + d2*d2 = c*c + d*d + 2*a*b "));
     QCOMPARE(lines[20], QStringLiteral("d1*d1 - d2*d2 = (a + b)*(d*d - c*c )/(a-b)"));
     QCOMPARE(Text1(form, 1)->Text(),

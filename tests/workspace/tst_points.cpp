@@ -48,7 +48,7 @@ struct Shown {
 
 QRgb Centre(const MainForm& form, int row) {
     return Picture1(form)->Image().pixel(List1(form, 0)->List(row).toInt(),
-                                        List1(form, 1)->List(row).toInt());
+                                         List1(form, 1)->List(row).toInt());
 }
 
 // everything a refused action must leave alone
@@ -73,13 +73,20 @@ void TestPoints::snapping_data() {
     QTest::addColumn<QPoint>("click");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
-    QTest::newRow("down and up") << QPoint(9, 31) << "0" << "40";
-    QTest::newRow("halfway goes up") << QPoint(10, 29) << "20" << "20";
-    QTest::newRow("on a node") << QPoint(40, 60) << "40" << "60";
-    QTest::newRow("top left corner") << QPoint(0, 0) << "0" << "0";
-    QTest::newRow("bottom right corner") << QPoint(262, 228) << "260" << "220";
-    QTest::newRow("last cells") << QPoint(250, 210) << "260" << "220";
-    QTest::newRow("before last cells") << QPoint(249, 209) << "240" << "200";
+    QTest::newRow("down and up") << QPoint(9, 31) << "0"
+                                 << "40";
+    QTest::newRow("halfway goes up") << QPoint(10, 29) << "20"
+                                     << "20";
+    QTest::newRow("on a node") << QPoint(40, 60) << "40"
+                               << "60";
+    QTest::newRow("top left corner") << QPoint(0, 0) << "0"
+                                     << "0";
+    QTest::newRow("bottom right corner") << QPoint(262, 228) << "260"
+                                         << "220";
+    QTest::newRow("last cells") << QPoint(250, 210) << "260"
+                                << "220";
+    QTest::newRow("before last cells") << QPoint(249, 209) << "240"
+                                       << "200";
 }
 
 // A click goes to the nearest grid node and is listed there, marked on it.
@@ -109,8 +116,9 @@ void TestPoints::fractionalPositionIsThePixelItLiesIn() {
     Shown form;
     const QPointF origin = Picture1(*form)->contentsRect().topLeft();
     for (const QPointF inner : {QPointF(30.5, 9.75), QPointF(29.5, 10.25)}) {
-        QMouseEvent press(QEvent::MouseButtonPress, origin + inner, Picture1(*form)->mapToGlobal(origin + inner),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, origin + inner,
+                          Picture1(*form)->mapToGlobal(origin + inner), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Picture1(*form), &press);
     }
     // 30.5 is pixel 30 (up to 40), 9.75 pixel 9 (down to 0); 29.5 is 29, 10.25 is 10
@@ -304,7 +312,8 @@ void TestPoints::strayClicks() {
         const QPointF local = origin + at;
         for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, local, Picture1(*form)->mapToGlobal(local), Qt::LeftButton,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              {});
             QApplication::sendEvent(Picture1(*form), &event);
         }
     }
@@ -320,7 +329,8 @@ void TestPoints::clickBesideTheEntriesKeepsTheSelection() {
     ClickRow(List1(*form, 3), 1);
     for (const std::size_t list : {0u, 1u, 3u}) {
         ListBox* box = List1(*form, list);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, box->viewport()->height() - 3));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          QPoint(5, box->viewport()->height() - 3));
         QCOMPARE(box->ListIndex(), 1);
         const QPoint entry = box->visualItemRect(box->item(1)).center();
         QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier, entry);

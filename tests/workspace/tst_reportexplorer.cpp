@@ -61,7 +61,8 @@ void TestReportExplorer::choosing_data() {
     QTest::newRow("down twice") << 1 << QList<int>{Qt::Key_Down, Qt::Key_Down} << 3;
     QTest::newRow("up to the header") << 1 << QList<int>{Qt::Key_Up} << -1;
     QTest::newRow("end") << 2 << QList<int>{Qt::Key_End} << kSquareLine;
-    QTest::newRow("down stops at the last") << kSquareLine << QList<int>{Qt::Key_Down} << kSquareLine;
+    QTest::newRow("down stops at the last")
+        << kSquareLine << QList<int>{Qt::Key_Down} << kSquareLine;
     QTest::newRow("home") << 5 << QList<int>{Qt::Key_Home} << 1;
     QTest::newRow("page down, page up") << 1 << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp} << 1;
     QTest::newRow("escape") << 3 << QList<int>{Qt::Key_Escape} << -1;
@@ -84,7 +85,8 @@ void TestReportExplorer::choosing() {
     QCOMPARE(drawn.Report()->textCursor().selectedText(), chosen >= 0 ? line : QString());
     QCOMPARE(drawn.Report()->accessibleDescription().isEmpty(), chosen < 0);
     QCOMPARE(drawn.Report()->toolTip(), drawn.Report()->accessibleDescription());
-    if (chosen == kSquareLine) QVERIFY(drawn.Report()->toolTip().startsWith(QStringLiteral("Квадрат")));
+    if (chosen == kSquareLine)
+        QVERIFY(drawn.Report()->toolTip().startsWith(QStringLiteral("Квадрат")));
     QCOMPARE(drawn.Report()->Text(), report);
     QCOMPARE(Picture1(drawn.form)->Image(), image);
 }
@@ -95,8 +97,8 @@ void TestReportExplorer::overlayPixels_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<QList<QPoint>>("on_sides");
     QTest::newRow("triangle 0,1,2") << 1 << QList<QPoint>{{60, 20}, {80, 40}, {40, 40}};
-    QTest::newRow("square 0,1,3,4") << kSquareLine
-                                    << QList<QPoint>{{60, 20}, {100, 60}, {60, 100}, {20, 60}};
+    QTest::newRow("square 0,1,3,4")
+        << kSquareLine << QList<QPoint>{{60, 20}, {100, 60}, {60, 100}, {20, 60}};
     QTest::newRow("none") << 0 << QList<QPoint>{};
 }
 

@@ -141,8 +141,9 @@ void TestWorksheet::longCountStaysOnThePage() {
     const QString pdf = dir_.filePath("long.pdf");
     QCOMPARE(Worksheet(content, Worksheet::Sheet::kAnswerSheet).Export(pdf), QString());
     const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
-    for (const QString& pattern : {QString("Ваш брой\\s+Брой от програмата\\s*$"),
-                                   QRegularExpression::escape(content.kinds[0]) + "\\s+7+…\\s+91\\s*$"})
+    for (const QString& pattern :
+         {QString("Ваш брой\\s+Брой от програмата\\s*$"),
+          QRegularExpression::escape(content.kinds[0]) + "\\s+7+…\\s+91\\s*$"})
         QVERIFY2(text.contains(QRegularExpression(pattern, QRegularExpression::MultilineOption)),
                  qPrintable(pattern + " not in:\n" + text));
 }

@@ -15,7 +15,6 @@
 
 namespace plane_figures::workspace {
 
-
 namespace {
 
 // The numbers of the points on node, in entry order.
@@ -82,7 +81,8 @@ void CursorDescription::Say(const QString& news) {
     const QString where = NodeText(*node_, model_.Points());
     const QString text = news.isEmpty() ? where : news + QLatin1Char(' ') + where;
     Describe(text);
-    if (!to_speak_) QMetaObject::invokeMethod(this, &CursorDescription::Speak, Qt::QueuedConnection);
+    if (!to_speak_)
+        QMetaObject::invokeMethod(this, &CursorDescription::Speak, Qt::QueuedConnection);
     to_speak_ = text;
 }
 

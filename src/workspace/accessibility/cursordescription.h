@@ -11,7 +11,6 @@
 #include <QString>
 #include <optional>
 
-
 class QWidget;
 
 namespace plane_figures::workspace {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace plane_figures::workspace {
 
 namespace {
@@ -80,7 +79,8 @@ void Canvas::PaintOverlays(QPainter& painter) const {
         const QPoint centre = QPolygon(figure_).boundingRect().center();
         for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
             // outside the figure, clear of the dot and of the sides
-            const QPoint out(figure_[v].x() < centre.x() ? -1 : 1, figure_[v].y() < centre.y() ? -1 : 1);
+            const QPoint out(figure_[v].x() < centre.x() ? -1 : 1,
+                             figure_[v].y() < centre.y() ? -1 : 1);
             QRect box(figure_[v] + 10 * out - QPoint(7, 7), QSize(14, 14));
             // kept on the canvas at its edges
             box.moveTo(std::clamp(box.left(), 0, Image().width() - box.width()),
@@ -109,7 +109,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
 void Canvas::mousePressEvent(QMouseEvent* event) {
     // a fractional position (high-DPI screens) is the pixel it lies in
     const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
-    const QPoint pixel(static_cast<int>(std::floor(inner.x())), static_cast<int>(std::floor(inner.y())));
+    const QPoint pixel(static_cast<int>(std::floor(inner.x())),
+                       static_cast<int>(std::floor(inner.y())));
     // only the drawing area takes points, not the border around it
     if (!QRect(QPoint(0, 0), Image().size()).contains(pixel)) return;
     emit MouseDown(event->button(), event->modifiers(), pixel);

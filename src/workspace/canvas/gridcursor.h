@@ -22,7 +22,6 @@ public:
     // corner; the cursor is a child of the canvas.
     GridCursor(QWidget* canvas, short step);
 
-
 public slots:
     // A mouse button went down on this pixel of the canvas: the cursor goes to
     // its nearest node, the way a point snaps, whether it shows or not.

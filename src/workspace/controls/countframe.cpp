@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "figurekinds.h"
-#include "windowlayout.h"
 #include "utf8.h"
+#include "windowlayout.h"
 #include "workspacemodel.h"
 
 namespace plane_figures::workspace {
@@ -74,7 +74,8 @@ void CountFrame::Follow(WorkspaceModel& model) {
 void CountFrame::ShowCounts(const WorkspaceModel& model) {
     for (int k = 0; k < kRows; ++k) {
         ShowPupilCount(model, k);
-        Text3[static_cast<std::size_t>(k)]->setText(model.ProgramCounts()[static_cast<std::size_t>(k)]);
+        Text3[static_cast<std::size_t>(k)]->setText(
+            model.ProgramCounts()[static_cast<std::size_t>(k)]);
     }
 }
 

@@ -14,8 +14,8 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place,
-                  const QColor& colour, Qt::Alignment alignment) {
+QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& colour,
+                  Qt::Alignment alignment) {
     auto* label = new QLabel(caption, parent);
     label->setGeometry(place);
     label->setAlignment(alignment | Qt::AlignTop);

@@ -27,8 +27,8 @@ inline const QColor kFrameColour(192, 192, 255);
 void SetBackground(QWidget* widget, const QColor& colour);
 
 // A label with a background colour, its text aligned to the top.
-QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place,
-                  const QColor& colour, Qt::Alignment alignment);
+QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& colour,
+                  Qt::Alignment alignment);
 
 }  // namespace windowlayout
 

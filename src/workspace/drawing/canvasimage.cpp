@@ -47,7 +47,8 @@ void CanvasImage::Line(QPoint from, QPoint to, const QColor& colour) {
     QPainter painter(&image_);
     // the line style shows only on one-pixel lines; wider ones are solid
     const bool thin = draw_width_ <= 1;
-    const Qt::PenStyle style = thin && draw_style_ == kDashDotDot ? Qt::DashDotDotLine : Qt::SolidLine;
+    const Qt::PenStyle style =
+        thin && draw_style_ == kDashDotDot ? Qt::DashDotDotLine : Qt::SolidLine;
     painter.setPen(QPen(colour, thin ? 1 : draw_width_, style, thin ? Qt::FlatCap : Qt::SquareCap,
                         Qt::MiterJoin));
     painter.drawLine(QPointF(from), QPointF(to));

@@ -25,7 +25,8 @@ void MarkPoints(CanvasImage& canvas, std::span<const GridPoint> points, int high
     canvas.SetDrawWidth(5);
     for (std::size_t p = 0; p < points.size(); ++p) {
         const bool highlighted = static_cast<int>(p) == highlighted_row;
-        canvas.PSet(ToQPoint(points[p]), CanvasImage::PaletteColour(highlighted ? kHighlight : kBlack));
+        canvas.PSet(ToQPoint(points[p]),
+                    CanvasImage::PaletteColour(highlighted ? kHighlight : kBlack));
     }
 }
 

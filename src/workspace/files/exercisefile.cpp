@@ -11,7 +11,6 @@
 
 namespace plane_figures::workspace::exercisefile {
 
-
 namespace {
 
 // the file's name as the messages give it

@@ -13,7 +13,8 @@ void AddPointCommand::undo() { model_.RemovePoint(row_, WorkspaceModel::Shown::k
 
 void AddPointCommand::redo() {
     const bool again = std::exchange(done_, true);
-    model_.InsertPoint(row_, node_, again ? WorkspaceModel::Shown::kRestored : WorkspaceModel::Shown::kDone);
+    model_.InsertPoint(row_, node_,
+                       again ? WorkspaceModel::Shown::kRestored : WorkspaceModel::Shown::kDone);
 }
 
 }  // namespace plane_figures::workspace

@@ -10,7 +10,8 @@ namespace plane_figures::workspace {
 class ClearCommand : public ReplacePointsCommand {
 public:
     ClearCommand(WorkspaceModel& model, WorkspaceSnapshot before, WorkspaceSnapshot after)
-        : ReplacePointsCommand(model, QStringLiteral("„Изчисти“"), std::move(before), std::move(after)) {}
+        : ReplacePointsCommand(model, QStringLiteral("„Изчисти“"), std::move(before),
+                               std::move(after)) {}
 };
 
 }  // namespace plane_figures::workspace

@@ -12,11 +12,14 @@ DeletePointCommand::DeletePointCommand(WorkspaceModel& model, int row)
       row_(row),
       point_(model.Points().At(row)) {}
 
-void DeletePointCommand::undo() { model_.InsertPoint(row_, point_, WorkspaceModel::Shown::kRestored); }
+void DeletePointCommand::undo() {
+    model_.InsertPoint(row_, point_, WorkspaceModel::Shown::kRestored);
+}
 
 void DeletePointCommand::redo() {
     const bool again = std::exchange(done_, true);
-    model_.RemovePoint(row_, again ? WorkspaceModel::Shown::kRestored : WorkspaceModel::Shown::kDone);
+    model_.RemovePoint(row_,
+                       again ? WorkspaceModel::Shown::kRestored : WorkspaceModel::Shown::kDone);
 }
 
 }  // namespace plane_figures::workspace

@@ -58,7 +58,8 @@ void WorkspaceModel::Replace(std::span<const GridPoint> points, const QString& s
     } else if (step.isEmpty()) {
         undo_stack_.push(new ClearCommand(*this, std::move(before), std::move(after)));
     } else {
-        undo_stack_.push(new ReplacePointsCommand(*this, step, std::move(before), std::move(after)));
+        undo_stack_.push(
+            new ReplacePointsCommand(*this, step, std::move(before), std::move(after)));
     }
 }
 
@@ -76,7 +77,8 @@ WorkspaceSnapshot WorkspaceModel::Replaced(std::span<const GridPoint> points) co
 }
 
 const AnalysisResult& WorkspaceModel::Analyse(char decimal_separator) {
-    auto result = std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points(), decimal_separator));
+    auto result =
+        std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points(), decimal_separator));
     report_text_ = QString::fromStdString(result->ReportText());
     for (int k = 0; k < kKindCount; ++k)
         program_counts_[static_cast<std::size_t>(k)] = QString::fromStdString(result->CountText(k));

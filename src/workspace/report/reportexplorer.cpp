@@ -19,7 +19,11 @@ namespace plane_figures::workspace {
 using plane_figures::Figure;
 
 ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model)
-    : QObject(report), report_(report), viewport_(report->viewport()), canvas_(canvas), model_(model) {
+    : QObject(report),
+      report_(report),
+      viewport_(report->viewport()),
+      canvas_(canvas),
+      model_(model) {
     report_->installEventFilter(this);
     viewport_->installEventFilter(this);
     // a new report, or the old one's numbers no longer name the same points
@@ -43,7 +47,8 @@ void ReportExplorer::MoveCursor(int line, bool select) {
     const QTextBlock block = report_->document()->findBlockByNumber(line);
     if (block.isValid()) {
         cursor.setPosition(block.position());
-        if (select) cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        if (select)
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
     }
     report_->setTextCursor(cursor);
     if (block.isValid()) report_->ensureCursorVisible();
@@ -135,8 +140,7 @@ bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             // a chosen line stays whole: no word selection, no dragging
             return chosen_ >= 0 && static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -151,7 +151,8 @@ void NextPage(QPainter& painter, QPagedPaintDevice& device, int& page) {
 
 QString NotWritten(const QString& file_name) {
     return exercisefile::NotWritten(
-        file_name, QStringLiteral("проверете дали папката съществува и дали в нея може да се записва"));
+        file_name,
+        QStringLiteral("проверете дали папката съществува и дали в нея може да се записва"));
 }
 
 }  // namespace
@@ -222,8 +223,9 @@ QString Worksheet::Export(const QString& file_name) const {
     const QString suffix = QFileInfo(file_name).suffix().toLower();
     if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
         return exercisefile::NotWritten(
-            file_name, QStringLiteral("името трябва да завършва на .pdf (листовете за печат) или на "
-                                      ".png (само чертежът)"));
+            file_name,
+            QStringLiteral("името трябва да завършва на .pdf (листовете за печат) или на "
+                           ".png (само чертежът)"));
     }
     QSaveFile file(file_name);
     if (!file.open(QIODevice::WriteOnly)) return NotWritten(file_name);

@@ -21,9 +21,11 @@ using windowlayout::TwipsRect;
 
 }  // namespace
 
-FormControls::FormControls(QWidget* form) : button_style_(QStyleFactory::create(QStringLiteral("Fusion"))) {
+FormControls::FormControls(QWidget* form)
+    : button_style_(QStyleFactory::create(QStringLiteral("Fusion"))) {
     const auto heading = [&](const QString& caption, QRect place) {
-        return windowlayout::MakeLabel(form, caption, place, windowlayout::kHeadingColour, Qt::AlignHCenter);
+        return windowlayout::MakeLabel(form, caption, place, windowlayout::kHeadingColour,
+                                       Qt::AlignHCenter);
     };
     Label1[0] = heading(QStringLiteral("Върхове на равнинни фигури - координати на точки"),
                         TwipsRect(840, 0, 5895, 375));
@@ -52,8 +54,9 @@ FormControls::FormControls(QWidget* form) : button_style_(QStyleFactory::create(
 FormControls::~FormControls() = default;
 
 void FormControls::CreateLists(QWidget* form) {
-    const std::array<QRect, 4> places{TwipsRect(5160, 770, 1335, 915), TwipsRect(6480, 770, 1215, 915),
-                                      TwipsRect(6960, 1080, 1215, 1200), TwipsRect(4320, 770, 855, 915)};
+    const std::array<QRect, 4> places{
+        TwipsRect(5160, 770, 1335, 915), TwipsRect(6480, 770, 1215, 915),
+        TwipsRect(6960, 1080, 1215, 1200), TwipsRect(4320, 770, 855, 915)};
     for (std::size_t i = 0; i < List1.size(); ++i) {
         List1[i] = new ListBox(form);
         List1[i]->setGeometry(places[i]);
@@ -67,9 +70,11 @@ void FormControls::CreateLists(QWidget* form) {
 void FormControls::CreateButtons(QWidget* form) {
     const std::array<QString, 3> captions{QStringLiteral("Чертай"), QStringLiteral("Изчисти"),
                                           QStringLiteral("Изтрий  1 т.")};
-    const std::array<QRect, 3> places{TwipsRect(120, 4440, 1095, 375), TwipsRect(1320, 4440, 1095, 375),
+    const std::array<QRect, 3> places{TwipsRect(120, 4440, 1095, 375),
+                                      TwipsRect(1320, 4440, 1095, 375),
                                       TwipsRect(2640, 4440, 1455, 375)};
-    const std::array<QColor, 3> colours{QColor(128, 255, 128), QColor(255, 0, 0), QColor(192, 0, 192)};
+    const std::array<QColor, 3> colours{QColor(128, 255, 128), QColor(255, 0, 0),
+                                        QColor(192, 0, 192)};
     for (std::size_t b = 0; b < Command1.size(); ++b) {
         Command1[b] = new QPushButton(captions[b], form);
         Command1[b]->setGeometry(places[b]);
@@ -97,8 +102,8 @@ void FormControls::NameControls() {
 
     for (QLabel* label : Label1) label->setAccessibleName(label->text());
     Picture1->setAccessibleName(Label1[3]->text());
-    Picture1->setAccessibleDescription(
-        QStringLiteral("Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел"));
+    Picture1->setAccessibleDescription(QStringLiteral(
+        "Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел"));
     List1[kX]->setAccessibleName(Label1[1]->text());
     List1[kY]->setAccessibleName(Label1[2]->text());
     List1[kNumbers]->setAccessibleName(QStringLiteral("Номер на точка (N)"));
@@ -119,11 +124,18 @@ void FormControls::SetTabOrder() {
         {10, List1[2]},   {11, Picture1},   {12, Label1[3]},  {13, List1[3]}, {14, Label1[4]},
         {15, Frame1},     {37, List2}};
     // the count rows: caption, pupil's count, program's count
-    const std::array<std::array<int, 3>, CountFrame::kRows> rows{
-        {{16, 17, 18}, {19, 20, 21}, {22, 23, 24}, {25, 26, 27}, {30, 29, 28}, {33, 32, 31}, {36, 35, 34}, {38, 39, 40}}};
+    const std::array<std::array<int, 3>, CountFrame::kRows> rows{{{16, 17, 18},
+                                                                  {19, 20, 21},
+                                                                  {22, 23, 24},
+                                                                  {25, 26, 27},
+                                                                  {30, 29, 28},
+                                                                  {33, 32, 31},
+                                                                  {36, 35, 34},
+                                                                  {38, 39, 40}}};
     for (int k = 0; k < CountFrame::kRows; ++k) {
         const auto controls = Frame1->Row(k);
-        for (std::size_t c = 0; c < 3; ++c) order.push_back({rows[static_cast<std::size_t>(k)][c], controls[c]});
+        for (std::size_t c = 0; c < 3; ++c)
+            order.push_back({rows[static_cast<std::size_t>(k)][c], controls[c]});
     }
     std::sort(order.begin(), order.end());
     QWidget* previous = nullptr;

@@ -33,13 +33,16 @@ namespace {
 // The decimal separator of the user's regional settings (the trace uses it).
 char DecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
+                                                         : '.';
 }
 
 }  // namespace
 
 MainForm::MainForm(QWidget* parent)
-    : QWidget(parent), model_(new WorkspaceModel(CrLfText(kTaskStatement))), controls_(Dressed(this)) {
+    : QWidget(parent),
+      model_(new WorkspaceModel(CrLfText(kTaskStatement))),
+      controls_(Dressed(this)) {
     CreateGridCursor();  // first, so that a click moves the cursor before it enters the point
     ConnectControls();
     ConnectViews();
@@ -74,7 +77,8 @@ void MainForm::ConnectControls() {
         ListBox* list = controls_.List1[static_cast<std::size_t>(i)];
         connect(list, &ListBox::Click, this, [this, i] { List1_Click(i); });
         // Delete in a point list does what "Изтрий  1 т." does
-        new QShortcut(Qt::Key_Delete, list, this, [this] { DeleteSelectedPoint(); }, Qt::WidgetShortcut);
+        new QShortcut(
+            Qt::Key_Delete, list, this, [this] { DeleteSelectedPoint(); }, Qt::WidgetShortcut);
     }
     for (short i = 0; i < static_cast<short>(controls_.Command1.size()); ++i) {
         QPushButton* button = controls_.Command1[static_cast<std::size_t>(i)];
@@ -88,11 +92,13 @@ void MainForm::ConnectControls() {
 // Every control shows its part of the pupil's work, and only from the model.
 void MainForm::ConnectViews() {
     using FC = FormControls;
-    new PointLists(*model_, controls_.List1[FC::kX], controls_.List1[FC::kY], controls_.List1[FC::kNumbers]);
+    new PointLists(*model_, controls_.List1[FC::kX], controls_.List1[FC::kY],
+                   controls_.List1[FC::kNumbers]);
     controls_.Frame1->Follow(*model_);
     TextBox* report = controls_.Text1[FC::kReport];
     report->SetText(model_->ReportText());
-    connect(model_, &WorkspaceModel::ReportChanged, report, [this, report] { report->SetText(model_->ReportText()); });
+    connect(model_, &WorkspaceModel::ReportChanged, report,
+            [this, report] { report->SetText(model_->ReportText()); });
     explorer_ = new ReportExplorer(report, controls_.Picture1, *model_);
     connect(model_, &WorkspaceModel::HiddenListsChanged, this, [this] {
         controls_.List1[FC::kSorter]->SetItems(model_->SorterEntries());
@@ -117,11 +123,11 @@ void MainForm::CreateGridCursor() {
     connect(cursor, &GridCursor::Moved, said, &CursorDescription::Follow);
     connect(cursor, &GridCursor::Hidden, said, &CursorDescription::Leave);
     connect(cursor, &GridCursor::Blocked, said, &CursorDescription::AtEdge);
-    connect(cursor, &GridCursor::EnterPressed, said, [this](QPoint node) { Picture1_KeyEnter(node); });
+    connect(cursor, &GridCursor::EnterPressed, said,
+            [this](QPoint node) { Picture1_KeyEnter(node); });
     connect(cursor, &GridCursor::DeletePressed, said, [this] { Picture1_KeyDelete(); });
-    connect(canvas, &Canvas::MouseDown, cursor, [cursor](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) {
-        cursor->Click(at);
-    });
+    connect(canvas, &Canvas::MouseDown, cursor,
+            [cursor](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) { cursor->Click(at); });
 }
 
 void MainForm::Form_Load() {
@@ -134,21 +140,18 @@ void MainForm::Form_Load() {
 
 void MainForm::Command1_Click(short index) {
     switch (index) {
-        case FormControls::kDraw:
-            RunAnalysis();
-            break;
+        case FormControls::kDraw: RunAnalysis(); break;
         case FormControls::kClear:
             model_->Clear();  // the canvas, the lists, the report and the counts follow
             break;
-        case FormControls::kDelete:
-            DeleteSelectedPoint();
-            break;
-        default:
-            break;
+        case FormControls::kDelete: DeleteSelectedPoint(); break;
+        default: break;
     }
 }
 
-void MainForm::UpdateDrawButton() { controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3); }
+void MainForm::UpdateDrawButton() {
+    controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3);
+}
 
 // The canvas white, with the line style of the grid and the width of a dot.
 void MainForm::ResetWorkspace() {
@@ -161,7 +164,8 @@ void MainForm::ResetWorkspace() {
 }
 
 // Any button enters a point: snapped to the nearest grid node, marked, listed.
-void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/, QPoint at) {
+void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
+                                  QPoint at) {
     if (model_->Points().Full()) return;
     controls_.Picture1->SetDrawWidth(5);
     const GridPoint node = SnapToNode(ToGridPoint(at), grid_step_);
@@ -201,8 +205,8 @@ void MainForm::RunAnalysis() {
         if (figure.IsTriangle()) {
             OutlineTriangle(TriangleHookCode(figure.kind));
         } else {
-            drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure, model_->Points().Points(),
-                                          kOutlineColours[figure.kind]);
+            drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure,
+                                          model_->Points().Points(), kOutlineColours[figure.kind]);
         }
     }
 }
@@ -238,7 +242,8 @@ void MainForm::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     // opened after the drop, so that a message does not hold up the program it came from
-    QMetaObject::invokeMethod(this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace plane_figures::workspace

@@ -57,7 +57,9 @@ private:
     void ResetWorkspace();
     void DeleteSelectedPoint();
     void RunAnalysis();
-    drawing::Ruling Ruling() const { return {grid_step_, canvas_width_, static_cast<int>(canvas_height_)}; }
+    drawing::Ruling Ruling() const {
+        return {grid_step_, canvas_width_, static_cast<int>(canvas_height_)};
+    }
     void DrawGrid();
     // The canvas as after a deletion: white, the grid, the points in black.
     void RedrawPoints();
@@ -73,8 +75,8 @@ private:
     short grid_step_ = 0;
     short canvas_width_ = 0;
     float canvas_height_ = 0;
-    ReportExplorer* explorer_ = nullptr;              // a child of the report box
-    CursorDescription* cursor_description_ = nullptr; // a child of the canvas
+    ReportExplorer* explorer_ = nullptr;               // a child of the report box
+    CursorDescription* cursor_description_ = nullptr;  // a child of the canvas
     WindowCommands* commands_ = nullptr;
 };
 

@@ -38,9 +38,10 @@ Prompts Prompts::Dialogs(QWidget* parent) {
                         QStringLiteral("pfig"));
     };
     prompts.file_to_export = [parent](const QString& suggested) {
-        return SaveName(parent, QStringLiteral("Запиши листа"), suggested,
-                        {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
-                        QStringLiteral("pdf"));
+        return SaveName(
+            parent, QStringLiteral("Запиши листа"), suggested,
+            {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
+            QStringLiteral("pdf"));
     };
     return prompts;
 }

@@ -12,13 +12,16 @@
 #include "grid.h"
 #include "helptext.h"
 #include "utf8.h"
-#include "workspacemodel.h"
 #include "worksheet.h"
+#include "workspacemodel.h"
 
 namespace plane_figures::workspace {
 
 WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMaker sheet_of)
-    : QObject(window), window_(window), model_(model), sheet_of_(std::move(sheet_of)),
+    : QObject(window),
+      window_(window),
+      model_(model),
+      sheet_of_(std::move(sheet_of)),
       prompts_(Prompts::Dialogs(window)) {
     const auto sheet = [this](void (WindowCommands::*run)(Sheet), Sheet which) {
         return [this, run, which] { (this->*run)(which); };
@@ -37,14 +40,17 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                {Qt::CTRL | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kAnswerSheet));
     AddCommand("Отпечатай работен лист…", "print-worksheet",
                "Работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
-               {Qt::CTRL | Qt::SHIFT | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+               sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
     AddCommand("Запиши отговорите като PDF…", "export-answers",
                "Листа с отговорите в PDF, или платното в PNG (Ctrl+E)", {Qt::CTRL | Qt::Key_E},
                sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
     AddCommand("Запиши работен лист като PDF…", "export-worksheet",
                "Работния лист в PDF, или платното без отговорите в PNG (Ctrl+Shift+E)",
-               {Qt::CTRL | Qt::SHIFT | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
-    AddCommand("Помощ", "help", "Клавиши и файлове с точки (F1)", {Qt::Key_F1}, [this] { ShowHelp(); });
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+               sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
+    AddCommand("Помощ", "help", "Клавиши и файлове с точки (F1)", {Qt::Key_F1},
+               [this] { ShowHelp(); });
 }
 
 QAction* WindowCommands::AddCommand(const char* text, const char* name, const char* tip,
@@ -81,7 +87,8 @@ bool WindowCommands::OpenFile(const QString& path) {
 }
 
 bool WindowCommands::SaveFile(const QString& path) {
-    if (const QString error = exercisefile::Write(path, model_.Points().Points()); !error.isEmpty()) {
+    if (const QString error = exercisefile::Write(path, model_.Points().Points());
+        !error.isEmpty()) {
         prompts_.tell(QMessageBox::Warning, error);
         return false;
     }
@@ -124,7 +131,8 @@ void WindowCommands::PrintSheet(Sheet sheet) {
 
 void WindowCommands::ExportSheet(Sheet sheet) {
     const bool answers = sheet == Sheet::kAnswerSheet;
-    const QString folder = last_file_.isEmpty() ? QString() : QFileInfo(last_file_).path() + QLatin1Char('/');
+    const QString folder =
+        last_file_.isEmpty() ? QString() : QFileInfo(last_file_).path() + QLatin1Char('/');
     const QString path = prompts_.file_to_export(
         folder + (answers ? QStringLiteral("отговори.pdf") : QStringLiteral("работен-лист.pdf")));
     if (path.isEmpty()) return;

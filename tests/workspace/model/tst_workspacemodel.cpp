@@ -39,8 +39,9 @@ struct Heard {
                          [this](int row) { said << QStringLiteral("PointAdded(%1)").arg(row); });
         QObject::connect(&model, &WorkspaceModel::PointRemoved, &model,
                          [this](int row) { said << QStringLiteral("PointRemoved(%1)").arg(row); });
-        QObject::connect(&model, &WorkspaceModel::PupilCountChanged, &model,
-                         [this](int kind) { said << QStringLiteral("PupilCountChanged(%1)").arg(kind); });
+        QObject::connect(&model, &WorkspaceModel::PupilCountChanged, &model, [this](int kind) {
+            said << QStringLiteral("PupilCountChanged(%1)").arg(kind);
+        });
         hear(&WorkspaceModel::PointsReplaced, "PointsReplaced");
         hear(&WorkspaceModel::ReportChanged, "ReportChanged");
         hear(&WorkspaceModel::ResultChanged, "ResultChanged");
@@ -62,16 +63,23 @@ void TestWorkspaceModel::operationsTellTheirViews_data() {
     QTest::addColumn<bool>("analysed");   // the square analysed first
     QTest::addColumn<QString>("action");  // what is done to the square
     QTest::addColumn<QString>("heard");
-    QTest::newRow("entry") << false << "add" << "PointAdded(4)";
-    QTest::newRow("entry after Чертай") << true << "add" << "ResultChanged PointAdded(4)";
-    QTest::newRow("deletion") << false << "delete" << "PointRemoved(1)";
-    QTest::newRow("undone entry") << false << "undo" << "PointsReplaced";
-    QTest::newRow("redone entry") << false << "undo redo" << "PointsReplaced PointsReplaced";
+    QTest::newRow("entry") << false << "add"
+                           << "PointAdded(4)";
+    QTest::newRow("entry after Чертай") << true << "add"
+                                        << "ResultChanged PointAdded(4)";
+    QTest::newRow("deletion") << false << "delete"
+                              << "PointRemoved(1)";
+    QTest::newRow("undone entry") << false << "undo"
+                                  << "PointsReplaced";
+    QTest::newRow("redone entry") << false << "undo redo"
+                                  << "PointsReplaced PointsReplaced";
     QTest::newRow("Чертай") << false << "analyse"
                             << "ReportChanged ResultChanged CountsChanged HiddenListsChanged";
-    QTest::newRow("Изчисти") << true << "clear"
-                             << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
-    QTest::newRow("typed count") << false << "type" << "PupilCountChanged(5)";
+    QTest::newRow("Изчисти")
+        << true << "clear"
+        << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
+    QTest::newRow("typed count") << false << "type"
+                                 << "PupilCountChanged(5)";
 }
 
 // Each view redraws from what it is told: a missing signal is a stale view.
@@ -95,7 +103,7 @@ void TestWorkspaceModel::operationsTellTheirViews() {
 }
 
 void TestWorkspaceModel::refusalsAreNoSteps_data() {
-    QTest::addColumn<int>("points");      // entered first: 0, 4 (the square) or 15
+    QTest::addColumn<int>("points");  // entered first: 0, 4 (the square) or 15
     QTest::addColumn<QString>("action");
     QTest::newRow("16th point") << 15 << "add";
     QTest::newRow("deletion of no row") << 4 << "delete 4";
@@ -142,7 +150,8 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     model.Clear();
     QVERIFY(model.Points().Size() == 0 && model.ReportText().isEmpty() && !model.Result());
     QCOMPARE(model.PupilCounts()[5], QString());
-    QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid], analysed.program_counts[kIsoscelesTrapezoid]);
+    QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid],
+             analysed.program_counts[kIsoscelesTrapezoid]);
     QVERIFY(model.SorterEntries().isEmpty());
     QCOMPARE(model.UndoStack().undoText(), QString("„Изчисти“"));
 
@@ -229,7 +238,8 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             model.Analyse('.');
             report = model.ReportText();
             current = true;
-            QVERIFY(report.startsWith(QStringLiteral("Брой въведени точки: %1\r\n").arg(points.size())));
+            QVERIFY(report.startsWith(
+                QStringLiteral("Брой въведени точки: %1\r\n").arg(points.size())));
         } else if (action < 73) {
             model.SetPupilCount(random.bounded(7), QString::number(random.bounded(9)));
         } else if (action < 87) {
@@ -258,7 +268,8 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
         // expected, then back to where the session was
         const auto shows = [&](const Points& expected_points) {
             return model.Points().Points().size() == expected_points.size() &&
-                   std::equal(expected_points.begin(), expected_points.end(), model.Points().Points().begin());
+                   std::equal(expected_points.begin(), expected_points.end(),
+                              model.Points().Points().begin());
         };
         for (qsizetype i = expected.done; i > 0; --i) {
             model.UndoStack().undo();
@@ -270,7 +281,8 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             QVERIFY(shows(expected.steps[i].points));
         }
         QVERIFY(!model.UndoStack().canRedo());
-        for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i) model.UndoStack().undo();
+        for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i)
+            model.UndoStack().undo();
         QVERIFY(shows(points));
         // the report and counts are what the steps on the way left
         report = model.ReportText();

@@ -11,7 +11,7 @@ RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 qt6-tr
 TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   desktop-file-utils appstream dpkg-dev file lintian \
                   libxml2-utils shared-mime-info poppler-utils \
-                  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool
+                  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick poppler-utils

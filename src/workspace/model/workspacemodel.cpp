@@ -67,7 +67,8 @@ WorkspaceSnapshot WorkspaceModel::Replaced(std::span<const GridPoint> points) co
     WorkspaceSnapshot after = Snapshot();
     after.points.assign(points.begin(), points.end());
     after.report_text.clear();
-    after.result.reset();
+    after.report_result.reset();
+    after.report_points.clear();
     // the shown rows only: the hidden row keeps what it had
     for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k) {
         after.pupil_counts[k].clear();
@@ -85,12 +86,13 @@ const AnalysisResult& WorkspaceModel::Analyse(char decimal_separator) {
     const bool lists = result->sorter || result->trace;
     if (result->sorter) sorter_ = Texts(*result->sorter);
     if (result->trace) trace_ = Texts(*result->trace);
-    result_ = std::move(result);
+    report_result_ = std::move(result);
+    report_points_.assign(points_.Points().begin(), points_.Points().end());
     emit ReportChanged();
     emit ResultChanged();
     emit CountsChanged();
     if (lists) emit HiddenListsChanged();
-    return *result_;
+    return *report_result_;
 }
 
 void WorkspaceModel::SetPupilCount(int kind, const QString& text) {
@@ -101,47 +103,62 @@ void WorkspaceModel::SetPupilCount(int kind, const QString& text) {
 }
 
 WorkspaceSnapshot WorkspaceModel::Snapshot() const {
-    return {std::vector<GridPoint>(points_.Points().begin(), points_.Points().end()), report_text_,
-            result_, pupil_counts_, program_counts_};
+    return {std::vector<GridPoint>(points_.Points().begin(), points_.Points().end()),
+            report_text_,
+            report_result_,
+            report_points_,
+            pupil_counts_,
+            program_counts_};
+}
+
+std::shared_ptr<const AnalysisResult> WorkspaceModel::Result() const {
+    const auto points = points_.Points();
+    const bool same =
+        std::equal(points.begin(), points.end(), report_points_.begin(), report_points_.end());
+    return same ? report_result_ : nullptr;
+}
+
+template <typename Change>
+void WorkspaceModel::Changing(Change change) {
+    const auto before = Result();
+    change();
+    if (Result() != before) emit ResultChanged();
 }
 
 void WorkspaceModel::Restore(const WorkspaceSnapshot& snapshot) {
+    const auto before = Result();
     points_.Assign(snapshot.points);
     report_text_ = snapshot.report_text;
-    result_ = snapshot.result;
+    report_result_ = snapshot.report_result;
+    report_points_ = snapshot.report_points;
     pupil_counts_ = snapshot.pupil_counts;
     program_counts_ = snapshot.program_counts;
     emit PointsReplaced();
     emit ReportChanged();
-    emit ResultChanged();
+    if (Result() != before) emit ResultChanged();
     emit CountsChanged();
 }
 
 void WorkspaceModel::InsertPoint(int row, GridPoint point, Shown shown) {
-    if (!points_.Insert(row, point)) return;
-    ForgetResult();
-    if (shown == Shown::kDone) {
-        emit PointAdded(row);
-    } else {
-        emit PointsReplaced();
-    }
+    Changing([&] {
+        if (!points_.Insert(row, point)) return;
+        if (shown == Shown::kDone) {
+            emit PointAdded(row);
+        } else {
+            emit PointsReplaced();
+        }
+    });
 }
 
 void WorkspaceModel::RemovePoint(int row, Shown shown) {
-    if (!points_.RemoveAt(row)) return;
-    ForgetResult();
-    if (shown == Shown::kDone) {
-        emit PointRemoved(row);
-    } else {
-        emit PointsReplaced();
-    }
-}
-
-// the old report's numbers no longer name the same points
-void WorkspaceModel::ForgetResult() {
-    if (!result_) return;
-    result_.reset();
-    emit ResultChanged();
+    Changing([&] {
+        if (!points_.RemoveAt(row)) return;
+        if (shown == Shown::kDone) {
+            emit PointRemoved(row);
+        } else {
+            emit PointsReplaced();
+        }
+    });
 }
 
 }  // namespace plane_figures::workspace

@@ -31,9 +31,9 @@ public:
     const PointSet& Points() const { return points_; }
     int PointCount() const { return points_.Size(); }
     const QString& ReportText() const { return report_text_; }
-    // The result that ReportText reports, while it is that of the points as
-    // they are; null before the first analysis and after any change.
-    const std::shared_ptr<const AnalysisResult>& Result() const { return result_; }
+    // The result that ReportText reports, whenever the points are those it
+    // was made for (again, after an undo or a redo); else null.
+    std::shared_ptr<const AnalysisResult> Result() const;
     const Counts& PupilCounts() const { return pupil_counts_; }
     const Counts& ProgramCounts() const { return program_counts_; }
     // What the last analysis left in the hidden lists of side lengths and of
@@ -84,12 +84,15 @@ private:
     // The state after "Изчисти" and an entry of each of points.
     WorkspaceSnapshot Replaced(std::span<const GridPoint> points) const;
     void Replace(std::span<const GridPoint> points, const QString& step);
-    void ForgetResult();
+    // Run change, and tell whether Result() is another one after it.
+    template <typename Change>
+    void Changing(Change change);
 
     PointSet points_;
     FigureAnalysis analysis_;
     QString report_text_;
-    std::shared_ptr<const AnalysisResult> result_;
+    std::shared_ptr<const AnalysisResult> report_result_;  // what ReportText reports
+    std::vector<GridPoint> report_points_;                 // the points it was made for
     Counts pupil_counts_;
     Counts program_counts_;
     QStringList sorter_;

@@ -19,8 +19,9 @@ using Counts = std::array<QString, kKindCount>;
 struct WorkspaceSnapshot {
     std::vector<GridPoint> points;  // in entry order
     QString report_text;            // CR LF line ends
-    // what the report names, while it is the report of these points
-    std::shared_ptr<const AnalysisResult> result;
+    // what the report reports, and the points it was made for
+    std::shared_ptr<const AnalysisResult> report_result;
+    std::vector<GridPoint> report_points;
     Counts pupil_counts;    // as typed
     Counts program_counts;  // as shown
     friend bool operator==(const WorkspaceSnapshot&, const WorkspaceSnapshot&) = default;

@@ -66,7 +66,11 @@ void TestWorkspaceModel::operationsTellTheirViews_data() {
     QTest::newRow("entry") << false << "add"
                            << "PointAdded(4)";
     QTest::newRow("entry after Чертай") << true << "add"
-                                        << "ResultChanged PointAdded(4)";
+                                        << "PointAdded(4) ResultChanged";
+    // the analysed points are back: the report names its figures again
+    QTest::newRow("deletion undone after Чертай")
+        << true << "delete undo"
+        << "PointRemoved(1) ResultChanged PointsReplaced ResultChanged";
     QTest::newRow("deletion") << false << "delete"
                               << "PointRemoved(1)";
     QTest::newRow("undone entry") << false << "undo"
@@ -170,11 +174,13 @@ namespace {
 struct Expected {
     struct Step {
         Points points;
-        std::optional<std::pair<QString, bool>> emptied;  // a replacement's report, result
+        // a replacement's report, and the points it was made for if any
+        std::optional<std::pair<QString, std::optional<Points>>> emptied;
     };
     QList<Step> steps{{}};
     qsizetype done = 0;
-    void Push(Points points, std::optional<std::pair<QString, bool>> emptied = std::nullopt) {
+    void Push(Points points,
+              std::optional<std::pair<QString, std::optional<Points>>> emptied = std::nullopt) {
         steps.resize(done + 1);
         steps.append({std::move(points), std::move(emptied)});
         if (++done <= WorkspaceModel::kUndoLimit) return;
@@ -194,17 +200,17 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
     Expected expected;
     Points points;
     QString report = model.ReportText();
-    bool current = false;  // whether the report is that of the points
+    std::optional<Points> analysed;  // the points the report was made for
     int checks = 0, undone = 0;
     const auto node = [&] { return GridPoint{20 * random.bounded(14), 20 * random.bounded(12)}; };
     const auto replace = [&](const Points& with) {
         bool idle = with == points && report.isEmpty();
         for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
             idle = idle && model.PupilCounts()[k].isEmpty() && model.ProgramCounts()[k].isEmpty();
-        if (!idle) expected.Push(with, std::pair(report, current));
+        if (!idle) expected.Push(with, std::pair(report, analysed));
         points = with;
         report.clear();
-        current = false;
+        analysed.reset();
     };
     for (int step = 0; step < 20000; ++step) {
         const int action = random.bounded(100);
@@ -214,7 +220,6 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             QCOMPARE(model.AddPoint(p), room);
             if (room) {
                 points.push_back(p);
-                current = false;
                 expected.Push(points);
             }
         } else if (action < 55) {
@@ -223,7 +228,6 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             QCOMPARE(model.DeletePoint(row), there);
             if (there) {
                 points.erase(points.begin() + row);
-                current = false;
                 expected.Push(points);
             }
         } else if (action < 58) {
@@ -237,7 +241,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
         } else if (action < 68) {
             model.Analyse('.');
             report = model.ReportText();
-            current = true;
+            analysed = points;
             QVERIFY(report.startsWith(
                 QStringLiteral("Брой въведени точки: %1\r\n").arg(points.size())));
         } else if (action < 73) {
@@ -249,9 +253,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
                 const auto& emptied = expected.steps[std::max(to, expected.done)].emptied;
                 if (emptied) {
                     report = back ? emptied->first : QString();
-                    current = back && emptied->second;
-                } else {
-                    current = false;
+                    analysed = back ? emptied->second : std::nullopt;
                 }
                 points = expected.steps[expected.done = to].points;
                 ++undone;
@@ -261,7 +263,8 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
         QVERIFY(model.Points().Points().size() == points.size() &&
                 std::equal(points.begin(), points.end(), model.Points().Points().begin()));
         QCOMPARE(model.ReportText(), report);
-        QCOMPARE(model.Result() != nullptr, current);
+        // the report names its figures whenever the points are those it was made for
+        QCOMPARE(model.Result() != nullptr, analysed == points);
         QCOMPARE(model.UndoStack().index(), int(expected.done));
         if (step % 97 != 96) continue;
         // to the oldest step and on to the newest, each step's points as
@@ -286,7 +289,8 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
         QVERIFY(shows(points));
         // the report and counts are what the steps on the way left
         report = model.ReportText();
-        current = model.Result() != nullptr;
+        const WorkspaceSnapshot left = model.Snapshot();
+        analysed = left.report_result ? std::optional(left.report_points) : std::nullopt;
         ++checks;
     }
     QVERIFY(checks > 200 && undone > 1000);

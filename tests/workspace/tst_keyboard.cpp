@@ -67,9 +67,12 @@ QStringList ListTexts(const MainForm& form) {
 bool ShowsCursorAt(Canvas* canvas, QPoint node) {
     const QImage composed = canvas->Composed();
     const QImage& image = canvas->Image();
+    // a 9 x 9 square around the node, moved wholly onto the canvas at its edges
+    const QPoint centre(std::clamp(node.x(), 4, image.width() - 5),
+                        std::clamp(node.y(), 4, image.height() - 5));
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QPoint d = QPoint(x, y) - node;
+            const QPoint d = QPoint(x, y) - centre;
             const bool outline = std::max(std::abs(d.x()), std::abs(d.y())) == 4;
             if (composed.pixel(x, y) != (outline ? qRgb(255, 0, 255) : image.pixel(x, y)))
                 return false;

@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <QScrollBar>
+#include <QWheelEvent>
+
 #include "formtest.h"
 #include "textbox.h"
 
@@ -30,6 +33,8 @@ private slots:
     void strayClicks_data();
     void strayClicks();
     void clickBesideTheEntriesKeepsTheSelection();
+    void listsScrollTogether_data();
+    void listsScrollTogether();
 };
 
 namespace {
@@ -339,6 +344,43 @@ void TestPoints::clickBesideTheEntriesKeepsTheSelection() {
     QCOMPARE(Centre(*form, 1), kGreen);
     ClickButton(*form, 2);
     QCOMPARE(Entries(List1(*form, 0)), QStringList{"20"});
+}
+
+void TestPoints::listsScrollTogether_data() {
+    QTest::addColumn<int>("list");  // 0 X, 1 Y, 3 N
+    QTest::addColumn<QString>("way");
+    for (const int list : {0, 1, 3}) {
+        for (const char* way : {"wheel", "keys", "scroll bar"})
+            QTest::newRow(qPrintable(QString("%1 %2").arg(list).arg(way))) << list << QString(way);
+    }
+}
+
+// A row of the three lists is one point however one of them is scrolled:
+// their first visible rows stay together.
+void TestPoints::listsScrollTogether() {
+    QFETCH(int, list);
+    QFETCH(QString, way);
+    Shown form;
+    for (int p = 0; p < 15; ++p) ClickCanvas(*form, 20 * p, 20 * (p % 3));
+    ListBox* scrolled = List1(*form, static_cast<std::size_t>(list));
+    QCoreApplication::processEvents();  // the lists lay out their rows
+    if (way == "wheel") {
+        const QPoint at = scrolled->viewport()->rect().center();
+        QWheelEvent wheel(at, scrolled->viewport()->mapToGlobal(at), {}, QPoint(0, -240),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(scrolled->viewport(), &wheel);
+    } else if (way == "keys") {
+        scrolled->setFocus();
+        QTest::keyClick(scrolled, Qt::Key_PageDown);
+        QTest::keyClick(scrolled, Qt::Key_PageDown);
+    } else {
+        scrolled->verticalScrollBar()->setValue(6);
+    }
+    const auto first_row = [&](int l) {
+        return List1(*form, static_cast<std::size_t>(l))->indexAt(QPoint(2, 2)).row();
+    };
+    QVERIFY2(first_row(list) > 0, "the list did not scroll");
+    for (const int other : {0, 1, 3}) QCOMPARE(first_row(other), first_row(list));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestPoints)

@@ -18,6 +18,8 @@ private slots:
     void overlayGoes_data();
     void overlayGoes();
     void withoutAReportTheBoxReadsAsText();
+    void labelsStayOnTheCanvas_data();
+    void labelsStayOnTheCanvas();
 };
 
 namespace {
@@ -164,6 +166,52 @@ void TestReportExplorer::withoutAReportTheBoxReadsAsText() {
     QVERIFY(!report->textCursor().selectedText().isEmpty());
     QCOMPARE(form.Explorer().ChosenLine(), -1);
     QVERIFY(!Picture1(form)->ShowsFigure());
+}
+
+void TestReportExplorer::labelsStayOnTheCanvas_data() {
+    QTest::addColumn<QList<QPoint>>("vertices");
+    QTest::newRow("bottom right corner")
+        << QList<QPoint>{{220, 180}, {260, 180}, {260, 220}, {220, 220}};
+    QTest::newRow("top left corner") << QList<QPoint>{{0, 0}, {40, 0}, {40, 40}, {0, 40}};
+    QTest::newRow("along the bottom") << QList<QPoint>{{0, 220}, {260, 220}, {140, 200}};
+    QTest::newRow("along the top") << QList<QPoint>{{0, 0}, {260, 0}, {120, 20}};
+}
+
+// A chosen figure's vertex numbers are wholly on the canvas, at its edges
+// too, tall enough to read at a glance, and clear of the figure's sides;
+// each is drawn where it is placed.
+void TestReportExplorer::labelsStayOnTheCanvas() {
+    QFETCH(QList<QPoint>, vertices);
+    MainForm form;
+    Canvas* canvas = Picture1(form);
+    QList<int> numbers;
+    for (int v = 0; v < vertices.size(); ++v) numbers << 10 + v;
+    canvas->ShowFigure(vertices, numbers);
+    const QRect whole(QPoint(0, 0), canvas->Image().size());
+    const QList<QRect> places = canvas->LabelPlaces();
+    QCOMPARE(places.size(), vertices.size());
+    const QImage composed = canvas->Composed();
+    for (const QRect& place : places) {
+        QVERIFY2(whole.contains(place), qPrintable(QString("%1,%2 %3x%4")
+                                                       .arg(place.x())
+                                                       .arg(place.y())
+                                                       .arg(place.width())
+                                                       .arg(place.height())));
+        QVERIFY(place.height() >= 13);
+        int red = 0;
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            for (int x = place.left(); x <= place.right(); ++x)
+                red += IsRed(composed, {x, y}) ? 1 : 0;
+        }
+        QVERIFY(red > 6);
+        for (qsizetype v = 0; v < vertices.size(); ++v) {  // no side runs through a number
+            const QLine side(vertices[v], vertices[(v + 1) % vertices.size()]);
+            for (int t = 0; t <= 20; ++t) {
+                const QPoint on = side.p1() + (side.p2() - side.p1()) * t / 20;
+                QVERIFY(!place.adjusted(1, 1, -1, -1).contains(on));
+            }
+        }
+    }
 }
 
 PLANE_FIGURES_TEST_MAIN(TestReportExplorer)

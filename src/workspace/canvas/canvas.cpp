@@ -13,6 +13,7 @@ constexpr int kFigureColour = 12;  // light red
 constexpr int kFigureWidth = 3;
 constexpr int kCursorColour = 13;  // light magenta
 constexpr int kCursorHalf = 4;     // a 9 x 9 square around the node
+constexpr int kLabelPixels = 13;   // a vertex number, bold: read at a glance
 
 }  // namespace
 
@@ -66,6 +67,56 @@ QImage Canvas::Composed() const {
 }
 
 // The chosen figure and the cursor, in whole pixels of the inner area.
+QFont Canvas::LabelFont() const {
+    QFont label = font();
+    label.setPixelSize(kLabelPixels);
+    label.setBold(true);
+    return label;
+}
+
+// Where each vertex's number goes: outside the figure, clear of the dot and
+// of the sides, and wholly on the canvas at its edges.
+QList<QRect> Canvas::LabelPlaces() const {
+    QList<QRect> places;
+    const QFontMetrics metrics(LabelFont());
+    const QPoint centre = QPolygon(figure_).boundingRect().center();
+    for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
+        const QPoint out(figure_[v].x() < centre.x() ? -1 : 1,
+                         figure_[v].y() < centre.y() ? -1 : 1);
+        const QSize size = metrics.size(0, QString::number(figure_numbers_[v])) + QSize(2, 0);
+        // outward where that fits on the canvas, else inward, off the side
+        const auto place = [&](QPoint direction) {
+            QRect box(QPoint(0, 0), size);
+            box.moveCenter(figure_[v] + QPoint(direction.x() * (size.width() / 2 + 4),
+                                               direction.y() * (size.height() / 2 + 3)));
+            return box;
+        };
+        const QRect whole(QPoint(0, 0), Image().size());
+        QPoint direction = out;
+        if (!whole.contains(place(direction).topLeft()) ||
+            !whole.contains(place(direction).bottomRight())) {
+            const QRect box = place(direction);
+            if (box.left() < 0 || box.right() > whole.right()) direction.rx() = -direction.x();
+            if (box.top() < 0 || box.bottom() > whole.bottom()) direction.ry() = -direction.y();
+        }
+        QRect box = place(direction);
+        box.moveTo(std::clamp(box.left(), 0, Image().width() - box.width()),
+                   std::clamp(box.top(), 0, Image().height() - box.height()));
+        places << box;
+    }
+    return places;
+}
+
+// The cursor's square around its node, moved wholly onto the canvas at its edges.
+std::optional<QRect> Canvas::CursorPlace() const {
+    if (!cursor_) return std::nullopt;
+    const int side = 2 * kCursorHalf + 1;  // a 1-pixel pen draws the rectangle's far edges too
+    const QPoint corner(std::clamp(cursor_->x() - kCursorHalf, 0, Image().width() - side),
+                        std::clamp(cursor_->y() - kCursorHalf, 0, Image().height() - side));
+    return QRect(corner, QSize(side, side));
+}
+
+// The chosen figure and the cursor, in whole pixels of the inner area.
 void Canvas::PaintOverlays(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!figure_.isEmpty()) {
@@ -73,26 +124,15 @@ void Canvas::PaintOverlays(QPainter& painter) const {
         painter.setPen(QPen(red, kFigureWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(QPolygon(figure_));
-        QFont small = font();
-        small.setPixelSize(11);
-        painter.setFont(small);
-        const QPoint centre = QPolygon(figure_).boundingRect().center();
-        for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
-            // outside the figure, clear of the dot and of the sides
-            const QPoint out(figure_[v].x() < centre.x() ? -1 : 1,
-                             figure_[v].y() < centre.y() ? -1 : 1);
-            QRect box(figure_[v] + 10 * out - QPoint(7, 7), QSize(14, 14));
-            // kept on the canvas at its edges
-            box.moveTo(std::clamp(box.left(), 0, Image().width() - box.width()),
-                       std::clamp(box.top(), 0, Image().height() - box.height()));
-            painter.drawText(box, Qt::AlignCenter, QString::number(figure_numbers_[v]));
-        }
+        painter.setFont(LabelFont());
+        const QList<QRect> places = LabelPlaces();
+        for (qsizetype v = 0; v < places.size(); ++v)
+            painter.drawText(places[v], Qt::AlignCenter, QString::number(figure_numbers_[v]));
     }
-    if (cursor_) {
+    if (const std::optional<QRect> place = CursorPlace()) {
         painter.setPen(QPen(CanvasImage::PaletteColour(kCursorColour), 1));
         painter.setBrush(Qt::NoBrush);
-        const QPoint corner = *cursor_ - QPoint(kCursorHalf, kCursorHalf);
-        painter.drawRect(QRect(corner, QSize(2 * kCursorHalf, 2 * kCursorHalf)));
+        painter.drawRect(place->adjusted(0, 0, -1, -1));
     }
 }
 

@@ -41,6 +41,10 @@ public:
     void ShowCursor(QPoint node);
     void HideCursor();
     std::optional<QPoint> Cursor() const { return cursor_; }
+    // Where the figure's vertex numbers and the cursor are drawn, in pixels
+    // of the inner area.
+    QList<QRect> LabelPlaces() const;
+    std::optional<QRect> CursorPlace() const;
     // The image with what is drawn over it, as the screen shows it.
     QImage Composed() const;
     QSize sizeHint() const override;
@@ -55,6 +59,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    QFont LabelFont() const;
     void PaintOverlays(QPainter& painter) const;
 
     CanvasImage picture_;

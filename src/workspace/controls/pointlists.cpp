@@ -1,5 +1,7 @@
 #include "pointlists.h"
 
+#include <QScrollBar>
+
 #include "listbox.h"
 #include "workspacemodel.h"
 
@@ -10,6 +12,18 @@ PointLists::PointLists(const WorkspaceModel& model, ListBox* x, ListBox* y, List
     connect(&model, &WorkspaceModel::PointAdded, this, &PointLists::Added);
     connect(&model, &WorkspaceModel::PointRemoved, this, &PointLists::Removed);
     connect(&model, &WorkspaceModel::PointsReplaced, this, &PointLists::Replaced);
+    for (ListBox* list : {x_, y_, numbers_}) {
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &PointLists::ScrollTogether);
+    }
+}
+
+// the lists scroll by whole rows: the scroll bar's value is the first row shown
+void PointLists::ScrollTogether(int first_row) {
+    for (ListBox* list : {x_, y_, numbers_}) {
+        if (list->verticalScrollBar()->value() != first_row)
+            list->verticalScrollBar()->setValue(first_row);
+    }
 }
 
 void PointLists::Added(int row) {

@@ -1,5 +1,6 @@
 // The three visible point lists as views of the points: the X of every
-// point, its Y, and its number.
+// point, its Y, and its number, each row of them one point, so that their
+// first visible rows stay together however one of them is scrolled.
 #pragma once
 
 #include <QObject>
@@ -23,6 +24,7 @@ private:
     void Replaced();
     void Append(GridPoint point);
     void Renumber();
+    void ScrollTogether(int first_row);
 
     const WorkspaceModel& model_;
     ListBox* x_;

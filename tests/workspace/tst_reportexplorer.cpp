@@ -1,5 +1,6 @@
 // Choosing a report line shows its figure over the canvas with its reason;
 // the canvas's own image and the report text never change for it.
+#include <QClipboard>
 #include <QTextBlock>
 
 #include "formtest.h"
@@ -18,6 +19,9 @@ private slots:
     void overlayGoes_data();
     void overlayGoes();
     void withoutAReportTheBoxReadsAsText();
+    void dragSelectsText();
+    void reasonHidesNoLine_data();
+    void reasonHidesNoLine();
     void labelsStayOnTheCanvas_data();
     void labelsStayOnTheCanvas();
 };
@@ -166,6 +170,66 @@ void TestReportExplorer::withoutAReportTheBoxReadsAsText() {
     QVERIFY(!report->textCursor().selectedText().isEmpty());
     QCOMPARE(form.Explorer().ChosenLine(), -1);
     QVERIFY(!Picture1(form)->ShowsFigure());
+}
+
+// A drag over the report selects its text as in a text box, and Ctrl+C
+// copies it; a click still chooses the line.
+void TestReportExplorer::dragSelectsText() {
+    Drawn drawn;
+    const auto at = [&](int line, int x) {
+        const QTextCursor cursor(drawn.Report()->document()->findBlockByNumber(line));
+        return drawn.Report()->cursorRect(cursor).center() + QPoint(x, 0);
+    };
+    QWidget* viewport = drawn.Report()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at(1, 10));
+    QTest::mouseMove(viewport, at(2, 40));
+    QTest::mouseMove(viewport, at(3, 60));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(3, 60));
+    QCOMPARE(drawn.Chosen(), -1);
+    QVERIFY(!Picture1(drawn.form)->ShowsFigure());
+    const QString selected = drawn.Report()->textCursor().selectedText();
+    const QString line2 = drawn.Report()->document()->findBlockByNumber(2).text();
+    QVERIFY2(selected.count(QChar::ParagraphSeparator) == 2 && selected.contains(line2),
+             qPrintable(selected));
+    drawn.Report()->setFocus();
+    QTest::keyClick(drawn.Report(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString(selected).replace(QChar::ParagraphSeparator, '\n'));
+    drawn.ClickLine(kSquareLine);
+    QCOMPARE(drawn.Chosen(), kSquareLine);
+}
+
+void TestReportExplorer::reasonHidesNoLine_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::newRow("down") << QList<int>{Qt::Key_Down};
+    QTest::newRow("down three times") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
+    QTest::newRow("page down") << QList<int>{Qt::Key_Down, Qt::Key_PageDown};
+    QTest::newRow("end") << QList<int>{Qt::Key_End};
+}
+
+// Paging through the report, the reason for the chosen line is shown where
+// it covers none of the report's lines.
+void TestReportExplorer::reasonHidesNoLine() {
+    QFETCH(QList<int>, keys);
+    Drawn drawn;
+    drawn.form.move(100, 200);
+    drawn.Report()->setFocus();
+    for (const int key : keys) QTest::keyClick(drawn.Report(), Qt::Key(key));
+    QWidget* tip = nullptr;
+    QTRY_VERIFY((tip = [] {
+                    for (QWidget* widget : QApplication::topLevelWidgets()) {
+                        if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;
+                    }
+                    return static_cast<QWidget*>(nullptr);
+                }()) != nullptr);
+    const QRect lines(drawn.Report()->viewport()->mapToGlobal(QPoint(0, 0)),
+                      drawn.Report()->viewport()->size());
+    QVERIFY2(!tip->geometry().intersects(lines),
+             qPrintable(QString("the reason at y %1..%2, the lines at %3..%4")
+                            .arg(tip->geometry().top())
+                            .arg(tip->geometry().bottom())
+                            .arg(lines.top())
+                            .arg(lines.bottom())));
 }
 
 void TestReportExplorer::labelsStayOnTheCanvas_data() {

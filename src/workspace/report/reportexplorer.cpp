@@ -1,8 +1,10 @@
 #include "reportexplorer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
@@ -86,9 +88,39 @@ void ReportExplorer::Announce() {
     if (reason_.isEmpty()) {
         QToolTip::hideText();
     } else if (report_->isVisible()) {
-        const QRect line = report_->cursorRect();
-        QToolTip::showText(report_->viewport()->mapToGlobal(line.bottomRight()), reason_, report_);
+        QToolTip::showText(ReasonPlace(), reason_, report_);
     }
+}
+
+// Where the reason shows: just above the report box, so that it never hides
+// the lines being moved through; below it where the screen has no room above.
+QPoint ReportExplorer::ReasonPlace() const {
+    const QFontMetrics metrics(QToolTip::font());
+    const int height =
+        (static_cast<int>(reason_.count(QLatin1Char('\n'))) + 1) * metrics.lineSpacing();
+    // a tooltip is placed a little below and right of the point it is given,
+    // and has a frame and margins of its own
+    constexpr int kTipOffset = 21, kTipFrame = 12;
+    const QRect box(report_->mapToGlobal(QPoint(0, 0)), report_->size());
+    const QPoint above(box.left(), box.top() - height - kTipFrame - kTipOffset - 2);
+    const QScreen* screen = report_->screen();
+    if (screen == nullptr || above.y() + kTipOffset >= screen->availableGeometry().top())
+        return above;
+    return QPoint(box.left(), box.bottom() + 2);
+}
+
+// A drag from the press on: the text between is selected, as a text box
+// does, and no figure is chosen; a shake shorter than a drag is still a click.
+void ReportExplorer::SelectTo(QPoint at) {
+    if (chosen_ >= 0 && (at - pressed_at_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (chosen_ >= 0) {
+        chosen_ = -1;
+        ShowChoice(nullptr);
+    }
+    QTextCursor cursor = report_->cursorForPosition(pressed_at_);
+    cursor.setPosition(report_->cursorForPosition(at).position(), QTextCursor::KeepAnchor);
+    report_->setTextCursor(cursor);
 }
 
 int ReportExplorer::CurrentLine() const {
@@ -132,13 +164,21 @@ bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton) return false;
-            const int line = report_->cursorForPosition(mouse->position().toPoint()).blockNumber();
-            Choose(line);
-            return chosen_ >= 0;
+            pressed_at_ = mouse->position().toPoint();
+            Choose(report_->cursorForPosition(pressed_at_).blockNumber());
+            // a press on a figure's line is the explorer's: a click chooses
+            // it, a drag from it selects text
+            selecting_from_press_ = chosen_ >= 0;
+            return selecting_from_press_;
+        }
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!(mouse->buttons() & Qt::LeftButton) || !selecting_from_press_) return false;
+            SelectTo(mouse->position().toPoint());
+            return true;
         }
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            // a chosen line stays whole: no word selection, no dragging
+            // a chosen line stays whole: no word selection
             return chosen_ >= 0 && static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
         default: return false;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include "analysisresult.h"
 
@@ -36,12 +37,16 @@ private:
     void MoveCursor(int line, bool select);
     void ShowChoice(const plane_figures::Figure* figure);
     void Announce();
+    QPoint ReasonPlace() const;
+    void SelectTo(QPoint at);
 
     TextBox* report_;
     QObject* viewport_;  // compared only: it may be on its way out
     Canvas* canvas_;
     const WorkspaceModel& model_;
     int chosen_ = -1;
+    QPoint pressed_at_;                  // in the viewport
+    bool selecting_from_press_ = false;  // the press was the explorer's
     QString reason_;
 };
 

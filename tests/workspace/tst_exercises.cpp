@@ -31,10 +31,14 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void keysAndDropping();
+    void droppingSeveralFiles_data();
+    void droppingSeveralFiles();
     void undoAndRedo_data();
     void undoAndRedo();
     void undoKeysFromEveryControl_data();
     void undoKeysFromEveryControl();
+    void commandKeysFromEveryControl_data();
+    void commandKeysFromEveryControl();
     void reportMenuOffersTheWindowCommands();
     void sheetsFromTheWindow_data();
     void sheetsFromTheWindow();
@@ -226,6 +230,42 @@ void TestExercises::keysAndDropping() {
     }
 }
 
+void TestExercises::droppingSeveralFiles_data() {
+    QTest::addColumn<QByteArray>("first");  // the first file's bytes; the second is kOffNodes
+    QTest::addColumn<int>("points");        // after the drop
+    QTest::addColumn<QStringList>("said");  // parts of the one message shown
+    QTest::newRow("the first opens")
+        << QByteArray("0 0\n40 40\n") << 2
+        << QStringList{"Отворен е файлът", "a.pfig",
+                       "Пуснати бяха 2 файла, а се отваря само по един."};
+    QTest::newRow("the first is refused")
+        << QByteArray("0 0\nnot a point\n") << 4
+        << QStringList{"ред 2", "a.pfig", "Пуснати бяха 2 файла, а се отваря само по един.",
+                       "Останалите не бяха отворени."};
+}
+
+// Of several files dropped together the first opens, or is refused, and one
+// message says which it was and that only one opens at a time.
+void TestExercises::droppingSeveralFiles() {
+    QFETCH(QByteArray, first);
+    QFETCH(int, points);
+    QFETCH(QStringList, said);
+    QTemporaryDir dir;
+    PromptedWindow window;
+    Enter(window.form, kSquare);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(Write(dir.filePath("a.pfig"), first)),
+                   QUrl::fromLocalFile(Write(dir.filePath("b.pfig"), kOffNodes))});
+    QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(&window.form, &enter);
+    QDropEvent drop(QPoint(9, 9), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(&window.form, &drop);
+    QTRY_COMPARE(window.told.size(), 1);
+    QCOMPARE(window.form.PointCount(), points);
+    for (const QString& part : said)
+        QVERIFY2(window.told.first().contains(part), qPrintable(window.told.first()));
+}
+
 void TestExercises::undoAndRedo_data() {
     QTest::addColumn<bool>("drawn");  // "Чертай" and a count of the pupil's own before the step
     QTest::addColumn<QString>("step");
@@ -280,26 +320,68 @@ void TestExercises::undoAndRedo() {
 
 void TestExercises::undoKeysFromEveryControl_data() {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("typed");  // "7" typed in the pupil's count of squares first
     QTest::addColumn<bool>("undoes_a_step");
-    QTest::newRow("canvas") << "Picture1" << true;
-    QTest::newRow("report box") << "Text1_0" << true;
-    QTest::newRow("button") << "Command1_1" << true;
-    QTest::newRow("pupil's count") << "Text2_3" << false;  // undoes the typing there
+    QTest::newRow("canvas") << "Picture1" << true << true;
+    QTest::newRow("report box") << "Text1_0" << true << true;
+    QTest::newRow("button") << "Command1_1" << true << true;
+    QTest::newRow("pupil's count") << "Text2_3" << true << false;  // undoes the typing there
+    QTest::newRow("pupil's count, nothing typed") << "Text2_3" << false << true;
+    QTest::newRow("program's count") << "Text3_3" << true << true;
 }
-
 void TestExercises::undoKeysFromEveryControl() {
     QFETCH(QString, control);
+    QFETCH(bool, typed);
     QFETCH(bool, undoes_a_step);
     PromptedWindow window;
     Enter(window.form, kSquare);
     auto* widget = window.form.findChild<QWidget*>(control);
     widget->setFocus();
-    QTest::keyClicks(Text2(window.form, 3), "7");
+    if (typed) QTest::keyClicks(Text2(window.form, 3), "7");
     QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(window.form.PointCount(), undoes_a_step ? 3 : 4);
-    QCOMPARE(Text2(window.form, 3)->text(), undoes_a_step ? "7" : "");
+    QCOMPARE(Text2(window.form, 3)->text(), typed && undoes_a_step ? "7" : "");
     QTest::keyClick(widget, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(window.form.PointCount(), 4);
+}
+
+void TestExercises::commandKeysFromEveryControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("asked");  // what the command asks or tells
+    const QList<std::pair<QKeySequence, QString>> commands{
+        {QKeySequence(Qt::CTRL | Qt::Key_E), "отговори.pdf"},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), "работен-лист.pdf"},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), "open"},
+        {QKeySequence(Qt::Key_F1), "Клавиши в прозореца:"}};
+    for (const char* control :
+         {"Picture1", "Text1_0", "Command1_0", "List1_0", "Text2_5", "Text3_5"}) {
+        for (const auto& [keys, asked] : commands) {
+            QTest::newRow(qPrintable(QString("%1 %2").arg(control, keys.toString())))
+                << QString(control) << keys << asked;
+        }
+    }
+}
+
+// Every command key of the window works whichever control has the focus,
+// the count boxes a pupil has just typed in included.
+void TestExercises::commandKeysFromEveryControl() {
+    QFETCH(QString, control);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, asked);
+    PromptedWindow window;
+    DoSomeWork(window.form);
+    auto* widget = window.form.findChild<QWidget*>(control);
+    widget->setFocus();
+    if (control.startsWith("Text2")) QTest::keyClicks(widget, "3");
+    QTest::keyClick(widget, keys[0].key(), keys[0].keyboardModifiers());
+    if (asked == "open") {
+        QCOMPARE(window.offered, QStringList{QString()});
+    } else if (asked.endsWith(".pdf")) {
+        QCOMPARE(window.offered, QStringList{asked});
+    } else {
+        QVERIFY(!window.told.isEmpty() && window.told.first().startsWith(asked));
+    }
 }
 
 // The report box's menu keeps Copy and Select All and offers the window's own

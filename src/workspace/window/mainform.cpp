@@ -234,16 +234,16 @@ bool MainForm::SaveFile(const QString& path) { return commands_->SaveFile(path);
 void MainForm::SetPrompts(Prompts prompts) { commands_->SetPrompts(std::move(prompts)); }
 
 void MainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!WindowCommands::DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!WindowCommands::DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void MainForm::dropEvent(QDropEvent* event) {
-    const QString path = WindowCommands::DroppedFile(event->mimeData());
-    if (path.isEmpty()) return;
+    const QStringList paths = WindowCommands::DroppedFiles(event->mimeData());
+    if (paths.isEmpty()) return;
     event->acceptProposedAction();
     // opened after the drop, so that a message does not hold up the program it came from
     QMetaObject::invokeMethod(
-        this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+        this, [this, paths] { commands_->OpenDropped(paths); }, Qt::QueuedConnection);
 }
 
 }  // namespace plane_figures::workspace

@@ -1,8 +1,12 @@
 #include "windowcommands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <QWidget>
 #include <variant>
@@ -51,6 +55,26 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
     AddCommand("Помощ", "help", "Клавиши и файлове с точки (F1)", {Qt::Key_F1},
                [this] { ShowHelp(); });
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
+    for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
+        box->installEventFilter(this);
+}
+
+bool WindowCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : actions_) {
+        if (!action->shortcuts().contains(pressed)) continue;
+        if (const auto* box = qobject_cast<QLineEdit*>(watched)) {
+            if (action->objectName() == QLatin1String("undo") && box->isUndoAvailable())
+                return false;
+            if (action->objectName() == QLatin1String("redo") && box->isRedoAvailable())
+                return false;
+        }
+        event->ignore();  // not the box's key: the window's command takes it
+        return true;
+    }
+    return false;
 }
 
 QAction* WindowCommands::AddCommand(const char* text, const char* name, const char* tip,
@@ -73,17 +97,38 @@ QAction* WindowCommands::AddCommand(QAction* action, const char* name, const cha
 }
 
 bool WindowCommands::OpenFile(const QString& path) {
+    const QString refused = Opened(path);
+    if (!refused.isEmpty()) prompts_.tell(QMessageBox::Warning, refused);
+    return refused.isEmpty();
+}
+
+QString WindowCommands::Opened(const QString& path) {
     const auto read = exercisefile::Read(path);
-    if (const auto* message = std::get_if<QString>(&read)) {
-        prompts_.tell(QMessageBox::Warning, *message);
-        return false;
-    }
+    if (const auto* message = std::get_if<QString>(&read)) return *message;
     // each point goes to its nearest grid node, as a click there would
     std::vector<GridPoint> nodes;
     for (const GridPoint p : std::get<exercisefile::Points>(read)) nodes.push_back(SnapToNode(p));
     model_.ReplacePoints(nodes);
     last_file_ = path;
-    return true;
+    return QString();
+}
+
+void WindowCommands::OpenDropped(const QStringList& paths) {
+    if (paths.size() < 2) {
+        if (!paths.isEmpty()) OpenFile(paths.first());
+        return;
+    }
+    const QString refused = Opened(paths.first());
+    const QString name = QDir::toNativeSeparators(paths.first());
+    const QString several =
+        QStringLiteral("Пуснати бяха %1 файла, а се отваря само по един.").arg(paths.size());
+    if (refused.isEmpty()) {
+        prompts_.tell(QMessageBox::Information,
+                      QStringLiteral("Отворен е файлът „%1“. ").arg(name) + several);
+    } else {
+        prompts_.tell(QMessageBox::Warning, refused + QStringLiteral("\n\n") + several +
+                                                QStringLiteral(" Останалите не бяха отворени."));
+    }
 }
 
 bool WindowCommands::SaveFile(const QString& path) {
@@ -96,12 +141,13 @@ bool WindowCommands::SaveFile(const QString& path) {
     return true;
 }
 
-QString WindowCommands::DroppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls()) return QString();
+QStringList WindowCommands::DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return url.toLocalFile();
+        if (url.isLocalFile()) files << url.toLocalFile();
     }
-    return QString();
+    return files;
 }
 
 void WindowCommands::ChooseAndOpen() {

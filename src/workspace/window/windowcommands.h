@@ -40,10 +40,21 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
-    // The first local file among the dragged URLs; empty when there is none.
-    static QString DroppedFile(const QMimeData* data);
+    // The local files among the dragged URLs, in their order.
+    static QStringList DroppedFiles(const QMimeData* data);
+    // Open the first of the files dropped; with more than one, say which was
+    // opened (or refused) and that one is opened at a time.
+    void OpenDropped(const QStringList& paths);
+
+protected:
+    // A command's keys go to the window from every control, text boxes
+    // included; a box keeps Ctrl+Z and Ctrl+Y while it has typing of its own
+    // to undo or redo.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Open the file at path; why not, a message naming it, or empty.
+    QString Opened(const QString& path);
     QAction* AddCommand(const char* text, const char* name, const char* tip,
                         const QList<QKeySequence>& keys, std::function<void()> run);
     QAction* AddCommand(QAction* action, const char* name, const char* tip,

@@ -140,9 +140,11 @@ struct Seen {
 // A shown, active window whose messages and file dialogs the test catches.
 struct PromptedWindow {
     MainForm form;
-    QStringList told;                                    // the messages it showed
-    QString file_to_open, file_to_save, file_to_export;  // what its file dialogs answer
-    QStringList offered;                                 // the names its file dialogs offered
+    QStringList told;                                          // the messages it showed
+    QString file_to_open, file_to_save, file_to_export;        // what its file dialogs answer
+    QStringList offered;                                       // the names its file dialogs offered
+    QStringList asked;                                         // what it asked before closing
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;  // and the pupil's answer
     PromptedWindow() {
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
@@ -157,6 +159,10 @@ struct PromptedWindow {
         prompts.file_to_export = [this](const QString& name) {
             offered << name;
             return file_to_export;
+        };
+        prompts.save_before_closing = [this](const QString& text) {
+            asked << text;
+            return answer;
         };
         form.SetPrompts(prompts);
         if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");

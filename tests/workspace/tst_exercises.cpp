@@ -31,6 +31,8 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void keysAndDropping();
+    void closingKeepsFilePoints_data();
+    void closingKeepsFilePoints();
     void droppingSeveralFiles_data();
     void droppingSeveralFiles();
     void undoAndRedo_data();
@@ -228,6 +230,59 @@ void TestExercises::keysAndDropping() {
         QTRY_COMPARE(window.form.PointCount(), 5);
         QCOMPARE(Text2(window.form, 0)->text(), QString());
     }
+}
+
+void TestExercises::closingKeepsFilePoints_data() {
+    QTest::addColumn<QString>("work");  // before closing
+    QTest::addColumn<int>("answer");    // to the question, if one is asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("file");            // afterwards
+    const QByteArray opened = "0 0\n40 40\n80 0\n";  // as the teacher wrote it
+    const QByteArray saved = "# plane-figures points\n0 0\n40 40\n80 0\n";
+    const QByteArray four = "# plane-figures points\n0 0\n40 40\n80 0\n20 20\n";
+    const int keep = QMessageBox::Cancel;
+    QTest::newRow("never opened or saved") << "enter" << keep << false << true << QByteArray();
+    QTest::newRow("opened, unchanged") << "open" << keep << false << true << opened;
+    QTest::newRow("opened, an entry undone")
+        << "open enter undo" << keep << false << true << opened;
+    QTest::newRow("opened, changed: Запиши")
+        << "open enter" << int(QMessageBox::Save) << true << true << four;
+    QTest::newRow("opened, changed: Не записвай")
+        << "open enter" << int(QMessageBox::Discard) << true << true << opened;
+    QTest::newRow("opened, changed: Отказ") << "open enter" << keep << true << false << opened;
+    QTest::newRow("saved, changed: Отказ") << "save enter" << keep << true << false << saved;
+}
+
+// Closing asks before it loses points that differ from the file last opened
+// or saved, and keeps the window open when told so; without a file it asks
+// nothing, as the window always did.
+void TestExercises::closingKeepsFilePoints() {
+    QFETCH(QString, work);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ex.pfig");
+    PromptedWindow window;
+    window.answer = static_cast<QMessageBox::StandardButton>(answer);
+    for (const QString& step : work.split(' ')) {
+        if (step == "open") QVERIFY(window.form.OpenFile(Write(path, "0 0\n40 40\n80 0\n")));
+        if (step == "save") {
+            Enter(window.form, {{0, 0}, {40, 40}, {80, 0}});
+            QVERIFY(window.form.SaveFile(path));
+        }
+        if (step == "enter") ClickCanvas(window.form, 20, 20);
+        if (step == "undo") QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
+    }
+    QCOMPARE(window.form.close(), closed);
+    QCOMPARE(window.asked.size(), asked ? 1 : 0);
+    if (asked) QVERIFY(window.asked.first().contains(QDir::toNativeSeparators(path)));
+    QFile kept(path);
+    QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), file);
+    // nothing was lost: the window still shows what the pupil did
+    QCOMPARE(window.form.PointCount(), work == "enter" ? 1 : work.endsWith("enter") ? 4 : 3);
 }
 
 void TestExercises::droppingSeveralFiles_data() {

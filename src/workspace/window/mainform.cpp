@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
@@ -232,6 +233,10 @@ void MainForm::Picture1_KeyDelete() {
 bool MainForm::OpenFile(const QString& path) { return commands_->OpenFile(path); }
 bool MainForm::SaveFile(const QString& path) { return commands_->SaveFile(path); }
 void MainForm::SetPrompts(Prompts prompts) { commands_->SetPrompts(std::move(prompts)); }
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    if (!commands_->MayClose()) event->ignore();
+}
 
 void MainForm::dragEnterEvent(QDragEnterEvent* event) {
     if (!WindowCommands::DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();

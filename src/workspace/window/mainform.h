@@ -45,6 +45,8 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Points kept in a file and changed since are not lost without asking.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     static QWidget* Dressed(QWidget* form);

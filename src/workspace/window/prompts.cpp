@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 
 namespace plane_figures::workspace {
@@ -42,6 +43,16 @@ Prompts Prompts::Dialogs(QWidget* parent) {
             parent, QStringLiteral("Запиши листа"), suggested,
             {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
             QStringLiteral("pdf"));
+    };
+    prompts.save_before_closing = [parent](const QString& text) {
+        QMessageBox box(QMessageBox::Question, kTitle, text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Запиши"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Не записвай"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отказ"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
     };
     return prompts;
 }

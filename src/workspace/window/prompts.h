@@ -21,6 +21,9 @@ struct Prompts {
     // when cancelled.
     std::function<QString(const QString& suggested)> file_to_export;
 
+    // Ask whether to save before closing: Save, Discard or Cancel.
+    std::function<QMessageBox::StandardButton(const QString& text)> save_before_closing;
+
     // Message boxes and file dialogs over parent.
     static Prompts Dialogs(QWidget* parent);
 };

@@ -110,6 +110,7 @@ QString WindowCommands::Opened(const QString& path) {
     for (const GridPoint p : std::get<exercisefile::Points>(read)) nodes.push_back(SnapToNode(p));
     model_.ReplacePoints(nodes);
     last_file_ = path;
+    kept_ = nodes;
     return QString();
 }
 
@@ -132,13 +133,28 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
 }
 
 bool WindowCommands::SaveFile(const QString& path) {
-    if (const QString error = exercisefile::Write(path, model_.Points().Points());
-        !error.isEmpty()) {
+    const auto points = model_.Points().Points();
+    if (const QString error = exercisefile::Write(path, points); !error.isEmpty()) {
         prompts_.tell(QMessageBox::Warning, error);
         return false;
     }
     last_file_ = path;
+    kept_.emplace(points.begin(), points.end());
     return true;
+}
+
+bool WindowCommands::MayClose() {
+    const auto points = model_.Points().Points();
+    if (!kept_ || std::equal(points.begin(), points.end(), kept_->begin(), kept_->end()))
+        return true;
+    const QString question =
+        QStringLiteral("Точките се различават от записаните във файла „%1“. Да се запишат ли?")
+            .arg(QDir::toNativeSeparators(last_file_));
+    switch (prompts_.save_before_closing(question)) {
+        case QMessageBox::Save: return SaveFile(last_file_);
+        case QMessageBox::Discard: return true;
+        default: return false;
+    }
 }
 
 QStringList WindowCommands::DroppedFiles(const QMimeData* data) {

@@ -8,6 +8,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
+
+#include "gridpoint.h"
 
 #include "prompts.h"
 #include "sheetcontent.h"
@@ -40,6 +44,11 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
+    // Whether the window may close: yes unless the points differ from the
+    // file last opened or saved and the pupil, asked, keeps the window open
+    // or the file cannot be written.
+    bool MayClose();
+
     // The local files among the dragged URLs, in their order.
     static QStringList DroppedFiles(const QMimeData* data);
     // Open the first of the files dropped; with more than one, say which was
@@ -69,7 +78,8 @@ private:
     WorkspaceModel& model_;
     SheetMaker sheet_of_;
     Prompts prompts_;
-    QString last_file_;  // the exercise file last opened or saved
+    QString last_file_;                           // the exercise file last opened or saved
+    std::optional<std::vector<GridPoint>> kept_;  // the points it holds, as shown
     QList<QAction*> actions_;
 };
 

@@ -143,6 +143,7 @@ struct PromptedWindow {
     QStringList told;                                    // the messages it showed
     QString file_to_open, file_to_save, file_to_export;  // what its file dialogs answer
     QStringList offered;                                 // the names its file dialogs offered
+    QStringList export_titles;                           // the titles of its export dialogs
     PromptedWindow() {
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
@@ -154,7 +155,8 @@ struct PromptedWindow {
             offered << name;
             return file_to_save;
         };
-        prompts.file_to_export = [this](const QString& name) {
+        prompts.file_to_export = [this](const QString& title, const QString& name) {
+            export_titles << title;
             offered << name;
             return file_to_export;
         };

@@ -68,7 +68,7 @@ windows-check: deps-windows
 
 screenshot: deps-shot build
 	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png docs/chosen-figure.png
-	scripts/sheets.sh $(BUILD)/src/plane-figures docs/answer-sheet.png docs/worksheet.png
+	scripts/sheets.sh $(BUILD)/src/plane-figures docs
 
 deps-run:
 	$(call install_missing,$(RUN_PACKAGES))

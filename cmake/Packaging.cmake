@@ -16,7 +16,7 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://plane-figures.example")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLANE_FIGURES_WEBSITE}")
 # the libraries the binary links, found by dpkg-shlibdeps; besides them Qt's
 # platform plug-ins (to open a window at all) and the font with Cyrillic letters
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

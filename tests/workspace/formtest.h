@@ -143,6 +143,7 @@ struct PromptedWindow {
     QStringList told;                                          // the messages it showed
     QString file_to_open, file_to_save, file_to_export;        // what its file dialogs answer
     QStringList offered;                                       // the names its file dialogs offered
+    QStringList export_titles;                                 // the titles of its export dialogs
     QStringList asked;                                         // what it asked before closing
     QMessageBox::StandardButton answer = QMessageBox::Cancel;  // and the pupil's answer
     PromptedWindow() {
@@ -156,7 +157,8 @@ struct PromptedWindow {
             offered << name;
             return file_to_save;
         };
-        prompts.file_to_export = [this](const QString& name) {
+        prompts.file_to_export = [this](const QString& title, const QString& name) {
+            export_titles << title;
             offered << name;
             return file_to_export;
         };

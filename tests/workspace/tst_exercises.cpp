@@ -537,7 +537,9 @@ void TestExercises::commandLine_data() {
     QTest::newRow("--help") << QByteArray() << QStringList{"--help"} << 0
                             << QByteArray("Използване: ") << "";
     QTest::newRow("--version") << QByteArray() << QStringList{"--version"} << 0
-                               << QByteArray("plane-figures " PLANE_FIGURES_VERSION "\n") << "";
+                               << QByteArray("plane-figures " PLANE_FIGURES_VERSION
+                                             "\n" PLANE_FIGURES_WEBSITE "\n")
+                               << "";
     QTest::newRow("two files") << QByteArray() << QStringList{"a", "b"} << 1 << QByteArray()
                                << "plane-figures: очаква се най-много един файл\n";
 }

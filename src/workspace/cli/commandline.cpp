@@ -103,6 +103,7 @@ int CommandLine::Answer(QIODevice& out, QIODevice& err) const {
         out.write(parser_.helpText().toUtf8());
     } else if (parser_.isSet(version_)) {
         WriteLine(out, kName + QLatin1Char(' ') + QStringLiteral(PLANE_FIGURES_VERSION));
+        WriteLine(out, QStringLiteral(PLANE_FIGURES_WEBSITE));
     } else if (parser_.isSet(report_)) {
         return Report(out, err);
     }

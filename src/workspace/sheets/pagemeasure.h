@@ -11,11 +11,13 @@
 
 namespace plane_figures::workspace::page {
 
-inline constexpr double kMarginMm = 15;  // page margins of exported PDFs
+inline constexpr double kMarginMm = 15;  // page margins, printed or exported
 inline constexpr double kGapMm = 4;      // space between the blocks of a page
 inline constexpr double kCellPaddingMm = 1.5;
 inline constexpr double kMinColumnMm = 15;  // room to write a count by hand
 inline constexpr double kLineMm = 0.2;      // table borders
+inline constexpr double kColumnGapMm = 6;   // between the report's columns
+inline constexpr int kReportPoints = 10;    // the report's lines, set in columns
 
 // device pixels in length_mm millimetres on painter's device
 inline int Mm(const QPainter& painter, double length_mm) {
@@ -23,6 +25,11 @@ inline int Mm(const QPainter& painter, double length_mm) {
 }
 
 inline QFont TextFont(bool bold = false) { return WindowFont(bold); }
+inline QFont ReportFont(bool bold = false) {
+    QFont font = WindowFont(bold);
+    font.setPointSize(kReportPoints);
+    return font;
+}
 
 // the page's paint area in device pixels, origin at its top left
 inline QRect Area(const QPainter& painter) {

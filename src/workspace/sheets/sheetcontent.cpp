@@ -1,11 +1,36 @@
 #include "sheetcontent.h"
 
+#include <array>
+#include <string_view>
+
+#include "canvasimage.h"
 #include "figurekinds.h"
 #include "qtpoint.h"
 #include "utf8.h"
 #include "workspacemodel.h"
 
 namespace plane_figures::workspace {
+
+namespace {
+
+// the window's count labels are cut short to fit; paper has the room
+constexpr std::array<std::string_view, kShownKindCount> kFullKindNames{
+    "Равнобедрен триъгълник",
+    "Правоъгълен триъгълник",
+    "Равнобедрен правоъгълен триъгълник",
+    "Успоредник",
+    "Правоъгълник",
+    "Квадрат",
+    "Ромб",
+};
+
+}  // namespace
+
+QStringList SheetKindNames() {
+    QStringList names;
+    for (const std::string_view name : kFullKindNames) names << Utf8(name);
+    return names;
+}
 
 SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& title,
                      const QImage& shown, const drawing::Ruling& ruling) {
@@ -14,12 +39,20 @@ SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& ti
     const auto points = model.Points().Points();
     const bool answers = sheet == Sheet::kAnswerSheet;
     content.canvas = answers ? shown : drawing::PointsPicture(shown.size(), ruling, points);
+    content.canvas_size = shown.size();
+    content.ruling = ruling;
     for (const GridPoint p : points) content.points << ToQPoint(p);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k) {
-        content.kinds << Utf8(kKindCaptions[k]);
+    content.kinds = SheetKindNames();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
         content.pupil_counts << model.PupilCounts()[k];
+    if (!model.Result() || !answers) return content;
+    for (const Figure& figure : model.Result()->figures) {
+        const short colour = kOutlineColours[static_cast<std::size_t>(figure.kind)];
+        if (figure.IsTriangle() || colour < 0) continue;  // as "Чертай" outlines them
+        SheetOutline outline{{}, CanvasImage::PaletteColour(colour)};
+        for (const int v : figure.outline) outline.vertices << content.points.value(v);
+        content.outlines << outline;
     }
-    if (!model.Result()) return content;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
         content.program_counts << model.ProgramCounts()[k];
     for (int line = 0; line < model.Result()->LineCount(); ++line)

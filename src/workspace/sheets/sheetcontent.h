@@ -2,9 +2,11 @@
 // by a test.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,28 +17,41 @@ namespace plane_figures::workspace {
 class WorkspaceModel;
 
 enum class Sheet {
-    // Everything: canvas, points, both counts and the report, which runs
-    // onto further pages when long.
+    // Everything: canvas with the outlines, points, both counts and the
+    // report, which runs onto further pages when long.
     kAnswerSheet,
-    // A task for the pupil: canvas, points and a count table with empty
-    // boxes; no counts and no report. Give it a canvas without outlines
-    // (grid and points only), since the canvas is printed as given.
+    // A task for the pupil: canvas with grid and points, the points and a
+    // count table with empty boxes; no outlines, no counts and no report.
     kWorksheet,
 };
 
-struct SheetContent {
-    QString title;               // the window's title line
-    QImage canvas;               // the canvas image as shown: grid, points, outlines
-    QList<QPoint> points;        // point p at points[p], canvas pixels
-    QStringList kinds;           // the kind names of the count table, in its order
-    QStringList pupil_counts;    // the pupil's counts as typed, one per kind (may be empty)
-    QStringList program_counts;  // the program's counts, one per kind (empty = none)
-    QStringList report_lines;    // the report's lines, header first, no line ends
+// A quadrilateral's closed outline, its vertices in drawing order.
+struct SheetOutline {
+    QList<QPoint> vertices;  // canvas pixels
+    QColor colour;
 };
 
-// The sheet of model's work under title: for an answer sheet the canvas as
-// shown, for a worksheet the points alone drawn anew with ruling. The
-// program's counts and the report only while they are those of the points.
+struct SheetContent {
+    QString title;                 // the task's title, printed under the sheet's own
+    QImage canvas;                 // the canvas's own picture, which a PNG export writes
+    QSize canvas_size;             // the canvas drawn on paper, in canvas pixels
+    drawing::Ruling ruling;        // its grid
+    QList<QPoint> points;          // point p at points[p], canvas pixels
+    QList<SheetOutline> outlines;  // drawn in order over the grid, under the points
+    QStringList kinds;             // the kind names of the count table, in its order
+    QStringList pupil_counts;      // the pupil's counts as typed, one per kind (may be empty)
+    QStringList program_counts;    // the program's counts, one per kind (empty = none)
+    QStringList report_lines;      // the report's lines, header first, no line ends
+};
+
+// The kinds' names in full, as the count table of a sheet writes them.
+QStringList SheetKindNames();
+
+// The sheet of model's work under the task's title. The canvas on paper is
+// drawn anew from the points (all black) with ruling over a canvas the size
+// of shown; its PNG is shown for an answer sheet, the points alone for a
+// worksheet. The outlines, the program's counts and the report only on an
+// answer sheet and only while they are those of the points.
 SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& title,
                      const QImage& shown, const drawing::Ruling& ruling);
 

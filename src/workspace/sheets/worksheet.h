@@ -40,14 +40,13 @@ public:
     static QPageSize DefaultPageSize();
 
 private:
+    struct Plan;
     bool WritePdf(QIODevice& file) const;
-    // Title, canvas and tables, the tables on the next page when the canvas
-    // would be much smaller with them; returns the y below them. page counts
-    // the pages begun after the first.
-    int PaintHead(QPainter& painter, QPagedPaintDevice& device, int footer, int& page) const;
-    // The report lines from top on, running onto further pages.
-    void PaintReport(QPainter& painter, QPagedPaintDevice& device, int top, int footer,
-                     int& page) const;
+    // Head, canvas and tables, the tables on the next page when the canvas
+    // would be much smaller with them; then the report in columns, onto
+    // further pages. Each page's room ends at bottom.
+    Plan LayOut(QPainter& painter, int bottom) const;
+    QStringList ReportLines() const;  // none on a worksheet
     QList<QStringList> CountTable() const;
 
     SheetContent content_;

@@ -31,6 +31,10 @@ namespace plane_figures::workspace {
 
 namespace {
 
+// The task's title: the window's caption after the web address, and the
+// title the sheets print.
+const QString kTaskTitle = QStringLiteral("Математика - координати на върхове");
+
 // The decimal separator of the user's regional settings (the trace uses it).
 char DecimalSeparator() {
     const QString point = QLocale().decimalPoint();
@@ -49,7 +53,7 @@ MainForm::MainForm(QWidget* parent)
     ConnectViews();
     Form_Load();
     commands_ = new WindowCommands(this, *model_, [this](Sheet sheet) {
-        return SheetOf(*model_, sheet, windowTitle(), controls_.Picture1->Image(), Ruling());
+        return SheetOf(*model_, sheet, kTaskTitle, controls_.Picture1->Image(), Ruling());
     });
     controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
     setAcceptDrops(true);
@@ -63,8 +67,7 @@ MainForm::~MainForm() = default;
 // presented to screen readers as a canvas from its first accessible event on.
 QWidget* MainForm::Dressed(QWidget* form) {
     CanvasAccessible::Install();
-    form->setWindowTitle(QStringLiteral("https://plane-figures.example ") +
-                         QStringLiteral("Математика - координати на върхове"));
+    form->setWindowTitle(QStringLiteral(PLANE_FIGURES_WEBSITE " ") + kTaskTitle);
     form->setWindowIcon(QIcon(QStringLiteral(":/icons/plane-figures-32.png")));
     form->setFont(WindowFont());
     windowlayout::SetBackground(form, windowlayout::kWindowColour);

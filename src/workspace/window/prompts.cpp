@@ -38,9 +38,9 @@ Prompts Prompts::Dialogs(QWidget* parent) {
         return SaveName(parent, QStringLiteral("Запиши точките"), suggested, {kFilter},
                         QStringLiteral("pfig"));
     };
-    prompts.file_to_export = [parent](const QString& suggested) {
+    prompts.file_to_export = [parent](const QString& title, const QString& suggested) {
         return SaveName(
-            parent, QStringLiteral("Запиши листа"), suggested,
+            parent, title, suggested,
             {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
             QStringLiteral("pdf"));
     };

@@ -17,9 +17,9 @@ struct Prompts {
     std::function<QString(const QString& suggested)> file_to_open;
     // The name to save under, suggested first; empty when cancelled.
     std::function<QString(const QString& suggested)> file_to_save;
-    // The name to export a sheet under (.pdf or .png), suggested first; empty
-    // when cancelled.
-    std::function<QString(const QString& suggested)> file_to_export;
+    // The name to export a sheet under (.pdf or .png), in a dialog of this
+    // title (which sheet), suggested first; empty when cancelled.
+    std::function<QString(const QString& title, const QString& suggested)> file_to_export;
 
     // Ask whether to save before closing: Save, Discard or Cancel.
     std::function<QMessageBox::StandardButton(const QString& text)> save_before_closing;

@@ -196,6 +196,8 @@ void WindowCommands::ExportSheet(Sheet sheet) {
     const QString folder =
         last_file_.isEmpty() ? QString() : QFileInfo(last_file_).path() + QLatin1Char('/');
     const QString path = prompts_.file_to_export(
+        answers ? QStringLiteral("Запиши листа с отговорите")
+                : QStringLiteral("Запиши работния лист"),
         folder + (answers ? QStringLiteral("отговори.pdf") : QStringLiteral("работен-лист.pdf")));
     if (path.isEmpty()) return;
     const QString error = Worksheet(sheet_of_(sheet), sheet).Export(path);

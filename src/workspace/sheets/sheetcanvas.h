@@ -1,0 +1,26 @@
+// The canvas on paper, drawn at the device's resolution from the points and
+// the outlines: the canvas's dash-dot-dot grid, its colours and widths, and
+// each point's number set off from the lines and from the other numbers.
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRectF>
+#include <QSizeF>
+
+#include "sheetcontent.h"
+
+class QPainter;
+
+namespace plane_figures::workspace::sheetcanvas {
+
+// The canvas of content drawn into place (device pixels), scaled evenly
+// from its size in canvas pixels; every point black.
+void Draw(QPainter& painter, const QRectF& place, const SheetContent& content);
+
+// Where each point's number goes, in canvas pixels: a box of its size beside
+// its dot and within the canvas, where it crosses the fewest other numbers,
+// dots, outlines and grid lines, in that order of weight.
+QList<QRectF> NumberPlaces(const SheetContent& content, const QList<QSizeF>& sizes);
+
+}  // namespace plane_figures::workspace::sheetcanvas

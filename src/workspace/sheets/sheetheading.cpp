@@ -1,0 +1,81 @@
+#include "sheetheading.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <array>
+
+#include "pagemeasure.h"
+
+namespace plane_figures::workspace::sheetheading {
+
+using namespace page;
+
+namespace {
+
+constexpr int kTitlePoints = 16;
+constexpr double kRowGapMm = 2.5;
+
+// text centred across the page at top, wrapped; returns its height
+int Centred(QPainter& painter, const QFont& font, int top, const QString& text, bool draw) {
+    painter.setFont(font);
+    const int width = Area(painter).width();
+    const QRect place = painter.fontMetrics().boundingRect(
+        QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::AlignHCenter, text);
+    if (draw) {
+        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap | Qt::AlignHCenter,
+                         text);
+    }
+    return place.height();
+}
+
+// "Име:", "Клас:" and "Дата:", each followed by a line to write on, across
+// the page in these shares of its width; returns the row's height
+int NameLine(QPainter& painter, int top, bool draw) {
+    painter.setFont(TextFont());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int height = metrics.height() + Mm(painter, 2);
+    if (!draw) return height;
+    const std::array<std::pair<QString, double>, 3> fields{{{QStringLiteral("Име:"), 0.55},
+                                                            {QStringLiteral("Клас:"), 0.18},
+                                                            {QStringLiteral("Дата:"), 0.27}}};
+    const int width = Area(painter).width();
+    const int gap = Mm(painter, kGapMm);
+    const int baseline = top + height - metrics.descent();
+    int x = 0;
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        const auto& [label, share] = fields[f];
+        const int end = f + 1 == fields.size() ? width : x + qRound(width * share);
+        painter.drawText(QPoint(x, baseline), label);
+        const int start = x + metrics.horizontalAdvance(label) + Mm(painter, 1);
+        painter.drawLine(start, baseline, f + 1 == fields.size() ? end : end - gap, baseline);
+        x = end;
+    }
+    return height;
+}
+
+}  // namespace
+
+QString SheetTitle(Sheet sheet) {
+    return sheet == Sheet::kAnswerSheet ? QStringLiteral("Отговори")
+                                        : QStringLiteral("Работен лист");
+}
+
+int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw) {
+    const int row_gap = Mm(painter, kRowGapMm);
+    QFont title_font = TextFont(true);
+    title_font.setPointSize(kTitlePoints);
+    int top = Centred(painter, title_font, 0, SheetTitle(sheet), draw) + row_gap / 2;
+    top += Centred(painter, TextFont(true), top, task_title, draw) + row_gap;
+    top += NameLine(painter, top, draw);
+    if (sheet == Sheet::kWorksheet) {
+        top += row_gap;
+        top += Centred(painter, TextFont(), top,
+                       QStringLiteral("Пребройте фигурите от всеки вид с върхове в дадените точки "
+                                      "и запишете броя им в таблицата."),
+                       draw);
+    }
+    painter.setFont(TextFont());
+    return top;
+}
+
+}  // namespace plane_figures::workspace::sheetheading

@@ -1,0 +1,20 @@
+// The head of a sheet's first page: the sheet's own title, the task's title,
+// a line for the pupil's name, class and date, and on a worksheet what to do.
+#pragma once
+
+#include <QString>
+
+#include "sheetcontent.h"
+
+class QPainter;
+
+namespace plane_figures::workspace::sheetheading {
+
+// "Отговори" or "Работен лист"
+QString SheetTitle(Sheet sheet);
+
+// The head across the top of the page; returns its height. With draw false
+// only measured.
+int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw = true);
+
+}  // namespace plane_figures::workspace::sheetheading

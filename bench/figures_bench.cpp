@@ -17,6 +17,9 @@
 #include "mainform.h"
 #include "reportexplorer.h"
 
+using plane_figures::workspace::Canvas;
+using plane_figures::workspace::MainForm;
+
 namespace {
 
 using plane_figures::testing::GridPoint;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "figurekinds.h"
@@ -64,6 +65,15 @@ inline QString Poppler(const QString& tool, const QStringList& arguments) {
     process.start(tool, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The tools that read a PDF back; a missing one is named.
+inline QString MissingPoppler() {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            return QString("%1 is missing; install poppler-utils").arg(tool);
+    }
+    return QString();
 }
 
 inline int Pages(const QString& pdf) {

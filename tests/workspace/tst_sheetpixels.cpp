@@ -60,10 +60,7 @@ QList<QPoint> Lattice(QPoint corner) {
 }  // namespace
 
 void TestSheetPixels::initTestCase() {
-    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm"}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            QFAIL(qPrintable(QString("%1 is missing; install poppler-utils").arg(tool)));
-    }
+    if (const QString missing = MissingPoppler(); !missing.isEmpty()) QFAIL(qPrintable(missing));
     QVERIFY(dir_.isValid());
 }
 

@@ -29,10 +29,7 @@ private:
 using namespace sheettest;
 
 void TestWorksheet::initTestCase() {
-    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm"}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            QFAIL(qPrintable(QString("%1 is missing; install poppler-utils").arg(tool)));
-    }
+    if (const QString missing = MissingPoppler(); !missing.isEmpty()) QFAIL(qPrintable(missing));
     QVERIFY(dir_.isValid());
 }
 

@@ -400,6 +400,21 @@ void TestExercises::commandLine_data() {
                                << QByteArray("plane-figures " PLANE_FIGURES_VERSION "\n") << "";
     QTest::newRow("two files") << QByteArray() << QStringList{"a", "b"} << 1 << QByteArray()
                                << "plane-figures: очаква се най-много един файл\n";
+    // wrong arguments are told in Bulgarian without a display; Qt's own are right
+    QTest::newRow("mistyped option")
+        << QByteArray() << QStringList{"--reprot", "FILE"} << 1 << QByteArray()
+        << "plane-figures: Непозната опция: „reprot“.\n";
+    QTest::newRow("-v") << QByteArray() << QStringList{"-v"} << 1 << QByteArray()
+                        << "plane-figures: Непозната опция: „v“.\n";
+    QTest::newRow("-x after a file") << QByteArray() << QStringList{"FILE", "-x"} << 1
+                                     << QByteArray() << "plane-figures: Непозната опция: „x“.\n";
+    QTest::newRow("Qt's option without its value")
+        << QByteArray() << QStringList{"-platform"} << 1 << QByteArray()
+        << "plane-figures: Липсва стойност след „-platform“.\n";
+    const QStringList qt_options{"-platform",        "offscreen", "-style=fusion", "-reverse",
+                                 "-qwindowgeometry", "+40+30",    "-session",      "s1"};
+    QTest::newRow("Qt's options") << QByteArray() << qt_options + QStringList{"--version"} << 0
+                                  << QByteArray("plane-figures " PLANE_FIGURES_VERSION "\n") << "";
 }
 
 // The real program, with no display at all.

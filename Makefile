@@ -1,7 +1,7 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    install what is missing, build into build/, open the window
 #   make test   the same plus the test packages, then every test
-# Further targets: build, bench, package, windows-check, screenshot, clean.
+# Further targets: build, bench, fuzz, package, windows-check, screenshot, clean.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -14,6 +14,7 @@ TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
+FUZZ_PACKAGES  := $(RUN_PACKAGES) clang libclang-rt-14-dev
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick poppler-utils
 
 # install the Debian packages of $(1) that are not installed yet
@@ -27,7 +28,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test build bench screenshot package windows-check clean deps-run deps-test deps-bench deps-package
+.PHONY: run test build bench fuzz screenshot package windows-check clean deps-run deps-test deps-bench deps-package deps-fuzz
 
 run: deps-run build
 	./$(BUILD)/src/plane-figures
@@ -54,6 +55,20 @@ bench: deps-bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/figures_bench --benchmark_min_time=0.5 \
 	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# the point-file reader and the exercise loading path under libFuzzer with
+# AddressSanitizer and UndefinedBehaviorSanitizer for FUZZ_SECONDS; what it
+# learns stays in $(BUILD)-fuzz/corpus, a crash is written to $(BUILD)-fuzz/
+# (add it to tests/fuzz/corpus once mended, and make test replays it)
+FUZZ_SECONDS ?= 600
+fuzz: deps-fuzz
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	    -DCMAKE_CXX_COMPILER=clang++ -DPLANE_FIGURES_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target pointfile_fuzz
+	mkdir -p $(BUILD)-fuzz/corpus
+	$(SANITIZER_ENV) ./$(BUILD)-fuzz/tests/fuzz/pointfile_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	    -dict=tests/fuzz/pfig.dict -artifact_prefix=$(BUILD)-fuzz/ -print_final_stats=1 \
+	    $(BUILD)-fuzz/corpus tests/fuzz/corpus
+
 # a Debian package in build/: apt install ./build/plane-figures_*.deb
 package: deps-package build
 	cd $(BUILD) && cpack -G DEB
@@ -78,10 +93,12 @@ deps-bench:
 	$(call install_missing,$(BENCH_PACKAGES))
 deps-package:
 	$(call install_missing,$(RUN_PACKAGES) dpkg-dev file)
+deps-fuzz:
+	$(call install_missing,$(FUZZ_PACKAGES))
 deps-windows:
 	$(call install_missing,$(WINDOWS_PACKAGES))
 deps-shot:
 	$(call install_missing,$(SHOT_PACKAGES))
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-windows
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-windows $(BUILD)-fuzz

@@ -7,11 +7,13 @@
 using namespace plane_figures::workspace;
 
 int main(int argc, char* argv[]) {
+    // --report, --help, --version and wrong arguments are answered without a display
     if (!CommandLine::NeedsDisplay(argc, argv)) {
-        QCoreApplication app(argc, argv);  // --report, --help, --version need no display
+        QCoreApplication app(argc, argv);
         InstallQtInBulgarian(app);
         return CommandLine(QCoreApplication::arguments()).Answer();
     }
+    // Qt takes its own options (-platform, -style, ...) out of argv
     QApplication app(argc, argv);
     InstallQtInBulgarian(app);
     const CommandLine command_line(QCoreApplication::arguments());

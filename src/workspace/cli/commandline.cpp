@@ -40,6 +40,27 @@ QStringList Arguments(int argc, char* argv[]) {
     return arguments;
 }
 
+// The options QGuiApplication and QApplication take out of the arguments
+// (Qt's documentation of their constructors; -display and -geometry on X11),
+// known here so that the arguments can be judged before there is a display.
+// Hidden from the help: the window passes them on to Qt.
+QList<QCommandLineOption> QtOptions() {
+    QList<QCommandLineOption> options;
+    const auto add = [&](const char* name, bool takes_value) {
+        QCommandLineOption option(QString::fromLatin1(name), QString());
+        if (takes_value) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options << option;
+    };
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+                             "session", "display", "geometry", "style", "stylesheet"}) {
+        add(name, true);
+    }
+    for (const char* name : {"reverse", "widgetcount"}) add(name, false);
+    return options;
+}
+
 // standard output and error write bytes as given: no CR before LF on Windows
 void BinaryStandardStreams() {
 #ifdef Q_OS_WIN
@@ -65,15 +86,14 @@ CommandLine::CommandLine(const QStringList& arguments)
                                   QStringLiteral("Файл с точки (.pfig), отворен в прозореца."),
                                   QStringLiteral("[ФАЙЛ]"));
     parser_.addOptions({report_, help_, version_});
+    // Qt's options are words after one dash, as Qt reads them
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOptions(QtOptions());
     parsed_ = parser_.parse(arguments);
 }
 
 bool CommandLine::NeedsDisplay(int argc, char* argv[]) {
-    const CommandLine line(Arguments(argc, argv));
-    // an unknown option may be one of Qt's own (-platform), which QApplication takes out
-    const bool maybe_right =
-        line.Mistake().isEmpty() || !line.parser_.unknownOptionNames().isEmpty();
-    return !line.AsksWithoutWindow() && maybe_right;
+    return CommandLine(Arguments(argc, argv)).WantsWindow();
 }
 
 bool CommandLine::AsksWithoutWindow() const {

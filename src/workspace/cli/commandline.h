@@ -24,8 +24,10 @@ public:
     // The arguments with the program's name first, as QCoreApplication gives them.
     explicit CommandLine(const QStringList& arguments);
 
-    // Whether the arguments ask for the window (not --report, --help or
-    // --version); read from argv as given, before any application object.
+    // Whether the arguments ask for the window: nothing else is asked
+    // (--report, --help, --version) and nothing is wrong, Qt's own options
+    // (-platform, -style, ...) being right. Read from argv as given, before
+    // any application object, so that no answer needs a display.
     static bool NeedsDisplay(int argc, char* argv[]);
 
     // Whether to open the window: nothing else is asked and nothing is wrong.

@@ -26,6 +26,8 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 QString ReadFault(const QFileInfo& file) {
     if (!file.exists()) return QStringLiteral("няма такъв файл");
     if (file.isDir()) return QStringLiteral("това е папка, а не файл");
+    // a named pipe, a device or a socket may never end, or never begin
+    if (!file.isFile()) return QStringLiteral("това не е обикновен файл");
     return QString();
 }
 

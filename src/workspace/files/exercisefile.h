@@ -17,7 +17,9 @@ namespace exercisefile {
 using Points = std::vector<GridPoint>;
 
 // The points of the file at path in file order, as written (not snapped);
-// or why it cannot be opened, a message naming the file.
+// or why it cannot be opened, a message naming the file. Only a regular file
+// (or a link to one) is read: a named pipe, a device or a socket is refused
+// before it is opened, since reading one may wait for ever.
 std::variant<Points, QString> Read(const QString& path);
 
 // Write the points to path whole or not at all: a failure leaves a file

@@ -141,7 +141,7 @@ bool Within(Number n, std::int32_t extent) {
 // the point of the two numbers, or why it is not on the canvas
 std::variant<GridPoint, std::string> ToPoint(Number x, Number y) {
     if (x.too_big || y.too_big) {
-        return "число с твърде много цифри: точката е извън платното " + CanvasRange();
+        return "числото е твърде дълго — точката е извън платното " + CanvasRange();
     }
     if (!Within(x, kCanvasWidth) || !Within(y, kCanvasHeight)) {
         return "точката (" + std::to_string(x.value) + ", " + std::to_string(y.value) +
@@ -202,7 +202,8 @@ ParseResult Parse(std::string_view bytes) {
 
 std::optional<Error> CheckSize(std::uintmax_t file_bytes) {
     if (file_bytes <= kMaxFileBytes) return std::nullopt;
-    return Error{0, "файлът е твърде голям (над " + std::to_string(kMaxFileBytes) + " байта)"};
+    return Error{0,
+                 "файлът е по-голям от " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB"};
 }
 
 }  // namespace plane_figures::pointfile

@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"million_points", "", 16, "ред 16: повече от 15 точки", "20 20\n", 1'000'000},
         RefusedCase{"sixteenth_point", "# x\n", 17, "повече от 15 точки", "0 0\r\n", 16},
         RefusedCase{"past_64_bits", "1 1\n" + kTooBig + " 5\n", 2,
-                    "ред 2: число с твърде много цифри"},
+                    "ред 2: числото е твърде дълго — точката е извън платното"},
         RefusedCase{"negative_past_64_bits", "5 -" + kTooBig + "\n", 1, kOutside},
         RefusedCase{"past_32_bits", "4294967296 0\n", 1, "(4294967296, 0) е извън платното"},
         RefusedCase{"negative", "-20 40\n", 1, "точката (-20, 40) е извън платното"},
@@ -151,7 +151,7 @@ TEST(PointFileTest, RefusesFilesPastTheSizeLimit) {
     const auto error = pointfile::CheckSize(pointfile::kMaxFileBytes + 1);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 0u);
-    EXPECT_EQ(error->message, "файлът е твърде голям (над 1048576 байта)");
+    EXPECT_EQ(error->message, "файлът е по-голям от 1 MiB");
 }
 
 }  // namespace

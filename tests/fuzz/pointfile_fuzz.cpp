@@ -136,9 +136,10 @@ void CheckExerciseFile(std::string_view bytes, const pointfile::ParseResult& par
     const auto* message = std::get_if<QString>(&read);
     MUST(message != nullptr);
     const QString named =
-        QStringLiteral("Файлът „%1“ не може да бъде отворен: ").arg(QDir::toNativeSeparators(path));
+        QStringLiteral("Файлът „%1“ не може да бъде отворен. ").arg(QDir::toNativeSeparators(path));
     MUST(message->startsWith(named));
-    MUST(message->mid(named.size()) == QString::fromStdString(refusal->message) + '.');
+    const QString reason = QString::fromStdString(refusal->message);
+    MUST(message->mid(named.size()) == reason.left(1).toUpper() + reason.mid(1) + '.');
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ void TestExercises::refusedActionChangesNothing_data() {
     QTest::addColumn<QString>("reason");     // what the message says; none without one
     QTest::newRow("not two numbers")
         << QByteArray("10 10\n20 20\n30\n") << "ред 3: очакват се две цели числа X и Y";
-    QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '#') << "файлът е твърде голям";
+    QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '#') << "файлът е по-голям от 1 MiB";
     QTest::newRow("missing") << QByteArray("missing") << "няма такъв файл";
     QTest::newRow("folder") << QByteArray("folder") << "това е папка";
     QTest::newRow("unreadable") << QByteArray("unreadable") << "не може да бъде прочетен";
@@ -148,8 +148,8 @@ void TestExercises::refusedActionChangesNothing() {
     QCOMPARE(Steps(window.form), steps);
     QCOMPARE(window.told.size(), reason.isEmpty() ? 0 : 1);
     if (reason.isEmpty()) return;
-    QVERIFY(window.told[0].contains(QDir::toNativeSeparators(path) +
-                                    "“ не може да бъде отворен: " + reason));
+    QVERIFY(window.told[0].contains(QDir::toNativeSeparators(path) + "“ не може да бъде отворен. " +
+                                    reason.left(1).toUpper() + reason.mid(1)));
 }
 
 // Opening gives what "Изчисти" and a click on each point give by hand.
@@ -319,7 +319,7 @@ void TestExercises::droppingSeveralFiles_data() {
                        "Пуснати бяха 2 файла, а се отваря само по един."};
     QTest::newRow("the first is refused")
         << QByteArray("0 0\nnot a point\n") << 4
-        << QStringList{"ред 2", "a.pfig", "Пуснати бяха 2 файла, а се отваря само по един.",
+        << QStringList{"Ред 2", "a.pfig", "Пуснати бяха 2 файла, а се отваря само по един.",
                        "Останалите не бяха отворени."};
 }
 
@@ -557,7 +557,7 @@ void TestExercises::commandLine_data() {
                                << QByteArray("REPORT") << "";
     QTest::newRow("refused file")
         << QByteArray("10 10\nx y\n") << report << 2 << QByteArray()
-        << "Файлът „FILE“ не може да бъде отворен: ред 2: очакват се две цели числа X и Y.\n";
+        << "Файлът „FILE“ не може да бъде отворен. Ред 2: очакват се две цели числа X и Y.\n";
     QTest::newRow("--help") << QByteArray() << QStringList{"--help"} << 0
                             << QByteArray("Използване: ") << "";
     QTest::newRow("--version") << QByteArray() << QStringList{"--version"} << 0
@@ -565,19 +565,19 @@ void TestExercises::commandLine_data() {
                                              "\n" PLANE_FIGURES_WEBSITE "\n")
                                << "";
     QTest::newRow("two files") << QByteArray() << QStringList{"a", "b"} << 1 << QByteArray()
-                               << "plane-figures: очаква се най-много един файл\n";
+                               << "plane-figures: В прозореца се отваря най-много един файл.\n";
     const QString not_regular =
-        "Файлът „FILE“ не може да бъде отворен: това не е обикновен файл.\n";
+        "Файлът „FILE“ не може да бъде отворен. Това не е обикновен файл.\n";
     QTest::newRow("a named pipe") << kNamedPipe << report << 2 << QByteArray() << not_regular;
     QTest::newRow("a device") << kDevice << report << 2 << QByteArray() << not_regular;
     // wrong arguments are told in Bulgarian without a display; Qt's own are right
     QTest::newRow("mistyped option")
         << QByteArray() << QStringList{"--reprot", "FILE"} << 1 << QByteArray()
-        << "plane-figures: Непозната опция: „reprot“.\n";
+        << "plane-figures: Непозната опция „--reprot“.\n";
     QTest::newRow("-v") << QByteArray() << QStringList{"-v"} << 1 << QByteArray()
-                        << "plane-figures: Непозната опция: „v“.\n";
+                        << "plane-figures: Непозната опция „-v“.\n";
     QTest::newRow("-x after a file") << QByteArray() << QStringList{"FILE", "-x"} << 1
-                                     << QByteArray() << "plane-figures: Непозната опция: „x“.\n";
+                                     << QByteArray() << "plane-figures: Непозната опция „-x“.\n";
     QTest::newRow("Qt's option without its value")
         << QByteArray() << QStringList{"-platform"} << 1 << QByteArray()
         << "plane-figures: Липсва стойност след „-platform“.\n";
@@ -634,7 +634,7 @@ void TestExercises::commandLineOnAFullDisk() {
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 3);
         QVERIFY(program.readAllStandardError().startsWith(
-            "plane-figures: стандартният изход не може да бъде записан: "));
+            "plane-figures: стандартният изход не прие целия отговор ("));
     }
 }
 

@@ -89,6 +89,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(QtOptions());
+    arguments_ = arguments.mid(1);
     parsed_ = parser_.parse(arguments);
 }
 
@@ -105,11 +106,23 @@ bool CommandLine::WantsWindow() const { return !AsksWithoutWindow() && Mistake()
 QString CommandLine::File() const { return parser_.positionalArguments().value(0); }
 
 QString CommandLine::Mistake() const {
-    if (!parsed_) return parser_.errorText();
+    if (!parsed_) {
+        // the option as it was typed, its dashes and all
+        const QStringList unknown = parser_.unknownOptionNames();
+        for (const QString& argument : arguments_) {
+            const QString name = argument.section(QLatin1Char('='), 0, 0);
+            QString bare = name;
+            while (bare.startsWith(QLatin1Char('-'))) bare.remove(0, 1);
+            if (name.startsWith(QLatin1Char('-')) && !unknown.isEmpty() && unknown.contains(bare))
+                return QStringLiteral("Непозната опция „%1“.").arg(name);
+        }
+        const QString error = parser_.errorText().replace(QLatin1Char(':'), QString());
+        return error.endsWith(QLatin1Char('.')) ? error : error + QLatin1Char('.');
+    }
     const qsizetype files = parser_.positionalArguments().size();
-    if (files > 1) return QStringLiteral("очаква се най-много един файл");
+    if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
     if (files == 1 && parser_.isSet(report_)) {
-        return QStringLiteral("--report взима своя файл; друг файл не се очаква");
+        return QStringLiteral("--report се дава с точно един файл, написан след него.");
     }
     return QString();
 }
@@ -148,8 +161,8 @@ int CommandLine::Answer() const {
     err.open(stderr, QIODevice::WriteOnly);
     const int status = Answer(out, err);
     if (out.flush() && out.error() == QFileDevice::NoError) return status;
-    WriteLine(err, kName + QStringLiteral(": стандартният изход не може да бъде записан: ") +
-                       out.errorString());
+    WriteLine(err, kName + QStringLiteral(": стандартният изход не прие целия отговор (%1).")
+                               .arg(out.errorString()));
     return kUnwritableOutput;
 }
 

@@ -54,6 +54,7 @@ private:
     QCommandLineOption report_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QStringList arguments_;  // as given, the program's name left out
     bool parsed_ = false;
 };
 

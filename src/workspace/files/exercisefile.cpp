@@ -17,7 +17,9 @@ namespace {
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString NotOpened(const QString& path, const QString& reason) {
-    return QStringLiteral("Файлът „%1“ не може да бъде отворен: %2.").arg(Shown(path), reason);
+    // two sentences, so that a message has one colon at most ("Ред 3: …")
+    const QString sentence = reason.left(1).toUpper() + reason.mid(1);
+    return QStringLiteral("Файлът „%1“ не може да бъде отворен. %2.").arg(Shown(path), sentence);
 }
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }

@@ -5,13 +5,17 @@
 #include <QLocale>
 #include <QTranslator>
 
-QTranslator* QtInBulgarian::Install(QCoreApplication& app) {
+QList<QtInBulgarian::Place> QtInBulgarian::Places() {
+    return {{QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral("qt")},
+            {QCoreApplication::applicationDirPath() + "/translations", QStringLiteral("qt")},
+            {QStringLiteral(":/translations"), QStringLiteral("qtbase")}};
+}
+
+QTranslator* QtInBulgarian::Install(QCoreApplication& app, const QList<Place>& places) {
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     auto* translator = new QTranslator(&app);
-    // "qt" is the catalogue that names the translations of each Qt module
-    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QCoreApplication::applicationDirPath() + "/translations"}) {
-        if (translator->load(bulgarian, QStringLiteral("qt"), QStringLiteral("_"), folder) &&
+    for (const Place& place : places) {
+        if (translator->load(bulgarian, place.catalogue, QStringLiteral("_"), place.folder) &&
             QCoreApplication::installTranslator(translator)) {
             return translator;
         }

@@ -40,6 +40,7 @@ class TestExercises : public QObject {
     void commandLine_data();
     void commandLine();
     void commandLineOnAFullDisk();
+    void qtTextsInBulgarian_data();
     void qtTextsInBulgarian();
 };
 
@@ -449,18 +450,33 @@ void TestExercises::commandLineOnAFullDisk() {
     }
 }
 
+void TestExercises::qtTextsInBulgarian_data() {
+    QTest::addColumn<QList<QtInBulgarian::Place>>("places");
+    QTest::addColumn<QStringList>("texts");  // the Cancel button, the file name's label
+    const QStringList bulgarian{"Отказ", "Име на &файла:"};
+    const QtInBulgarian::Place nowhere{QDir::temp().filePath("no-such-folder"), "qt"};
+    QTest::newRow("where the program looks") << QtInBulgarian::Places() << bulgarian;
+    // as the Windows executable carries them (the test is built with them too)
+    QTest::newRow("built in") << QList{nowhere, QtInBulgarian::Place{":/translations", "qtbase"}}
+                              << bulgarian;
+    QTest::newRow("nowhere") << QList{nowhere} << QStringList{"Cancel", "File &name:"};
+}
+
 // The dialogs that Qt draws itself (message boxes, the file and print
 // dialogs) speak Bulgarian too.
 void TestExercises::qtTextsInBulgarian() {
-    QTranslator* translator = QtInBulgarian::Install(*qApp);
-    QVERIFY2(translator, "Qt's Bulgarian translation is missing (make test installs it)");
+    QFETCH(QList<QtInBulgarian::Place>, places);
+    QFETCH(QStringList, texts);
+    QTranslator* translator = QtInBulgarian::Install(*qApp, places);
+    QCOMPARE(translator != nullptr, texts.first() == "Отказ");
     QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
     QFileDialog files;
     files.setOption(QFileDialog::DontUseNativeDialog);
     const QLabel* name = files.findChild<QLabel*>("fileNameLabel");
-    const QStringList texts{box.button(QMessageBox::Cancel)->text(), name ? name->text() : ""};
-    QCoreApplication::removeTranslator(translator);
-    QCOMPARE(texts, QStringList({"Отказ", "Име на &файла:"}));
+    const QStringList shown{box.button(QMessageBox::Cancel)->text(), name ? name->text() : ""};
+    if (translator) QCoreApplication::removeTranslator(translator);
+    QVERIFY2(shown == texts, qPrintable(shown.join(", ") +
+                                        " (Qt's Bulgarian translation: make test installs it)"));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestExercises)

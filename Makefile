@@ -91,7 +91,7 @@ windows-check: deps-windows-check windows linux-program
 	cmake --build $(WINDOWS) -j $(JOBS)
 	scripts/windows/wine-prefix.sh $(CURDIR)/$(WINDOWS)/wine
 	cd $(WINDOWS) && WINEPREFIX=$(CURDIR)/$(WINDOWS)/wine WINEDEBUG=-all \
-	    xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure --timeout 600
+	    xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure --timeout 300
 
 # start-up of the window against a bare Qt window built with the same Qt
 windows-bench: deps-windows-check windows

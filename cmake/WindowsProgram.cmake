@@ -60,7 +60,11 @@ function(plane_figures_windows_test target)
     return()
   endif()
   plane_figures_windows_static_qt(${target})
-  set_tests_properties(workspace.${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=windows")
+  # Wine keeps the QT_ variables of Linux from Windows programs and passes
+  # WINEQT_... on as QT_...; without a console Qt Test would write its log
+  # to the debugger
+  set_tests_properties(workspace.${target} PROPERTIES ENVIRONMENT
+    "WINEQT_QPA_PLATFORM=windows;WINEQT_FORCE_STDERR_LOGGING=1")
 endfunction()
 
 # plane-figures-VERSION-windows.zip (a folder with the program and a read-me in

@@ -2,7 +2,9 @@
 # Make a fresh 64-bit Wine prefix in the folder $1 for a run of the checks.
 # Windows has Times New Roman, the window's font; Wine has not, so the prefix
 # gets Liberation Serif (fonts-liberation2, the same metrics and Cyrillic) in
-# its Fonts folder and as Times New Roman's substitute, as Linux does.
+# its Fonts folder and under Times New Roman's name, as Linux does: as a
+# Wine font replacement, which lists it as a family of that name (Qt asks for
+# the families it can choose from), and as the GDI font substitute.
 set -eu
 prefix=$1
 fonts=/usr/share/fonts/truetype/liberation2
@@ -19,4 +21,5 @@ for style in Regular:"" Bold:" Bold" Italic:" Italic" BoldItalic:" Bold Italic";
         /d "LiberationSerif-${style%%:*}.ttf" /f >/dev/null
 done
 wine reg add "$key\\FontSubstitutes" /v "Times New Roman" /d "Liberation Serif" /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Times New Roman" /d "Liberation Serif" /f >/dev/null
 wineserver -w

@@ -14,7 +14,8 @@
 
 static void PrintUtf8(const wchar_t* text) {
     char bytes[4096];
-    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, static_cast<int>(sizeof bytes), nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, static_cast<int>(sizeof bytes),
+                                nullptr, nullptr);
     if (n > 0) fwrite(bytes, 1, static_cast<size_t>(n - 1), stdout);
 }
 
@@ -95,7 +96,8 @@ static int Startup(const wchar_t* text, const wchar_t* program) {
     LARGE_INTEGER frequency, begin, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&begin);
-    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process)) {
+    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                        &process)) {
         fprintf(stderr, "winprobe: cannot start the program\n");
         return 1;
     }
@@ -123,6 +125,7 @@ int wmain(int argc, wchar_t* argv[]) {
         return Window(argv[2], argc > 3 ? _wtoi(argv[3]) : 30);
     if (argc == 3 && !wcscmp(argv[1], L"clipboard")) return Clipboard(argv[2]);
     if (argc == 4 && !wcscmp(argv[1], L"startup")) return Startup(argv[2], argv[3]);
-    fprintf(stderr, "usage: winprobe window TEXT [SECONDS] | clipboard FILE | startup TEXT PROGRAM\n");
+    fprintf(stderr,
+            "usage: winprobe window TEXT [SECONDS] | clipboard FILE | startup TEXT PROGRAM\n");
     return 1;
 }

@@ -12,7 +12,8 @@ set(PLANE_FIGURES_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH
 function(plane_figures_bulgarian_qt_texts target)
   set(_qm ${PLANE_FIGURES_QT_TRANSLATIONS}/qtbase_bg.qm)
   if(NOT EXISTS ${_qm})
-    message(FATAL_ERROR "${_qm} is missing: install qt6-translations-l10n")
+    message(WARNING "${_qm} is missing (qt6-translations-l10n): Qt's texts stay in English")
+    return()
   endif()
   qt_add_resources(${target} "qt_bulgarian" PREFIX /translations
     BASE ${PLANE_FIGURES_QT_TRANSLATIONS} FILES ${_qm})

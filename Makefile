@@ -1,7 +1,9 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    install what is missing, build into build/, open the window
 #   make test   the same plus the test packages, then every test
-# Further targets: build, bench, fuzz, package, windows-check, screenshot, clean.
+# Further targets: build, bench, fuzz, package, screenshot, clean; for Windows
+# windows (the program, the zip, the installer), windows-check (their tests
+# under Wine), windows-bench, windows-screenshot.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,7 +15,12 @@ TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   libxml2-utils shared-mime-info poppler-utils \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
-WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
+# the static Qt's build (Debian's qt6-base source, its host tools), the
+# cross-build, the installer, and the checks under Wine beside the Linux program
+WINDOWS_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl ninja-build \
+                  googletest nsis
+WINDOWS_CHECK_PACKAGES := $(WINDOWS_PACKAGES) wine wine64 xvfb xauth x11-utils xdotool \
+                  imagemagick unzip file python3
 FUZZ_PACKAGES  := $(RUN_PACKAGES) clang libclang-rt-14-dev
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick poppler-utils
 
@@ -28,7 +35,9 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test build bench fuzz screenshot package windows-check clean deps-run deps-test deps-bench deps-package deps-fuzz
+.PHONY: run test build bench fuzz screenshot package windows windows-check windows-bench \
+        windows-screenshot linux-program clean deps-run deps-test deps-bench deps-package deps-fuzz \
+        deps-windows deps-windows-check
 
 run: deps-run build
 	./$(BUILD)/src/plane-figures
@@ -73,13 +82,47 @@ fuzz: deps-fuzz
 package: deps-package build
 	cd $(BUILD) && cpack -G DEB
 
-# the analysis and its tests cross-built for 64-bit Windows, run under Wine
-windows-check: deps-windows
-	cmake -S . -B $(BUILD)-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DPLANE_FIGURES_GUI=OFF -DPLANE_FIGURES_GTEST_SOURCE=/usr/src/googletest
-	cmake --build $(BUILD)-windows -j $(JOBS)
-	cd $(BUILD)-windows && WINEPREFIX=$(CURDIR)/$(BUILD)-windows/wine WINEDEBUG=-all \
-	    ctest --output-on-failure
+# The Windows program: a static Qt for Windows built once from Debian's source
+# into a cache outside the clone (scripts/windows/build-qt.sh; about 40
+# minutes the first time), then the program cross-built against it, with the
+# zip and the installer, into $(BUILD)-windows/.
+WINDOWS := $(BUILD)-windows
+windows: deps-windows
+	scripts/windows/deb-src.sh
+	qt=$$(scripts/windows/build-qt.sh | tail -n 1) && \
+	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DQT_HOST_PATH=/usr \
+	    -DPLANE_FIGURES_GTEST_SOURCE=/usr/src/googletest \
+	    -DPLANE_FIGURES_LINUX_PROGRAM=$(CURDIR)/$(BUILD)/src/plane-figures
+	cmake --build $(WINDOWS) -j $(JOBS) --target plane-figures windows_packages
+	@ls -l $(WINDOWS)/plane-figures.exe $(WINDOWS)/plane-figures-*-windows.zip $(WINDOWS)/plane-figures-*-setup.exe
+
+# Every test of the Windows build under Wine, on its own Xvfb display, in a
+# fresh Wine prefix: the analysis' GoogleTest suite, the window's Qt Test
+# suites, the executable and the zip, the window beside the Linux program's,
+# the installer.
+windows-check: deps-windows-check windows linux-program
+	cmake --build $(WINDOWS) -j $(JOBS)
+	scripts/windows/wine-prefix.sh $(CURDIR)/$(WINDOWS)/wine
+	cd $(WINDOWS) && WINEPREFIX=$(CURDIR)/$(WINDOWS)/wine WINEDEBUG=-all \
+	    xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure --timeout 300
+
+# start-up of the window against a bare Qt window built with the same Qt
+windows-bench: deps-windows-check windows
+	cmake --build $(WINDOWS) -j $(JOBS) --target bare-window winprobe
+	scripts/windows/startup-bench.sh $(WINDOWS)
+
+# the Windows program under Wine after the clicks of docs/window.png
+windows-screenshot: deps-windows-check windows
+	scripts/windows/wine-prefix.sh $(CURDIR)/$(WINDOWS)/wine
+	WINEPREFIX=$(CURDIR)/$(WINDOWS)/wine scripts/windows/screenshot.sh \
+	    $(WINDOWS)/plane-figures.exe docs/window-windows.png
+
+# the Linux program alone, which the Windows one is compared with
+linux-program: deps-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target plane-figures
 
 screenshot: deps-shot build
 	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png docs/chosen-figure.png
@@ -97,6 +140,8 @@ deps-fuzz:
 	$(call install_missing,$(FUZZ_PACKAGES))
 deps-windows:
 	$(call install_missing,$(WINDOWS_PACKAGES))
+deps-windows-check:
+	$(call install_missing,$(WINDOWS_CHECK_PACKAGES))
 deps-shot:
 	$(call install_missing,$(SHOT_PACKAGES))
 

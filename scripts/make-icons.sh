@@ -7,3 +7,7 @@ for size in 32 48 256; do
     convert -background none -density $((size * 3)) plane-figures.svg -resize ${size}x${size} \
         -strip "plane-figures-${size}.png"
 done
+# the Windows icon (program, shortcut, .pfig files): the same picture at the
+# sizes Explorer asks for, from the PNGs above
+convert plane-figures-256.png plane-figures-48.png plane-figures-32.png \
+    \( plane-figures-32.png -resize 16x16 \) -depth 8 -strip ../windows/plane-figures.ico

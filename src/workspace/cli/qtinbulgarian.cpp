@@ -7,13 +7,17 @@
 
 namespace plane_figures::workspace {
 
-QTranslator* InstallQtInBulgarian(QCoreApplication& app) {
+QList<TranslationPlace> QtTranslationPlaces() {
+    return {{QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral("qt")},
+            {QCoreApplication::applicationDirPath() + "/translations", QStringLiteral("qt")},
+            {QStringLiteral(":/translations"), QStringLiteral("qtbase")}};
+}
+
+QTranslator* InstallQtInBulgarian(QCoreApplication& app, const QList<TranslationPlace>& places) {
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     auto* translator = new QTranslator(&app);
-    // "qt" is the catalogue that names the translations of each Qt module
-    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QCoreApplication::applicationDirPath() + "/translations"}) {
-        if (translator->load(bulgarian, QStringLiteral("qt"), QStringLiteral("_"), folder) &&
+    for (const TranslationPlace& place : places) {
+        if (translator->load(bulgarian, place.catalogue, QStringLiteral("_"), place.folder) &&
             QCoreApplication::installTranslator(translator)) {
             return translator;
         }

@@ -21,6 +21,19 @@ inline constexpr int kKindCount = 8;
 inline constexpr int kShownKindCount = 7;
 
 // Caption of each row in the count frame.
+// The kinds in full words, as the reason text and the printed sheets name them
+// (the window's count labels above are cut short to fit).
+inline constexpr std::array<std::string_view, kKindCount> kKindNames{
+    "Равнобедрен триъгълник",
+    "Правоъгълен триъгълник",
+    "Равнобедрен правоъгълен триъгълник",
+    "Успоредник",
+    "Правоъгълник",
+    "Квадрат",
+    "Ромб",
+    "Равнобедрен трапец",
+};
+
 inline constexpr std::array<std::string_view, kKindCount> kKindCaptions{
     "Равнобедрен тр.",
     "Правоъгълен тр.",

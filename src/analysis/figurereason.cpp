@@ -17,18 +17,6 @@ namespace plane_figures {
 
 namespace {
 
-// The kind in words, as the first line names it.
-constexpr std::array<std::string_view, kKindCount> kKindNames{
-    "Равнобедрен триъгълник",
-    "Правоъгълен триъгълник",
-    "Равнобедрен правоъгълен триъгълник",
-    "Успоредник",
-    "Правоъгълник",
-    "Квадрат",
-    "Ромб",
-    "Равнобедрен трапец",
-};
-
 // vertex k of the figure, k taken round the outline
 int Vertex(const Figure& f, std::size_t k) {
     return f.outline[k % static_cast<std::size_t>(f.vertex_count)];

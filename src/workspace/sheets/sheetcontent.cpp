@@ -11,24 +11,10 @@
 
 namespace plane_figures::workspace {
 
-namespace {
-
-// the window's count labels are cut short to fit; paper has the room
-constexpr std::array<std::string_view, kShownKindCount> kFullKindNames{
-    "Равнобедрен триъгълник",
-    "Правоъгълен триъгълник",
-    "Равнобедрен правоъгълен триъгълник",
-    "Успоредник",
-    "Правоъгълник",
-    "Квадрат",
-    "Ромб",
-};
-
-}  // namespace
-
 QStringList SheetKindNames() {
     QStringList names;
-    for (const std::string_view name : kFullKindNames) names << Utf8(name);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+        names << Utf8(kKindNames[k]);
     return names;
 }
 

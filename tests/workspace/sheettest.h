@@ -76,6 +76,18 @@ inline QString MissingPoppler() {
     return QString();
 }
 
+// In a test function: fail without the PDF tools, or on Windows, where
+// poppler-utils (Linux programs) are not to be had, skip with the reason.
+#ifdef Q_OS_WIN
+#define REQUIRE_POPPLER()                                                        \
+    if (const QString missing = sheettest::MissingPoppler(); !missing.isEmpty()) \
+    QSKIP(qPrintable(missing))
+#else
+#define REQUIRE_POPPLER()                                                        \
+    if (const QString missing = sheettest::MissingPoppler(); !missing.isEmpty()) \
+    QFAIL(qPrintable(missing))
+#endif
+
 inline int Pages(const QString& pdf) {
     static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
     return pages.match(Poppler("pdfinfo", {pdf})).captured(1).toInt();

@@ -60,14 +60,7 @@ QList<QPoint> Lattice(QPoint corner) {
 }  // namespace
 
 void TestSheetPixels::initTestCase() {
-    if (const QString missing = MissingPoppler(); !missing.isEmpty()) {
-#ifdef Q_OS_WIN
-        // poppler-utils are Linux programs: there the sheets are not read back
-        QSKIP(qPrintable(missing));
-#else
-        QFAIL(qPrintable(missing));
-#endif
-    }
+    REQUIRE_POPPLER();
     QVERIFY(dir_.isValid());
 }
 

@@ -29,14 +29,7 @@ private:
 using namespace sheettest;
 
 void TestWorksheet::initTestCase() {
-    if (const QString missing = MissingPoppler(); !missing.isEmpty()) {
-#ifdef Q_OS_WIN
-        // poppler-utils are Linux programs: there the sheets are not read back
-        QSKIP(qPrintable(missing));
-#else
-        QFAIL(qPrintable(missing));
-#endif
-    }
+    REQUIRE_POPPLER();
     QVERIFY(dir_.isValid());
 }
 

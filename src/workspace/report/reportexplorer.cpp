@@ -89,6 +89,7 @@ void ReportExplorer::Announce() {
         QToolTip::hideText();
     } else if (report_->isVisible()) {
         QToolTip::showText(ReasonPlace(), reason_, report_);
+        LiftReasonClear();
     }
 }
 
@@ -107,6 +108,21 @@ QPoint ReportExplorer::ReasonPlace() const {
     if (screen == nullptr || above.y() + kTipOffset >= screen->availableGeometry().top())
         return above;
     return QPoint(box.left(), box.bottom() + 2);
+}
+
+// The tooltip shown is as tall as its font's fallbacks make it (the ² and √
+// of a reason may come from a taller font), which no estimate knows: where
+// it reaches over the report box, move it clear by its real height.
+void ReportExplorer::LiftReasonClear() const {
+    const QRect box(report_->mapToGlobal(QPoint(0, 0)), report_->size());
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (!tip->inherits("QTipLabel") || !tip->isVisible() || !tip->geometry().intersects(box))
+            continue;
+        const QScreen* screen = report_->screen();
+        const int above = box.top() - tip->height() - 2;
+        const bool room = screen == nullptr || above >= screen->availableGeometry().top();
+        tip->move(tip->x(), room ? above : box.bottom() + 2);
+    }
 }
 
 // A drag from the press on: the text between is selected, as a text box

@@ -38,6 +38,7 @@ private:
     void ShowChoice(const plane_figures::Figure* figure);
     void Announce();
     QPoint ReasonPlace() const;
+    void LiftReasonClear() const;
     void SelectTo(QPoint at);
 
     TextBox* report_;

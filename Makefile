@@ -13,7 +13,8 @@ RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 qt6-tr
 TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
                   desktop-file-utils appstream dpkg-dev file lintian \
                   libxml2-utils shared-mime-info poppler-utils \
-                  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format
+                  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format \
+                  libbenchmark-dev
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 # the static Qt's build (Debian's qt6-base source, its host tools), the
 # cross-build, the installer, and the checks under Wine beside the Linux program
@@ -47,14 +48,17 @@ build:
 	cmake --build $(BUILD) -j $(JOBS)
 
 # every test, then every test again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (any report fails)
+# UndefinedBehaviorSanitizer (any report fails); the sanitized build also
+# builds the benchmarks and runs each once, untimed, so they keep compiling
+# and running
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0
 
 test: deps-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLANE_FIGURES_SANITIZE=ON
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLANE_FIGURES_SANITIZE=ON \
+	    -DPLANE_FIGURES_BENCH=ON
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -90,7 +90,8 @@ function(_plane_figures_windows_packages target)
   set(_nsi ${PROJECT_SOURCE_DIR}/data/windows/installer.nsi)
   add_custom_command(OUTPUT ${_setup}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${PROJECT_VERSION}
-            -DPROGRAM=$<TARGET_FILE:${target}> -DOUTFILE=${_setup} ${_nsi}
+            -DPROGRAM=$<TARGET_FILE:${target}> -DWEBSITE=${PLANE_FIGURES_WEBSITE}
+            -DOUTFILE=${_setup} ${_nsi}
     DEPENDS ${target} ${_nsi} ${PROJECT_SOURCE_DIR}/data/windows/plane-figures.ico VERBATIM)
   add_custom_target(windows_packages ALL DEPENDS ${_zip} ${_setup})
 endfunction()

@@ -1,6 +1,6 @@
 ; The installer of plane-figures for 64-bit Windows (NSIS 3, Modern UI 2).
 ; makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DPROGRAM=plane-figures.exe
-;          -DOUTFILE=plane-figures-1.0.0-setup.exe installer.nsi
+;          -DWEBSITE=https://… -DOUTFILE=plane-figures-1.0.0-setup.exe installer.nsi
 ;
 ; For all users, with administrator rights, into Program Files; a Start-menu
 ; entry; .pfig files open in the program; one entry among the installed
@@ -12,8 +12,8 @@ Target amd64-unicode
 !include FileFunc.nsh
 !include LogicLib.nsh
 
-!ifndef VERSION | PROGRAM | OUTFILE
-  !error "define VERSION, PROGRAM and OUTFILE"
+!ifndef VERSION | PROGRAM | OUTFILE | WEBSITE
+  !error "define VERSION, PROGRAM, OUTFILE and WEBSITE"
 !endif
 
 !define NAME "Равнинни фигури"
@@ -88,6 +88,7 @@ Section
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "${WEBSITE}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\${EXE}",0'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

@@ -5,7 +5,7 @@
 # the Start-menu entry, the .pfig file type and the uninstall entry in place;
 # a .pfig file opened as Explorer opens it shows its points; the silent
 # uninstall leaves the files and the registry as they were before.
-#   installer.sh SETUP.exe plane-figures.exe winprobe.exe LINUX-PROGRAM installer.nsi VERSION
+#   installer.sh SETUP.exe plane-figures.exe winprobe.exe LINUX-PROGRAM installer.nsi VERSION WEBSITE
 set -u
 setup=$1
 program=$2
@@ -13,6 +13,7 @@ probe=$3
 linux=$4
 nsi=$5
 version=$6
+website=$7
 . "$(dirname "$0")/common.sh"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 classes='HKLM\Software\Classes'
@@ -35,7 +36,7 @@ snapshot() {
 }
 
 snapshot before
-makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.9.0 -DPROGRAM="$program" \
+makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.9.0 -DPROGRAM="$program" -DWEBSITE="$website" \
     -DOUTFILE="$work/older-setup.exe" "$nsi" || fail "the older installer"
 wine "$work/older-setup.exe" /S '/D=C:\plane-figures' || fail "older: exit status $?"
 [ "$(value "$uninstall_key\\plane-figures" DisplayVersion)" = '"0.9.0"' ] || fail "older: no entry"
@@ -60,6 +61,7 @@ done <<TABLE
 $uninstall_key\\plane-figures DisplayName "Равнинни фигури"
 $uninstall_key\\plane-figures DisplayVersion "$version"
 $uninstall_key\\plane-figures Publisher "The plane-figures developers"
+$uninstall_key\\plane-figures URLInfoAbout "$website"
 $uninstall_key\\plane-figures DisplayIcon "\\"$exe\\",0"
 $uninstall_key\\plane-figures UninstallString "\\"C:\\\\plane-figures\\\\uninstall.exe\\""
 $uninstall_key\\plane-figures QuietUninstallString "\\"C:\\\\plane-figures\\\\uninstall.exe\\" /S"

@@ -75,12 +75,12 @@ Section
   File "/oname=${EXE}" "${PROGRAM}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
-    SW_SHOWNORMAL "" "Точки, триъгълници и четириъгълници в мрежа"
+    SW_SHOWNORMAL "" "Намира триъгълниците и четириъгълниците с върхове в посочени точки от мрежа"
 
   ; the .pfig file type: its icon and a double click opening it in the program
   WriteRegStr HKLM "${CLASSES}\.pfig" "" "${PROGID}"
   WriteRegStr HKLM "${CLASSES}\.pfig" "Content Type" "application/x-plane-figures"
-  WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "Точки за ${NAME}"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "Файл с точки за „${NAME}“"
   WriteRegStr HKLM "${CLASSES}\${PROGID}\DefaultIcon" "" '"$INSTDIR\${EXE}",0'
   WriteRegStr HKLM "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
 

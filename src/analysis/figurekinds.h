@@ -20,9 +20,8 @@ enum FigureKind : int {
 inline constexpr int kKindCount = 8;
 inline constexpr int kShownKindCount = 7;
 
-// Caption of each row in the count frame.
 // The kinds in full words, as the reason text and the printed sheets name them
-// (the window's count labels above are cut short to fit).
+// (the window's count labels below are cut short to fit).
 inline constexpr std::array<std::string_view, kKindCount> kKindNames{
     "Равнобедрен триъгълник",
     "Правоъгълен триъгълник",
@@ -34,6 +33,7 @@ inline constexpr std::array<std::string_view, kKindCount> kKindNames{
     "Равнобедрен трапец",
 };
 
+// Caption of each row in the count frame.
 inline constexpr std::array<std::string_view, kKindCount> kKindCaptions{
     "Равнобедрен тр.",
     "Правоъгълен тр.",

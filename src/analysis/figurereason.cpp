@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <optional>
 #include <vector>
 
 #include "checked.h"
@@ -65,12 +65,25 @@ std::string TwoDecimals(double v) {
     return text;
 }
 
+// the whole length whose square this is; none when the length is not whole
+std::optional<std::uint64_t> WholeRoot(std::int64_t squared) {
+    const auto whole =
+        static_cast<std::uint64_t>(std::llround(std::sqrt(static_cast<double>(squared))));
+    if (whole * whole != static_cast<std::uint64_t>(squared)) return std::nullopt;
+    return whole;
+}
+
 // a length from its square: whole as it is ("40"), else "√800 ≈ 28,28"
 std::string Length(std::int64_t squared) {
-    const double length = std::sqrt(static_cast<double>(squared));
-    const auto whole = static_cast<std::uint64_t>(std::llround(length));
-    if (whole * whole == static_cast<std::uint64_t>(squared)) return std::to_string(whole);
-    return "√" + std::to_string(squared) + " ≈ " + TwoDecimals(length);
+    if (const auto whole = WholeRoot(squared)) return std::to_string(*whole);
+    return "√" + std::to_string(squared) + " ≈ " +
+           TwoDecimals(std::sqrt(static_cast<double>(squared)));
+}
+
+// a length written squared: "40²", or "(√800)²" when it is not whole
+std::string Squared(std::int64_t squared) {
+    if (const auto whole = WholeRoot(squared)) return std::to_string(*whole) + "²";
+    return "(√" + std::to_string(squared) + ")²";
 }
 
 // "Квадрат 0, 1, 2, 3": the kind and the points in ascending order
@@ -84,8 +97,8 @@ std::string KindLine(const Figure& f) {
 }
 
 // "Страни: 0–1 = 40; 1–2 = √800 ≈ 28,28; …", in outline order
-std::string SidesLine(const Figure& f, std::string_view caption) {
-    std::string text(caption);
+std::string SidesLine(const Figure& f) {
+    std::string text("Страни");
     for (std::size_t k = 0; k < static_cast<std::size_t>(f.vertex_count); ++k) {
         text += k == 0 ? ": " : "; ";
         text += SideName(f, k) + " = " + Length(f.squared_sides[k]);
@@ -104,7 +117,9 @@ std::string EqualSidesLine(const Figure& f) {
     return equal.empty() ? std::string() : "Равни страни: " + Listed(equal) + ".";
 }
 
-// The right angle, opposite the longest side, when a² + b² = c²; none otherwise.
+// The right angle, opposite the longest side, when a² + b² = c², with what
+// the numbers are: "40² + 80² = 1600 + 6400 = 8000 = (√8000)², квадратът на
+// третата страна"; none otherwise.
 std::string RightAngleLine(const Figure& f) {
     std::array<std::size_t, 3> side{0, 1, 2};  // sorted by length
     std::sort(side.begin(), side.end(), [&](std::size_t a, std::size_t b) {
@@ -113,9 +128,11 @@ std::string RightAngleLine(const Figure& f) {
     const auto square = [&](std::size_t k) { return f.squared_sides[side[k]]; };
     const auto sum = static_cast<std::uint64_t>(square(0)) + static_cast<std::uint64_t>(square(1));
     if (sum != static_cast<std::uint64_t>(square(2))) return {};
-    return "Прав ъгъл при точка " + std::to_string(Vertex(f, side[2] + 2)) +
-           ", срещу най-дългата страна " + SideName(f, side[2]) + ": " + std::to_string(square(0)) +
-           " + " + std::to_string(square(1)) + " = " + std::to_string(square(2)) + ".";
+    return "Правият ъгъл е при връх " + std::to_string(Vertex(f, side[2] + 2)) +
+           ", срещу най-дългата страна " + SideName(f, side[2]) + ": " + Squared(square(0)) +
+           " + " + Squared(square(1)) + " = " + std::to_string(square(0)) + " + " +
+           std::to_string(square(1)) + " = " + std::to_string(square(2)) + " = " +
+           Squared(square(2)) + ", квадратът на третата страна.";
 }
 
 // All four sides equal, or each pair of opposite sides; none otherwise.
@@ -123,16 +140,17 @@ std::string QuadrilateralSidesLine(const Figure& f) {
     const auto& s = f.squared_sides;
     if (s[0] == s[1] && s[1] == s[2] && s[2] == s[3]) return "Четирите страни са равни.";
     if (s[0] != s[2] || s[1] != s[3]) return {};
-    return "Срещуположните страни са равни: " + SideName(f, 0) + " и " + SideName(f, 2) + "; " +
+    return "Срещулежащите страни са равни: " + SideName(f, 0) + " и " + SideName(f, 2) + "; " +
            SideName(f, 1) + " и " + SideName(f, 3) + ".";
 }
 
-// "Диагоналите 0–2 и 1–3 са равни: √3200 ≈ 56,57 и √3200 ≈ 56,57."
+// "Диагоналите 0–2 и 1–3 са равни: √3200 ≈ 56,57 и √3200 ≈ 56,57." (or "са различни по дължина")
 std::string DiagonalsLine(const Figure& f) {
     const auto& d = f.squared_diagonals;
     return "Диагоналите " + Segment(Vertex(f, 0), Vertex(f, 2)) + " и " +
-           Segment(Vertex(f, 1), Vertex(f, 3)) + (d[0] == d[1] ? " са равни: " : " са различни: ") +
-           Length(d[0]) + " и " + Length(d[1]) + ".";
+           Segment(Vertex(f, 1), Vertex(f, 3)) +
+           (d[0] == d[1] ? " са равни: " : " са различни по дължина: ") + Length(d[0]) + " и " +
+           Length(d[1]) + ".";
 }
 
 // the lines that are not empty, joined by "\n"
@@ -151,11 +169,11 @@ std::string Joined(const std::vector<std::string>& lines) {
 std::string FigureReason(const Figure& figure, std::span<const GridPoint> points) {
     if (!BelongsTo(figure, points)) return {};
     if (figure.IsTriangle()) {
-        return Joined({KindLine(figure), SidesLine(figure, "Страни"), EqualSidesLine(figure),
-                       RightAngleLine(figure)});
+        return Joined(
+            {KindLine(figure), SidesLine(figure), EqualSidesLine(figure), RightAngleLine(figure)});
     }
-    return Joined({KindLine(figure), SidesLine(figure, "Страни по обиколката"),
-                   QuadrilateralSidesLine(figure), DiagonalsLine(figure)});
+    return Joined({KindLine(figure), SidesLine(figure), QuadrilateralSidesLine(figure),
+                   DiagonalsLine(figure)});
 }
 
 }  // namespace plane_figures

@@ -13,10 +13,10 @@ namespace {
 constexpr std::string_view kHeading = "# plane-figures points\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-constexpr std::string_view kUtf16 = "файлът е в UTF-16, а се очаква UTF-8";
-constexpr std::string_view kNotUtf8 = "файлът не е текст в кодировка UTF-8";
-constexpr std::string_view kNotTwoNumbers = "очакват се две цели числа X и Y";
-constexpr std::string_view kNoPoints = "файлът не съдържа точки";
+constexpr std::string_view kUtf16 = "той е в кодировка UTF-16, а трябва да е в UTF-8";
+constexpr std::string_view kNotUtf8 = "това не е текст в кодировка UTF-8";
+constexpr std::string_view kNotTwoNumbers = "трябва да съдържа точно две цели числа, X и Y";
+constexpr std::string_view kNoPoints = "в него няма нито една точка";
 
 // a whole number as read: its value, or too_big when it does not fit in 64 bits
 struct Number {
@@ -161,7 +161,7 @@ std::optional<Error> ReadLine(std::string_view line, std::size_t number,
     const auto point = ToPoint(pair->first, pair->second);
     if (const auto* message = std::get_if<std::string>(&point)) return LineError(number, *message);
     if (points.size() == kMaxPoints) {
-        return LineError(number, "повече от " + std::to_string(kMaxPoints) + " точки");
+        return LineError(number, "точките във файла са повече от " + std::to_string(kMaxPoints));
     }
     points.push_back(std::get<GridPoint>(point));
     return std::nullopt;

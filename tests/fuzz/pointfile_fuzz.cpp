@@ -45,8 +45,8 @@ bool Inside(pf::GridPoint p) {
 
 // the messages of a refusal that no single line causes
 bool IsWholeFileMessage(const std::string& message) {
-    return message == "файлът е в UTF-16, а се очаква UTF-8" ||
-           message == "файлът не съдържа точки";
+    return message == "той е в кодировка UTF-16, а трябва да е в UTF-8" ||
+           message == "в него няма нито една точка";
 }
 
 // the bytes before line n (1-based): lines 1 .. n-1 with their line ends
@@ -60,7 +60,7 @@ void CheckRefusal(std::string_view bytes, const pointfile::Error& error) {
     if (error.line == 0) {
         MUST(IsWholeFileMessage(error.message));
         const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-        MUST(utf16 == (error.message == "файлът е в UTF-16, а се очаква UTF-8"));
+        MUST(utf16 == (error.message == "той е в кодировка UTF-16, а трябва да е в UTF-8"));
         return;
     }
     MUST(error.message.starts_with("ред " + std::to_string(error.line) + ": "));

@@ -20,7 +20,7 @@ sys.dont_write_bytecode = True  # nothing written beside the sources
 from screen_reader_check import find_application, walk  # noqa: E402
 
 CANVAS = "Посочете връх на фигура"
-OWN_TEXT = "Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел"
+OWN_TEXT = "Платно с мрежа през 20 пиксела. Щракване въвежда точка в най-близкия възел на мрежата."
 STEPS = [  # a key, and the canvas's description after it
     ("Down", "X 140, Y 140, няма точка"), ("Up", "X 140, Y 120, няма точка"),
     ("space", "Въведена е точка 0. X 140, Y 120, точка 0"), ("Down", "X 140, Y 140, няма точка"),

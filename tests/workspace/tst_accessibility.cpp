@@ -51,13 +51,15 @@ void TestAccessibility::names_data() {
     QTest::newRow("frame") << "Frame1"
                            << "Брой от вид фигура";
     QTest::newRow("pupil square") << "Text2_5"
-                                  << "Квадрат - ваш брой";
+                                  << "Квадрат – вашият брой";
     QTest::newRow("program square") << "Text3_5"
-                                    << "Квадрат - брой от програмата";
+                                    << "Квадрат – броят на програмата";
     QTest::newRow("pupil isosceles") << "Text2_0"
-                                     << "Равнобедрен тр. - ваш брой";
+                                     << "Равнобедрен триъгълник – вашият брой";
+    QTest::newRow("label cut short") << "Label2_2"
+                                     << "Равнобедрен правоъгълен триъгълник";
     QTest::newRow("program rhombus") << "Text3_6"
-                                     << "Ромб - брой от програмата";
+                                     << "Ромб – броят на програмата";
     QTest::newRow("heading") << "Label1_0"
                              << "Върхове на равнинни фигури - координати на точки";
 }

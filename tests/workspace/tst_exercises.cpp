@@ -101,17 +101,23 @@ QString NotRegularFile(const QByteArray& bytes, const QString& path) {
 // the steps the window can undo
 int Steps(const MainForm& form) { return form.Model().UndoStack().count(); }
 
+// the text of the window's command of this name, as its menus show it
+QString CommandText(const MainForm& form, const char* name) {
+    return form.findChild<QAction*>(QLatin1String(name))->text();
+}
+
 }  // namespace
 
 void TestExercises::refusedActionChangesNothing_data() {
     QTest::addColumn<QByteArray>("action");  // a file's bytes, or what else is done
     QTest::addColumn<QString>("reason");     // what the message says; none without one
-    QTest::newRow("not two numbers")
-        << QByteArray("10 10\n20 20\n30\n") << "ред 3: очакват се две цели числа X и Y";
+    QTest::newRow("not two numbers") << QByteArray("10 10\n20 20\n30\n")
+                                     << "ред 3: трябва да съдържа точно две цели числа, X и Y";
     QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '#') << "файлът е по-голям от 1 MiB";
     QTest::newRow("missing") << QByteArray("missing") << "няма такъв файл";
     QTest::newRow("folder") << QByteArray("folder") << "това е папка";
-    QTest::newRow("unreadable") << QByteArray("unreadable") << "не може да бъде прочетен";
+    QTest::newRow("unreadable") << QByteArray("unreadable")
+                                << "съдържанието му не може да се прочете";
     QTest::newRow("named pipe") << kNamedPipe << "това не е обикновен файл";
     QTest::newRow("device") << kDevice << "това не е обикновен файл";
     QTest::newRow("16th click") << QByteArray("16th click") << "";
@@ -193,7 +199,7 @@ void TestExercises::failedSaveKeepsTheOldFile_data() {
     QTest::newRow("in a missing folder") << "missing/ex.pfig"
                                          << "папката му не съществува";
     QTest::newRow("in a read-only folder") << "sub/ex.pfig"
-                                           << "няма право на запис";
+                                           << "нямате право да записвате там";
 }
 
 void TestExercises::failedSaveKeepsTheOldFile() {
@@ -321,10 +327,10 @@ void TestExercises::droppingSeveralFiles_data() {
     QTest::newRow("the first opens")
         << QByteArray("0 0\n40 40\n") << 2
         << QStringList{"Отворен е файлът", "a.pfig",
-                       "Пуснати бяха 2 файла, а се отваря само по един."};
+                       "Пуснахте 2 файла, а може да се отвори само един."};
     QTest::newRow("the first is refused")
         << QByteArray("0 0\nnot a point\n") << 4
-        << QStringList{"Ред 2", "a.pfig", "Пуснати бяха 2 файла, а се отваря само по един.",
+        << QStringList{"Ред 2", "a.pfig", "Пуснахте 2 файла, а може да се отвори само един.",
                        "Останалите не бяха отворени."};
 }
 
@@ -354,23 +360,31 @@ void TestExercises::undoAndRedo_data() {
     QTest::addColumn<bool>("drawn");  // "Чертай" and a count of the pupil's own before the step
     QTest::addColumn<QString>("step");
     QTest::addColumn<QList<QPoint>>("after");
+    QTest::addColumn<QString>("named");  // the step as the undo and redo commands name it
     const QList<QPoint> opened{{200, 200}, {40, 40}, {0, 0}};
-    QTest::newRow("entry") << false << "entry" << kSquare + QList<QPoint>{{60, 40}};
-    QTest::newRow("entry after Чертай") << true << "entry" << kSquare + QList<QPoint>{{60, 40}};
+    const QString entry = "въвеждането на точка", clearing = "изчистването",
+                  opening = "отварянето на файл";
+    QTest::newRow("entry") << false << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry;
+    QTest::newRow("entry after Чертай")
+        << true << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry;
     QTest::newRow("deletion") << true << "deletion"
-                              << QList<QPoint>{{20, 20}, {100, 100}, {20, 100}};
-    QTest::newRow("Изчисти") << true << "Изчисти" << QList<QPoint>{};
-    QTest::newRow("Изчисти at start-up") << false << "Изчисти at start-up" << QList<QPoint>{};
-    QTest::newRow("open") << true << "open" << opened;
-    QTest::newRow("open at start-up") << false << "open at start-up" << opened;
+                              << QList<QPoint>{{20, 20}, {100, 100}, {20, 100}}
+                              << "изтриването на точка 1";
+    QTest::newRow("Изчисти") << true << "Изчисти" << QList<QPoint>{} << clearing;
+    QTest::newRow("Изчисти at start-up")
+        << false << "Изчисти at start-up" << QList<QPoint>{} << clearing;
+    QTest::newRow("open") << true << "open" << opened << opening;
+    QTest::newRow("open at start-up") << false << "open at start-up" << opened << opening;
 }
 
 // Undo gives the points, report and counts as before the step, the canvas
 // redrawn without outlines; redo gives them as after it, by either redo key.
+// The two commands name the step they would take back or bring back.
 void TestExercises::undoAndRedo() {
     QFETCH(bool, drawn);
     QFETCH(QString, step);
     QFETCH(QList<QPoint>, after);
+    QFETCH(QString, named);
     QTemporaryDir dir;
     PromptedWindow window;
     const QList<QPoint> entered = step.endsWith("at start-up") ? QList<QPoint>{} : kSquare;
@@ -386,8 +400,10 @@ void TestExercises::undoAndRedo() {
     before.canvas = DrawnByHand(entered);
     done.canvas = DrawnByHand(after);
     done.selected = -1;
+    QCOMPARE(CommandText(window.form, "undo"), "Отмени " + named);
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(before), QString());
+    QCOMPARE(CommandText(window.form, "redo"), "Върни " + named);
     // back to the points the report was made for, by whatever step: its
     // lines name their figures again, and the answer sheet has the answers
     const bool answers = drawn && !entered.isEmpty();
@@ -437,7 +453,7 @@ void TestExercises::commandKeysFromEveryControl_data() {
         {QKeySequence(Qt::CTRL | Qt::Key_E), "отговори.pdf"},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), "работен-лист.pdf"},
         {QKeySequence(Qt::CTRL | Qt::Key_O), "open"},
-        {QKeySequence(Qt::Key_F1), "Клавиши в прозореца:"}};
+        {QKeySequence(Qt::Key_F1), "С мишката:"}};
     for (const char* control :
          {"Picture1", "Text1_0", "Command1_0", "List1_0", "Text2_5", "Text3_5"}) {
         for (const auto& [keys, asked] : commands) {
@@ -477,9 +493,9 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
     for (const QAction* action : menu->actions())
         texts << action->text().section('\t', 0, 0).remove('&');
     QCOMPARE(texts, QStringList({"Копирай", "", "Избери всичко", "", "Отвори…", "Запиши…", "Отмени",
-                                 "Върни", "Отпечатай отговорите…", "Отпечатай работен лист…",
-                                 "Запиши отговорите като PDF…", "Запиши работен лист като PDF…",
-                                 "Помощ"}));
+                                 "Върни", "Отпечатай лист с отговорите…", "Отпечатай работен лист…",
+                                 "Запиши лист с отговорите като PDF…",
+                                 "Запиши работен лист като PDF…", "Помощ"}));
     QVERIFY(menu->toolTipsVisible());
     const QStringList keys{"Ctrl+O",       "Ctrl+S", "Ctrl+Z",       "Ctrl+Y", "Ctrl+P",
                            "Ctrl+Shift+P", "Ctrl+E", "Ctrl+Shift+E", "F1"};
@@ -564,9 +580,9 @@ void TestExercises::commandLine_data() {
     QTest::newRow("a lattice") << lattice << report << 0 << QByteArray("REPORT") << "";
     QTest::newRow("no figure") << QByteArray("0 0\n20 20\n40 40\n") << report << 0
                                << QByteArray("REPORT") << "";
-    QTest::newRow("refused file")
-        << QByteArray("10 10\nx y\n") << report << 2 << QByteArray()
-        << "Файлът „FILE“ не може да бъде отворен. Ред 2: очакват се две цели числа X и Y.\n";
+    QTest::newRow("refused file") << QByteArray("10 10\nx y\n") << report << 2 << QByteArray()
+                                  << "Файлът „FILE“ не може да бъде отворен. Ред 2: трябва да "
+                                     "съдържа точно две цели числа, X и Y.\n";
     QTest::newRow("--help") << QByteArray() << QStringList{"--help"} << 0
                             << QByteArray("Използване: ") << "";
     QTest::newRow("--version") << QByteArray() << QStringList{"--version"} << 0
@@ -587,6 +603,9 @@ void TestExercises::commandLine_data() {
                         << "plane-figures: Непозната опция „-v“.\n";
     QTest::newRow("-x after a file") << QByteArray() << QStringList{"FILE", "-x"} << 1
                                      << QByteArray() << "plane-figures: Непозната опция „-x“.\n";
+    QTest::newRow("--report with two files")
+        << QByteArray("0 0\n") << QStringList{"--report", "FILE", "FILE"} << 1 << QByteArray()
+        << "plane-figures: След --report напишете точно един файл.\n";
     QTest::newRow("Qt's option without its value")
         << QByteArray() << QStringList{"-platform"} << 1 << QByteArray()
         << "plane-figures: Липсва стойност след „-platform“.\n";
@@ -643,7 +662,7 @@ void TestExercises::commandLineOnAFullDisk() {
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 3);
         QVERIFY(program.readAllStandardError().startsWith(
-            "plane-figures: стандартният изход не прие целия отговор ("));
+            "plane-figures: целият резултат не можа да се изведе ("));
     }
 }
 

@@ -28,8 +28,8 @@ private slots:
 
 namespace {
 
-const QString kOwnDescription =
-    QStringLiteral("Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел");
+const QString kOwnDescription = QStringLiteral(
+    "Платно с мрежа през 20 пиксела. Щракване въвежда точка в най-близкия възел на мрежата.");
 
 struct Window {
     MainForm form;
@@ -137,9 +137,9 @@ void TestKeyboard::deleteKey_data() {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("said");
     QTest::newRow("selected point") << 1 << "Изтрита е точка 1. X 140, Y 120, точки 1 и 2";
-    QTest::newRow("none selected")
-        << -1
-        << "Няма избрана точка за изтриване — изберете я в списъка. X 140, Y 120, точки 2 и 3";
+    QTest::newRow("none selected") << -1
+                                   << "Няма избрана точка за изтриване — първо изберете точка в "
+                                      "списъка. X 140, Y 120, точки 2 и 3";
 }
 
 // Delete on the canvas does what "Изтрий  1 т." does.
@@ -265,7 +265,7 @@ void TestKeyboard::descriptions_data() {
                              << "Въведена е точка 1. X 120, Y 120, точка 1";
     // refused as a click is, which the point tests check changes nothing
     QTest::newRow("refused") << Points{} << QString(15, ' ') + "R "
-                             << "Въведени са 15 точки — повече не може. X 160, Y 120, няма точка";
+                             << "Може да въведете най-много 15 точки. X 160, Y 120, няма точка";
 }
 
 void TestKeyboard::descriptions() {
@@ -293,10 +293,10 @@ void TestKeyboard::spoken_data() {
     QTest::newRow("entered twice") << Points{} << -1 << " E"
                                    << QStringList{"Въведена е точка 0. X 140, Y 120, точка 0",
                                                   "Въведена е точка 1. X 140, Y 120, точки 0 и 1"};
-    QTest::newRow("refused")
-        << Points(15, {20, 20}) << -1 << "R "
-        << QStringList{"X 40, Y 20, няма точка",
-                       "Въведени са 15 точки — повече не може. X 40, Y 20, няма точка"};
+    QTest::newRow("refused") << Points(15, {20, 20}) << -1 << "R "
+                             << QStringList{
+                                    "X 40, Y 20, няма точка",
+                                    "Може да въведете най-много 15 точки. X 40, Y 20, няма точка"};
     QTest::newRow("deleted") << Points{here, here} << 0 << "X"
                              << QStringList{"Изтрита е точка 0. X 140, Y 120, точка 0"};
 }

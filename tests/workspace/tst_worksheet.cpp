@@ -44,12 +44,12 @@ void TestWorksheet::pagesSay_data() {
                      "^Име:\\s+Клас:\\s+Дата:\\s*$", "N\\s+Абсциса\\s+Ордината"};
     for (qsizetype p = 0; p < kPoints.size(); ++p)
         rows << QString("^\\s*%1\\s+%2\\s+%3\\b").arg(p).arg(kPoints[p].x()).arg(kPoints[p].y());
-    // the table headings wrap: "Ваш" over "брой", "Брой от" over "програмата"
+    // the table headings wrap: "Вашият" over "брой", "Броят на" over "програмата"
     rows << "^\\s*Фигура\\s*$"
-         << "\\sВаш\\s";
+         << "\\sВашият\\s";
     QStringList answer_rows = rows, blank_rows = rows;
     answer_rows << "^\\s*Отговори\\s*$"
-                << "Брой от\\s*$"
+                << "Броят на\\s*$"
                 << "програмата\\s*$";
     blank_rows << "^\\s*Работен лист\\s*$"
                << "^\\s*Пребройте фигурите от всеки вид с върхове в дадените точки и запишете "

@@ -69,11 +69,11 @@ void CursorDescription::Leave() {
 void CursorDescription::AtEdge() { Say(QStringLiteral("Край на мрежата.")); }
 
 void CursorDescription::EntryRefused() {
-    Say(QStringLiteral("Въведени са %1 точки — повече не може.").arg(PointSet::kCapacity));
+    Say(QStringLiteral("Може да въведете най-много %1 точки.").arg(PointSet::kCapacity));
 }
 
 void CursorDescription::NothingToDelete() {
-    Say(QStringLiteral("Няма избрана точка за изтриване — изберете я в списъка."));
+    Say(QStringLiteral("Няма избрана точка за изтриване — първо изберете точка в списъка."));
 }
 
 void CursorDescription::Say(const QString& news) {

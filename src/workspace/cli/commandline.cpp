@@ -73,7 +73,7 @@ void BinaryStandardStreams() {
 
 CommandLine::CommandLine(const QStringList& arguments)
     : report_(QStringLiteral("report"),
-              QStringLiteral("Извежда отчета, който „Чертай“ дава за точките от ФАЙЛ, и спира."),
+              QStringLiteral("Извежда резултата, който „Чертай“ дава за точките от ФАЙЛ, и спира."),
               QStringLiteral("ФАЙЛ")),
       help_({QStringLiteral("h"), QStringLiteral("help")},
             QStringLiteral("Показва тази помощ и спира.")),
@@ -82,9 +82,10 @@ CommandLine::CommandLine(const QStringList& arguments)
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
     parser_.setApplicationDescription(QStringLiteral(
         "Равнинни фигури: триъгълници и четириъгълници с върхове в точки от мрежа."));
-    parser_.addPositionalArgument(QStringLiteral("ФАЙЛ"),
-                                  QStringLiteral("Файл с точки (.pfig), отворен в прозореца."),
-                                  QStringLiteral("[ФАЙЛ]"));
+    parser_.addPositionalArgument(
+        QStringLiteral("ФАЙЛ"),
+        QStringLiteral("Файл с точки (.pfig), който да се отвори в прозореца."),
+        QStringLiteral("[ФАЙЛ]"));
     parser_.addOptions({report_, help_, version_});
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -122,7 +123,7 @@ QString CommandLine::Mistake() const {
     const qsizetype files = parser_.positionalArguments().size();
     if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
     if (files == 1 && parser_.isSet(report_)) {
-        return QStringLiteral("--report се дава с точно един файл, написан след него.");
+        return QStringLiteral("След --report напишете точно един файл.");
     }
     return QString();
 }
@@ -161,8 +162,10 @@ int CommandLine::Answer() const {
     err.open(stderr, QIODevice::WriteOnly);
     const int status = Answer(out, err);
     if (out.flush() && out.error() == QFileDevice::NoError) return status;
-    WriteLine(err, kName + QStringLiteral(": стандартният изход не прие целия отговор (%1).")
-                               .arg(out.errorString()));
+    WriteLine(
+        err,
+        kName +
+            QStringLiteral(": целият резултат не можа да се изведе (%1).").arg(out.errorString()));
     return kUnwritableOutput;
 }
 

@@ -49,15 +49,17 @@ void CountFrame::CreateRow(int k) {
 }
 
 // Object names by role and index, and the names a screen reader speaks: the
-// row's kind and whose count it is.
+// row's kind in full words (the caption is cut short to fit) and whose count
+// it is.
 void CountFrame::NameRow(int k) {
     const auto i = static_cast<std::size_t>(k);
     Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(k));
     Text2[i]->setObjectName(QStringLiteral("Text2_%1").arg(k));
     Text3[i]->setObjectName(QStringLiteral("Text3_%1").arg(k));
-    Label2[i]->setAccessibleName(Label2[i]->text());
-    Text2[i]->setAccessibleName(Label2[i]->text() + QStringLiteral(" - ваш брой"));
-    Text3[i]->setAccessibleName(Label2[i]->text() + QStringLiteral(" - брой от програмата"));
+    const QString kind = Utf8(plane_figures::kKindNames[i]);
+    Label2[i]->setAccessibleName(kind);
+    Text2[i]->setAccessibleName(kind + QStringLiteral(" – вашият брой"));
+    Text3[i]->setAccessibleName(kind + QStringLiteral(" – броят на програмата"));
 }
 
 void CountFrame::Follow(WorkspaceModel& model) {

@@ -56,7 +56,7 @@ std::variant<Points, QString> Read(const QString& path) {
         return NotOpened(path, fault);
     }
     const std::optional<QByteArray> bytes = Bytes(path);
-    if (!bytes) return NotOpened(path, QStringLiteral("файлът не може да бъде прочетен"));
+    if (!bytes) return NotOpened(path, QStringLiteral("съдържанието му не може да се прочете"));
     if (const auto error = pointfile::CheckSize(static_cast<std::uintmax_t>(bytes->size()))) {
         return NotOpened(path, FromUtf8(error->message));
     }
@@ -76,7 +76,7 @@ QString Write(const QString& path, std::span<const GridPoint> points) {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return NotWritten(path, QStringLiteral("няма право на запис там"));
+        return NotWritten(path, QStringLiteral("нямате право да записвате там"));
     }
     const std::string text = pointfile::Format(points);
     file.write(text.data(), static_cast<qint64>(text.size()));

@@ -7,7 +7,10 @@
 namespace plane_figures::workspace {
 
 AddPointCommand::AddPointCommand(WorkspaceModel& model, GridPoint node)
-    : QUndoCommand(QStringLiteral("точка")), model_(model), node_(node), row_(model.PointCount()) {}
+    : QUndoCommand(QStringLiteral("въвеждането на точка")),
+      model_(model),
+      node_(node),
+      row_(model.PointCount()) {}
 
 void AddPointCommand::undo() { model_.RemovePoint(row_, WorkspaceModel::Shown::kRestored); }
 

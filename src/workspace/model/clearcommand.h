@@ -10,7 +10,7 @@ namespace plane_figures::workspace {
 class ClearCommand : public ReplacePointsCommand {
 public:
     ClearCommand(WorkspaceModel& model, WorkspaceSnapshot before, WorkspaceSnapshot after)
-        : ReplacePointsCommand(model, QStringLiteral("„Изчисти“"), std::move(before),
+        : ReplacePointsCommand(model, QStringLiteral("изчистването"), std::move(before),
                                std::move(after)) {}
 };
 

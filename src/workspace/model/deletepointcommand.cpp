@@ -7,7 +7,7 @@
 namespace plane_figures::workspace {
 
 DeletePointCommand::DeletePointCommand(WorkspaceModel& model, int row)
-    : QUndoCommand(QStringLiteral("изтриване на точка")),
+    : QUndoCommand(QStringLiteral("изтриването на точка %1").arg(row)),
       model_(model),
       row_(row),
       point_(model.Points().At(row)) {}

@@ -40,7 +40,7 @@ void WorkspaceModel::Clear() { Replace({}, QString()); }
 
 bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
     if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
-    Replace(points, QStringLiteral("отваряне на файл"));
+    Replace(points, QStringLiteral("отварянето на файл"));
     return true;
 }
 

@@ -152,8 +152,8 @@ QStringList Worksheet::ReportLines() const {
 // Kind, the pupil's count and the program's; on a worksheet kind and an empty box.
 QList<QStringList> Worksheet::CountTable() const {
     const bool answers = sheet_ == Sheet::kAnswerSheet;
-    Table table{{QStringLiteral("Фигура"), QStringLiteral("Ваш брой")}};
-    if (answers) table[0] << QStringLiteral("Брой от програмата");
+    Table table{{QStringLiteral("Фигура"), QStringLiteral("Вашият брой")}};
+    if (answers) table[0] << QStringLiteral("Броят на програмата");
     for (qsizetype k = 0; k < content_.kinds.size(); ++k) {
         table << QStringList{content_.kinds[k],
                              answers ? content_.pupil_counts.value(k) : QString()};
@@ -167,8 +167,8 @@ QString Worksheet::Export(const QString& file_name) const {
     if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
         return exercisefile::NotWritten(
             file_name,
-            QStringLiteral("името трябва да завършва на .pdf (листовете за печат) или на "
-                           ".png (само чертежът)"));
+            QStringLiteral("името трябва да завършва на .pdf (за листа) или на .png (само "
+                           "за платното)"));
     }
     QSaveFile file(file_name);
     if (!file.open(QIODevice::WriteOnly)) return NotWritten(file_name);
@@ -192,7 +192,8 @@ QString Worksheet::Print(QWidget* parent) const {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted || Paint(printer)) return QString();
-    return QStringLiteral("Листът не можа да се отпечата на „%1“.").arg(printer.printerName());
+    return QStringLiteral("Листът не можа да се отпечата на принтера „%1“.")
+        .arg(printer.printerName());
 }
 
 QPageSize Worksheet::DefaultPageSize() {

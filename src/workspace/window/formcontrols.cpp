@@ -103,7 +103,7 @@ void FormControls::NameControls() {
     for (QLabel* label : Label1) label->setAccessibleName(label->text());
     Picture1->setAccessibleName(Label1[3]->text());
     Picture1->setAccessibleDescription(QStringLiteral(
-        "Платно с мрежа през 20 пиксела; щракване добавя точка в най-близкия възел"));
+        "Платно с мрежа през 20 пиксела. Щракване въвежда точка в най-близкия възел на мрежата."));
     List1[kX]->setAccessibleName(Label1[1]->text());
     List1[kY]->setAccessibleName(Label1[2]->text());
     List1[kNumbers]->setAccessibleName(QStringLiteral("Номер на точка (N)"));

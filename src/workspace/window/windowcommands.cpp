@@ -39,21 +39,21 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
     AddCommand(model.UndoStack().createRedoAction(window, QStringLiteral("Върни")), "redo",
                "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
                {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-    AddCommand("Отпечатай отговорите…", "print-answers",
-               "Лист с отговорите: платното, точките, броевете и резултата (Ctrl+P)",
+    AddCommand("Отпечатай лист с отговорите…", "print-answers",
+               "Отпечатай листа с отговорите: платното, точките, броевете и резултата (Ctrl+P)",
                {Qt::CTRL | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kAnswerSheet));
     AddCommand("Отпечатай работен лист…", "print-worksheet",
-               "Работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
+               "Отпечатай работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
                {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
                sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
-    AddCommand("Запиши отговорите като PDF…", "export-answers",
-               "Листа с отговорите в PDF, или платното в PNG (Ctrl+E)", {Qt::CTRL | Qt::Key_E},
-               sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
+    AddCommand("Запиши лист с отговорите като PDF…", "export-answers",
+               "Запиши листа с отговорите като PDF или платното като PNG (Ctrl+E)",
+               {Qt::CTRL | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
     AddCommand("Запиши работен лист като PDF…", "export-worksheet",
-               "Работния лист в PDF, или платното без отговорите в PNG (Ctrl+Shift+E)",
+               "Запиши работния лист като PDF или платното без отговорите като PNG (Ctrl+Shift+E)",
                {Qt::CTRL | Qt::SHIFT | Qt::Key_E},
                sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
-    AddCommand("Помощ", "help", "Клавиши и файлове с точки (F1)", {Qt::Key_F1},
+    AddCommand("Помощ", "help", "Мишката, клавишите и файловете с точки (F1)", {Qt::Key_F1},
                [this] { ShowHelp(); });
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
@@ -122,7 +122,7 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
     const QString refused = Opened(paths.first());
     const QString name = QDir::toNativeSeparators(paths.first());
     const QString several =
-        QStringLiteral("Пуснати бяха %1 файла, а се отваря само по един.").arg(paths.size());
+        QStringLiteral("Пуснахте %1 файла, а може да се отвори само един.").arg(paths.size());
     if (refused.isEmpty()) {
         prompts_.tell(QMessageBox::Information,
                       QStringLiteral("Отворен е файлът „%1“. ").arg(name) + several);

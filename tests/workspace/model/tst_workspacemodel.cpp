@@ -157,7 +157,7 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid],
              analysed.program_counts[kIsoscelesTrapezoid]);
     QVERIFY(model.SorterEntries().isEmpty());
-    QCOMPARE(model.UndoStack().undoText(), QString("„Изчисти“"));
+    QCOMPARE(model.UndoStack().undoText(), QString("изчистването"));
 
     model.UndoStack().undo();
     QVERIFY(model.Snapshot() == analysed);

@@ -117,9 +117,9 @@ std::string EqualSidesLine(const Figure& f) {
     return equal.empty() ? std::string() : "Равни страни: " + Listed(equal) + ".";
 }
 
-// The right angle, opposite the longest side, when a² + b² = c², with what
-// the numbers are: "40² + 80² = 1600 + 6400 = 8000 = (√8000)², квадратът на
-// третата страна"; none otherwise.
+// The right angle, opposite the longest side, when a² + b² = c², and on a
+// line of its own what the numbers are: "40² + 80² = 1600 + 6400 = 8000 =
+// (√8000)², квадратът на третата страна"; none otherwise.
 std::string RightAngleLine(const Figure& f) {
     std::array<std::size_t, 3> side{0, 1, 2};  // sorted by length
     std::sort(side.begin(), side.end(), [&](std::size_t a, std::size_t b) {
@@ -129,7 +129,7 @@ std::string RightAngleLine(const Figure& f) {
     const auto sum = static_cast<std::uint64_t>(square(0)) + static_cast<std::uint64_t>(square(1));
     if (sum != static_cast<std::uint64_t>(square(2))) return {};
     return "Правият ъгъл е при връх " + std::to_string(Vertex(f, side[2] + 2)) +
-           ", срещу най-дългата страна " + SideName(f, side[2]) + ": " + Squared(square(0)) +
+           ", срещу най-дългата страна " + SideName(f, side[2]) + ":\n" + Squared(square(0)) +
            " + " + Squared(square(1)) + " = " + std::to_string(square(0)) + " + " +
            std::to_string(square(1)) + " = " + std::to_string(square(2)) + " = " +
            Squared(square(2)) + ", квадратът на третата страна.";

@@ -10,7 +10,7 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
-TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb xauth x11-utils \
+TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb x11-utils \
                   desktop-file-utils appstream dpkg-dev file lintian \
                   libxml2-utils shared-mime-info poppler-utils \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format \
@@ -20,10 +20,10 @@ BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 # cross-build, the installer, and the checks under Wine beside the Linux program
 WINDOWS_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl ninja-build \
                   googletest nsis
-WINDOWS_CHECK_PACKAGES := $(WINDOWS_PACKAGES) wine wine64 xvfb xauth x11-utils xdotool \
+WINDOWS_CHECK_PACKAGES := $(WINDOWS_PACKAGES) wine wine64 xvfb x11-utils xdotool \
                   imagemagick unzip file python3
 FUZZ_PACKAGES  := $(RUN_PACKAGES) clang libclang-rt-14-dev
-SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb xauth x11-utils xdotool imagemagick poppler-utils
+SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb x11-utils xdotool imagemagick poppler-utils
 
 # install the Debian packages of $(1) that are not installed yet
 define install_missing
@@ -110,7 +110,7 @@ windows-check: deps-windows-check windows linux-program
 	cmake --build $(WINDOWS) -j $(JOBS)
 	scripts/windows/wine-prefix.sh $(CURDIR)/$(WINDOWS)/wine
 	cd $(WINDOWS) && WINEPREFIX=$(CURDIR)/$(WINDOWS)/wine WINEDEBUG=-all \
-	    xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure --timeout 300
+	    $(CURDIR)/scripts/on-xvfb.sh "-screen 0 1024x768x24" ctest --output-on-failure --timeout 300
 
 # start-up of the window against a bare Qt window built with the same Qt
 windows-bench: deps-windows-check windows

@@ -3,12 +3,12 @@
 # pupil's clicks: six points in two rows and "Чертай"; then with the last
 # report line chosen (a click in the report box, then End).
 #   scripts/screenshot.sh [binary] [output.png] [chosen.png]
-# Needs xvfb, xauth, x11-utils, xdotool and imagemagick (make screenshot installs them).
+# Needs xvfb, x11-utils, xdotool and imagemagick (make screenshot installs them).
 set -eu
 binary=${1:-build/src/plane-figures}
 output=${2:-docs/window.png}
 chosen=${3:-docs/chosen-figure.png}
-xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+scripts/on-xvfb.sh "-screen 0 800x600x24" sh -c '
     out=$1
     chosen=$2
     "$0" & pid=$!

@@ -8,7 +8,7 @@
 # pages side by side (the report in columns).
 #   scripts/sheets.sh [binary] [folder]
 # writes answer-sheet.png, worksheet.png, answer-sheet-lattice.png and
-# worksheet-lattice.png into folder (docs). Needs xvfb, xauth, x11-utils,
+# worksheet-lattice.png into folder (docs). Needs xvfb, x11-utils,
 # xdotool, imagemagick and poppler-utils.
 set -eu
 binary=${1:-build/src/plane-figures}
@@ -23,7 +23,7 @@ printf '# plane-figures points\n20 20\n60 20\n100 20\n20 60\n60 60\n100 60\n180 
 
 # the sheets of one point set: $work/$1-answers.pdf and $work/$1-worksheet.pdf
 export_sheets() {
-    xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    scripts/on-xvfb.sh "-screen 0 1024x768x24" sh -c '
         points=$1 answers=$2 worksheet=$3
         "$0" "$points" & pid=$!
         id=$(scripts/window-id.sh) || { kill $pid; exit 1; }

@@ -9,7 +9,7 @@ program=${1:-build-windows/plane-figures.exe}
 output=${2:-docs/window-windows.png}
 export WINEDEBUG=-all LC_ALL=C.UTF-8
 : "${WINEPREFIX:?a Wine prefix made by scripts/windows/wine-prefix.sh}"
-xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+scripts/on-xvfb.sh "-screen 0 800x600x24" sh -c '
     out=$1
     wine "$0" & pid=$!
     id=$(scripts/window-id.sh) || { kill $pid; exit 1; }

@@ -11,7 +11,7 @@ runs=${2:-15}
 build=$(cd "$build" && pwd)
 export WINEPREFIX="$build/wine-bench" WINEDEBUG=-all LC_ALL=C.UTF-8
 "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+scripts/on-xvfb.sh "-screen 0 1024x768x24" sh -c '
     build=$0 runs=$1
     probe=$build/tests/windows/winprobe.exe
     wineserver -p  # one Wine session for every start

@@ -5,7 +5,7 @@
 # report box. (-noreset: the server stays up between the two programs.)
 set -eu
 binary=$1
-exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh -c '
+exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24 -noreset" sh -c '
     unset QT_QPA_PLATFORM
     failures=0
     # twips of a spot inside the control: 15 make a pixel

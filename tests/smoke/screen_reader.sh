@@ -6,7 +6,7 @@ set -eu
 binary=$1
 check=${2:-screen_reader_check.py}
 here=$(dirname "$0")
-exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh -c '
+exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" dbus-run-session -- sh -c '
     unset QT_QPA_PLATFORM
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     bus=$!

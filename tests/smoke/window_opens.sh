@@ -8,7 +8,7 @@ set -eu
 binary=$1
 place=${2:-+}
 [ $# -ge 2 ] && shift 2 || shift $#
-exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" sh -c '
     unset QT_QPA_PLATFORM
     binary=$1; place=$2; shift 2
     "$binary" "$@" & pid=$!

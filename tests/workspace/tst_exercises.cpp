@@ -377,8 +377,9 @@ void TestExercises::undoAndRedo_data() {
     QTest::newRow("open at start-up") << false << "open at start-up" << opened << opening;
 }
 
-// Undo gives the points, report and counts as before the step, the canvas
-// redrawn without outlines; redo gives them as after it, by either redo key.
+// Undo gives the points, the chosen one, report and counts as before the
+// step, the canvas redrawn without outlines; redo gives them as after it, by
+// either redo key.
 // The two commands name the step they would take back or bring back.
 void TestExercises::undoAndRedo() {
     QFETCH(bool, drawn);
@@ -389,15 +390,17 @@ void TestExercises::undoAndRedo() {
     PromptedWindow window;
     const QList<QPoint> entered = step.endsWith("at start-up") ? QList<QPoint>{} : kSquare;
     drawn ? DoSomeWork(window.form, entered) : Enter(window.form, entered);
+    const int chosen = step == "deletion" ? 1 : -1;  // before the step, and after its undo
+    if (chosen >= 0) ClickRow(List1(window.form, 0), chosen);
     Seen before(window.form);
     if (step == "entry") ClickCanvas(window.form, 61, 49);
-    if (step == "deletion") ClickRow(List1(window.form, 0), 1), ClickButton(window.form, 2);
+    if (step == "deletion") ClickButton(window.form, 2);
     if (step.startsWith("Изчисти")) ClickButton(window.form, 1);
     if (step.startsWith("open"))
         window.form.OpenFile(Write(dir.filePath("ex.pfig"), "200 200\n41 39\n0 0\n"));
     QCOMPARE(Steps(window.form), entered.size() + 1);
     Seen done(window.form);
-    before.canvas = DrawnByHand(entered);
+    before.canvas = DrawnByHand(entered, chosen);
     done.canvas = DrawnByHand(after);
     done.selected = -1;
     QCOMPARE(CommandText(window.form, "undo"), "Отмени " + named);

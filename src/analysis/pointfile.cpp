@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <utility>
 
 namespace plane_figures::pointfile {
@@ -200,8 +201,8 @@ ParseResult Parse(std::string_view bytes) {
     return points;
 }
 
-std::optional<Error> CheckSize(std::uintmax_t file_bytes) {
-    if (file_bytes <= kMaxFileBytes) return std::nullopt;
+ParseResult ParseFile(std::string_view bytes) {
+    if (bytes.size() <= kMaxFileBytes) return Parse(bytes);
     return Error{0,
                  "файлът е по-голям от " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB"};
 }

@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,7 +26,8 @@ namespace plane_figures::pointfile {
 inline constexpr std::size_t kMaxPoints = PointSet::kCapacity;
 // The longest line read, in characters, without its line end.
 inline constexpr std::size_t kMaxLineChars = 1000;
-// The largest file the window reads (1 MiB); CheckSize refuses longer ones.
+// The largest file read (1 MiB); ParseFile refuses longer ones whole, so a
+// reader need read no more than one byte past it.
 inline constexpr std::uintmax_t kMaxFileBytes = 1024 * 1024;
 
 // Why a file is refused: the 1-based line at fault (0 when the fault is
@@ -45,10 +45,12 @@ using ParseResult = std::variant<std::vector<GridPoint>, Error>;
 std::string Format(std::span<const GridPoint> points);
 
 // The points of a file's bytes in file order, as written (not snapped to
-// the grid), or why the whole file is refused.
+// the grid), or why the whole file is refused: not UTF-8, a line at fault,
+// or no point.
 ParseResult Parse(std::string_view bytes);
 
-// The error for a file of file_bytes bytes, when it is too long to read.
-std::optional<Error> CheckSize(std::uintmax_t file_bytes);
+// The same for the bytes read from a file, the first kMaxFileBytes + 1 at
+// most: past kMaxFileBytes the file is refused whole.
+ParseResult ParseFile(std::string_view bytes);
 
 }  // namespace plane_figures::pointfile

@@ -147,13 +147,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"old_mac_line_ends", "1 2\r3 4\r", 1, "две цели числа"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// The window asks before it reads: a file past the limit is refused whole.
+// A file past the limit is refused whole, before any line is read; one at
+// the limit is read.
 TEST(PointFileTest, RefusesFilesPastTheSizeLimit) {
-    EXPECT_FALSE(pointfile::CheckSize(pointfile::kMaxFileBytes));
-    const auto error = pointfile::CheckSize(pointfile::kMaxFileBytes + 1);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->line, 0u);
-    EXPECT_EQ(error->message, "файлът е по-голям от 1 MiB");
+    std::string bytes = "1 2\n" + std::string(pointfile::kMaxFileBytes - 4, '\n');
+    EXPECT_EQ(pointfile::ParseFile(bytes), pointfile::ParseResult(std::vector<GridPoint>{{1, 2}}));
+    bytes += "x";
+    EXPECT_EQ(pointfile::ParseFile(bytes),
+              pointfile::ParseResult(pointfile::Error{0, "файлът е по-голям от 1 MiB"}));
 }
 
 }  // namespace

@@ -99,10 +99,15 @@ inline QColor Pixel(const MainForm& form, int x, int y) {
     return QColor(Picture1(form)->Image().pixel(x, y));
 }
 
-// the canvas of a new window after a click on each point: white, grid, black dots
-inline QImage DrawnByHand(const QList<QPoint>& points) {
+// the canvas of a new window after a click on each point: white, grid, black
+// dots; and then the chosen row's point light green, as a click in a list makes it
+inline QImage DrawnByHand(const QList<QPoint>& points, int chosen = -1) {
     MainForm form;
     for (const QPoint& p : points) form.Picture1_MouseDown(Qt::LeftButton, {}, p);
+    if (chosen >= 0) {
+        List1(form, 0)->SetListIndex(chosen);
+        form.List1_Click(0);
+    }
     return Picture1(form)->Image();
 }
 

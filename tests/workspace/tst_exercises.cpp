@@ -360,46 +360,58 @@ void TestExercises::undoAndRedo_data() {
     QTest::addColumn<bool>("drawn");  // "Чертай" and a count of the pupil's own before the step
     QTest::addColumn<QString>("step");
     QTest::addColumn<QList<QPoint>>("after");
-    QTest::addColumn<QString>("named");  // the step as the undo and redo commands name it
+    QTest::addColumn<QString>("named");     // the step as the undo and redo commands name it
+    QTest::addColumn<int>("chosen");        // the point chosen before the step
+    QTest::addColumn<int>("chosen_after");  // and after it
     const QList<QPoint> opened{{200, 200}, {40, 40}, {0, 0}};
     const QString entry = "въвеждането на точка", clearing = "изчистването",
                   opening = "отварянето на файл";
-    QTest::newRow("entry") << false << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry;
+    QTest::newRow("entry") << false << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry << -1
+                           << -1;
     QTest::newRow("entry after Чертай")
-        << true << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry;
+        << true << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry << -1 << -1;
+    QTest::newRow("entry, a point chosen")
+        << false << "entry" << kSquare + QList<QPoint>{{60, 40}} << entry << 2 << 2;
     QTest::newRow("deletion") << true << "deletion"
                               << QList<QPoint>{{20, 20}, {100, 100}, {20, 100}}
-                              << "изтриването на точка 1";
-    QTest::newRow("Изчисти") << true << "Изчисти" << QList<QPoint>{} << clearing;
+                              << "изтриването на точка 1" << 1 << -1;
+    QTest::newRow("Изчисти") << true << "Изчисти" << QList<QPoint>{} << clearing << -1 << -1;
+    QTest::newRow("Изчисти, a point chosen")
+        << true << "Изчисти" << QList<QPoint>{} << clearing << 3 << -1;
     QTest::newRow("Изчисти at start-up")
-        << false << "Изчисти at start-up" << QList<QPoint>{} << clearing;
-    QTest::newRow("open") << true << "open" << opened << opening;
-    QTest::newRow("open at start-up") << false << "open at start-up" << opened << opening;
+        << false << "Изчисти at start-up" << QList<QPoint>{} << clearing << -1 << -1;
+    QTest::newRow("open") << true << "open" << opened << opening << -1 << -1;
+    QTest::newRow("open at start-up")
+        << false << "open at start-up" << opened << opening << -1 << -1;
 }
 
-// Undo gives the points, report and counts as before the step, the canvas
-// redrawn without outlines; redo gives them as after it, by either redo key.
+// Undo gives the points, the chosen one, report and counts as before the
+// step, the canvas redrawn without outlines; redo gives them as after it, by
+// either redo key.
 // The two commands name the step they would take back or bring back.
 void TestExercises::undoAndRedo() {
     QFETCH(bool, drawn);
     QFETCH(QString, step);
     QFETCH(QList<QPoint>, after);
     QFETCH(QString, named);
+    QFETCH(int, chosen);
+    QFETCH(int, chosen_after);
     QTemporaryDir dir;
     PromptedWindow window;
     const QList<QPoint> entered = step.endsWith("at start-up") ? QList<QPoint>{} : kSquare;
     drawn ? DoSomeWork(window.form, entered) : Enter(window.form, entered);
+    if (chosen >= 0) ClickRow(List1(window.form, 0), chosen);
     Seen before(window.form);
     if (step == "entry") ClickCanvas(window.form, 61, 49);
-    if (step == "deletion") ClickRow(List1(window.form, 0), 1), ClickButton(window.form, 2);
+    if (step == "deletion") ClickButton(window.form, 2);
     if (step.startsWith("Изчисти")) ClickButton(window.form, 1);
     if (step.startsWith("open"))
         window.form.OpenFile(Write(dir.filePath("ex.pfig"), "200 200\n41 39\n0 0\n"));
     QCOMPARE(Steps(window.form), entered.size() + 1);
     Seen done(window.form);
-    before.canvas = DrawnByHand(entered);
-    done.canvas = DrawnByHand(after);
-    done.selected = -1;
+    before.canvas = DrawnByHand(entered, chosen);
+    done.canvas = DrawnByHand(after, chosen_after);
+    QCOMPARE(done.selected, chosen_after);
     QCOMPARE(CommandText(window.form, "undo"), "Отмени " + named);
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(window.form).Differences(before), QString());

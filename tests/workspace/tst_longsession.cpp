@@ -56,13 +56,20 @@ QString RandomText(QRandomGenerator& random) {
 }
 
 // The steps the window can undo as the session expects them: the points after
-// each, the oldest kept first, and the report a step emptied, if it did.
+// each, the oldest kept first, the report a step emptied, if it did, and the
+// point chosen before the step and after it.
 struct History {
-    QList<std::pair<QList<QPoint>, std::optional<QString>>> steps{{}};
+    struct Step {
+        QList<QPoint> points;
+        std::optional<QString> emptied;
+        int chosen_before = -1;
+        int chosen_after = -1;
+    };
+    QList<Step> steps{{}};
     qsizetype done = 0;
-    void Push(const QList<QPoint>& points, std::optional<QString> emptied = std::nullopt) {
+    void Push(Step step) {
         steps.resize(done + 1);
-        steps.append({points, std::move(emptied)});
+        steps.append(std::move(step));
         if (++done <= 1000) return;
         steps.removeFirst();  // the oldest step is forgotten
         --done;
@@ -85,10 +92,10 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
     const auto undo = [&](bool back = true) {
         const qsizetype to = history.done + (back ? -1 : 1);
         if (to < 0 || to == history.steps.size()) return false;
-        const auto& emptied = history.steps[std::max(to, history.done)].second;
-        if (emptied) report = back ? *emptied : QString();
-        model = history.steps[history.done = to].first;
-        selected = -1;
+        const History::Step& step = history.steps[std::max(to, history.done)];
+        if (step.emptied) report = back ? *step.emptied : QString();
+        selected = back ? step.chosen_before : step.chosen_after;
+        model = history.steps[history.done = to].points;
         return true;
     };
     // whether replacing the points by these leaves the window as it is: it
@@ -102,7 +109,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
     // what replacing the points ("Изчисти", opening) should give: a step
     // unless it was idle
     const auto replace = [&](const QList<QPoint>& points, bool was_idle) {
-        if (!was_idle) history.Push(points, report);
+        if (!was_idle) history.Push({points, report, selected, -1});
         model = points;
         report.clear();
         selected = -1;
@@ -136,7 +143,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             ClickCanvas(form, x, y);
             if (model.size() < 15) {
                 model << QPoint(Snap(x), Snap(y));
-                history.Push(model);
+                history.Push({model, std::nullopt, selected, selected});
             } else {
                 ++refused_clicks;
             }
@@ -148,7 +155,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             ClickButton(form, 2);
             if (selected >= 0) {
                 model.removeAt(selected);
-                history.Push(model);
+                history.Push({model, std::nullopt, selected, -1});
                 ++deletions;
             }
             selected = -1;
@@ -177,7 +184,7 @@ void TestLongSession::randomSessionKeepsEveryPoint() {
             QCOMPARE(form.PointCount(), model.size());
             QCOMPARE(List1(form, 0)->ListCount(), model.size());
             QCOMPARE(Text1(form, 0)->Text(), report);
-            QCOMPARE(Picture1(form)->Image(), DrawnByHand(model));
+            QCOMPARE(Picture1(form)->Image(), DrawnByHand(model, selected));
         }
         QCOMPARE(form.PointCount(), model.size());
         QVERIFY(form.PointCount() <= 15);

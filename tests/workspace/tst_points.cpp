@@ -189,8 +189,8 @@ void TestPoints::drawButtonFollowsThePointCount() {
     QVERIFY(!Command1(*form, 0)->isEnabled());
 }
 
-// Deleting with nothing selected, or with the X and Y lists on different rows,
-// changes nothing.
+// Deleting with no point chosen changes nothing, whatever rows the lists
+// were set to without a click.
 void TestPoints::deletionGuards() {
     Shown form;
     Enter(*form, kFive);

@@ -8,7 +8,6 @@
 
 #include "exercisefile.h"
 #include "figureanalysis.h"
-#include "grid.h"
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -26,10 +25,8 @@ void WriteLine(QIODevice& device, const QString& line) {
     device.write((line + QLatin1Char('\n')).toUtf8());
 }
 
-// the report "Чертай" gives for these points, each snapped as a click is
-std::string ReportOf(const exercisefile::Points& points) {
-    std::vector<plane_figures::GridPoint> nodes;
-    for (const plane_figures::GridPoint p : points) nodes.push_back(plane_figures::SnapToNode(p));
+// the report "Чертай" gives for these points, each on its grid node
+std::string ReportOf(const exercisefile::Points& nodes) {
     return plane_figures::FigureAnalysis().Run(nodes).ReportText();
 }
 

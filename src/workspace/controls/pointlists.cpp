@@ -12,6 +12,7 @@ PointLists::PointLists(const WorkspaceModel& model, ListBox* x, ListBox* y, List
     connect(&model, &WorkspaceModel::PointAdded, this, &PointLists::Added);
     connect(&model, &WorkspaceModel::PointRemoved, this, &PointLists::Removed);
     connect(&model, &WorkspaceModel::PointsReplaced, this, &PointLists::Replaced);
+    connect(&model, &WorkspaceModel::ChoiceChanged, this, &PointLists::ShowChoice);
     for (ListBox* list : {x_, y_, numbers_}) {
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
                 &PointLists::ScrollTogether);
@@ -35,6 +36,7 @@ void PointLists::Removed(int row) {
     x_->RemoveItem(row);
     y_->RemoveItem(row);
     Renumber();
+    ShowChoice();
 }
 
 void PointLists::Replaced() {
@@ -42,6 +44,7 @@ void PointLists::Replaced() {
     y_->Clear();
     for (const GridPoint p : model_.Points().Points()) Append(p);
     Renumber();
+    ShowChoice();
 }
 
 void PointLists::Append(GridPoint point) {
@@ -54,6 +57,13 @@ void PointLists::Renumber() {
     QStringList numbers;
     for (int p = 0; p < model_.PointCount(); ++p) numbers << QString::number(p);
     numbers_->SetItems(numbers);
+}
+
+// a list already on the row is left alone, so that its current row stays
+void PointLists::ShowChoice() {
+    for (ListBox* list : {x_, y_, numbers_}) {
+        if (list->ListIndex() != model_.Chosen()) list->SetListIndex(model_.Chosen());
+    }
 }
 
 }  // namespace plane_figures::workspace

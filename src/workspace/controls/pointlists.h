@@ -1,6 +1,7 @@
 // The three visible point lists as views of the points: the X of every
 // point, its Y, and its number, each row of them one point, so that their
-// first visible rows stay together however one of them is scrolled.
+// first visible rows stay together however one of them is scrolled; the
+// chosen point's row is selected in all three.
 #pragma once
 
 #include <QObject>
@@ -24,6 +25,7 @@ private:
     void Replaced();
     void Append(GridPoint point);
     void Renumber();
+    void ShowChoice();
     void ScrollTogether(int first_row);
 
     const WorkspaceModel& model_;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "grid.h"
 #include "pointfile.h"
 
 namespace plane_figures::workspace::exercisefile {
@@ -57,15 +58,15 @@ std::variant<Points, QString> Read(const QString& path) {
     }
     const std::optional<QByteArray> bytes = Bytes(path);
     if (!bytes) return NotOpened(path, QStringLiteral("съдържанието му не може да се прочете"));
-    if (const auto error = pointfile::CheckSize(static_cast<std::uintmax_t>(bytes->size()))) {
-        return NotOpened(path, FromUtf8(error->message));
-    }
-    auto parsed = pointfile::Parse(
+    const auto parsed = pointfile::ParseFile(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
     if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
         return NotOpened(path, FromUtf8(error->message));
     }
-    return std::get<Points>(std::move(parsed));
+    // each point goes to its nearest grid node, as a click there would
+    Points nodes;
+    for (const GridPoint p : std::get<Points>(parsed)) nodes.push_back(SnapToNode(p));
+    return nodes;
 }
 
 QString Write(const QString& path, std::span<const GridPoint> points) {

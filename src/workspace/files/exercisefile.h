@@ -16,10 +16,13 @@ namespace exercisefile {
 
 using Points = std::vector<GridPoint>;
 
-// The points of the file at path in file order, as written (not snapped);
-// or why it cannot be opened, a message naming the file. Only a regular file
-// (or a link to one) is read: a named pipe, a device or a socket is refused
-// before it is opened, since reading one may wait for ever.
+// The one way a file's points come in, for the window, a dropped file, a
+// file named on the command line and --report: the points of the file at
+// path in file order, each on its nearest grid node as a click there puts
+// it; or why it cannot be opened, a message naming the file, and the line
+// at fault and what is wrong with it. Only a regular file (or a link to one)
+// is read: a named pipe, a device or a socket is refused before it is
+// opened, since reading one may wait for ever.
 std::variant<Points, QString> Read(const QString& path);
 
 // Write the points to path whole or not at all: a failure leaves a file

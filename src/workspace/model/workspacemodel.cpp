@@ -2,10 +2,7 @@
 
 #include <utility>
 
-#include "addpointcommand.h"
-#include "clearcommand.h"
-#include "deletepointcommand.h"
-#include "replacepointscommand.h"
+#include "commands.h"
 
 namespace plane_figures::workspace {
 
@@ -26,22 +23,58 @@ WorkspaceModel::WorkspaceModel(QString report_text, QObject* parent)
 
 bool WorkspaceModel::AddPoint(GridPoint node) {
     if (points_.Full()) return false;
+    const Told before = Now();
+    const int row = points_.Size();
     undo_stack_.push(new AddPointCommand(*this, node));
+    emit PointAdded(row);
+    TellChanges(before);
     return true;
 }
 
 bool WorkspaceModel::DeletePoint(int row) {
     if (row < 0 || row >= points_.Size()) return false;
+    const Told before = Now();
     undo_stack_.push(new DeletePointCommand(*this, row));
+    emit PointRemoved(row);
+    TellChanges(before);
     return true;
 }
 
-void WorkspaceModel::Clear() { Replace({}, QString()); }
+void WorkspaceModel::Clear() { Replace({}, QStringLiteral("изчистването")); }
 
 bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
     if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
     Replace(points, QStringLiteral("отварянето на файл"));
+    MarkSaved();  // the work is as in the file
     return true;
+}
+
+void WorkspaceModel::MarkSaved() {
+    undo_stack_.setClean();
+    has_file_ = true;
+}
+
+template <typename Move>
+void WorkspaceModel::Retrace(Move move) {
+    const Told before = Now();
+    move();
+    emit PointsReplaced();
+    TellChanges(before);
+}
+
+void WorkspaceModel::Undo() {
+    if (undo_stack_.canUndo()) Retrace([this] { undo_stack_.undo(); });
+}
+
+void WorkspaceModel::Redo() {
+    if (undo_stack_.canRedo()) Retrace([this] { undo_stack_.redo(); });
+}
+
+void WorkspaceModel::Choose(int row) {
+    const int chosen = row >= 0 && row < points_.Size() ? row : kNone;
+    if (chosen == chosen_) return;
+    chosen_ = chosen;
+    emit ChoiceChanged(chosen_);
 }
 
 // The hidden sorter empties as the canvas does, and is not brought back by
@@ -51,21 +84,25 @@ void WorkspaceModel::Replace(std::span<const GridPoint> points, const QString& s
         sorter_.clear();
         emit HiddenListsChanged();
     }
+    const Told told = Now();
     WorkspaceSnapshot before = Snapshot();
     WorkspaceSnapshot after = Replaced(points);
-    if (after == before) {
+    WorkspaceSnapshot same = after;
+    same.chosen = before.chosen;  // the choice alone is no work: it goes, but is no step
+    if (same == before) {
         Restore(after);
-    } else if (step.isEmpty()) {
-        undo_stack_.push(new ClearCommand(*this, std::move(before), std::move(after)));
     } else {
         undo_stack_.push(
             new ReplacePointsCommand(*this, step, std::move(before), std::move(after)));
     }
+    emit PointsReplaced();
+    TellChanges(told);
 }
 
 WorkspaceSnapshot WorkspaceModel::Replaced(std::span<const GridPoint> points) const {
     WorkspaceSnapshot after = Snapshot();
     after.points.assign(points.begin(), points.end());
+    after.chosen = kNone;
     after.report_text.clear();
     after.report_result.reset();
     after.report_points.clear();
@@ -104,6 +141,7 @@ void WorkspaceModel::SetPupilCount(int kind, const QString& text) {
 
 WorkspaceSnapshot WorkspaceModel::Snapshot() const {
     return {std::vector<GridPoint>(points_.Points().begin(), points_.Points().end()),
+            chosen_,
             report_text_,
             report_result_,
             report_points_,
@@ -118,47 +156,35 @@ std::shared_ptr<const AnalysisResult> WorkspaceModel::Result() const {
     return same ? report_result_ : nullptr;
 }
 
-template <typename Change>
-void WorkspaceModel::Changing(Change change) {
-    const auto before = Result();
-    change();
-    if (Result() != before) emit ResultChanged();
+WorkspaceModel::Told WorkspaceModel::Now() const {
+    return {chosen_, report_text_, Result(), pupil_counts_, program_counts_};
+}
+
+// in the order the views need: the choice after the points it is a row of
+void WorkspaceModel::TellChanges(const Told& before) {
+    if (chosen_ != before.chosen) emit ChoiceChanged(chosen_);
+    if (report_text_ != before.report_text) emit ReportChanged();
+    if (Result() != before.result) emit ResultChanged();
+    if (pupil_counts_ != before.pupil_counts || program_counts_ != before.program_counts)
+        emit CountsChanged();
 }
 
 void WorkspaceModel::Restore(const WorkspaceSnapshot& snapshot) {
-    const auto before = Result();
     points_.Assign(snapshot.points);
+    chosen_ = snapshot.chosen;
     report_text_ = snapshot.report_text;
     report_result_ = snapshot.report_result;
     report_points_ = snapshot.report_points;
     pupil_counts_ = snapshot.pupil_counts;
     program_counts_ = snapshot.program_counts;
-    emit PointsReplaced();
-    emit ReportChanged();
-    if (Result() != before) emit ResultChanged();
-    emit CountsChanged();
 }
 
-void WorkspaceModel::InsertPoint(int row, GridPoint point, Shown shown) {
-    Changing([&] {
-        if (!points_.Insert(row, point)) return;
-        if (shown == Shown::kDone) {
-            emit PointAdded(row);
-        } else {
-            emit PointsReplaced();
-        }
-    });
+void WorkspaceModel::Insert(int row, GridPoint point, int chosen) {
+    if (points_.Insert(row, point)) chosen_ = chosen;
 }
 
-void WorkspaceModel::RemovePoint(int row, Shown shown) {
-    Changing([&] {
-        if (!points_.RemoveAt(row)) return;
-        if (shown == Shown::kDone) {
-            emit PointRemoved(row);
-        } else {
-            emit PointsReplaced();
-        }
-    });
+void WorkspaceModel::Remove(int row, int chosen) {
+    if (points_.RemoveAt(row)) chosen_ = chosen;
 }
 
 }  // namespace plane_figures::workspace

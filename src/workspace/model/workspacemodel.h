@@ -1,8 +1,10 @@
-// The pupil's work, with one owner: the points, the analysis result whose
-// report the report box shows, the program's and the pupil's counts, the
-// hidden lists a run leaves, and the steps that can be undone. The window's
-// lists, canvas, count frame, report box and sheets are views of it: they
-// are told what changed and read it from here.
+// The pupil's work, with one owner: the points, the chosen point, the
+// analysis result whose report the report box shows, the program's and the
+// pupil's counts, the hidden lists a run leaves, and the steps that can be
+// undone, with the state last opened or saved. The window's lists, canvas,
+// count frame, report box and sheets are views of it: they are told what
+// changed and read it from here. The commands change the state; the model's
+// operations tell the views what the change changed.
 #pragma once
 
 #include <QObject>
@@ -18,18 +20,26 @@
 
 namespace plane_figures::workspace {
 
+class AddPointCommand;
+class DeletePointCommand;
+class ReplacePointsCommand;
+
 class WorkspaceModel : public QObject {
     Q_OBJECT
 
 public:
     // Steps that can be undone, the oldest forgotten first.
     static constexpr int kUndoLimit = 1000;
+    // The chosen row when no point is chosen.
+    static constexpr int kNone = -1;
 
     // report_text: what the report box shows before the first analysis.
     explicit WorkspaceModel(QString report_text = {}, QObject* parent = nullptr);
 
     const PointSet& Points() const { return points_; }
     int PointCount() const { return points_.Size(); }
+    // The row of the chosen point (light green, selected in the lists), or kNone.
+    int Chosen() const { return chosen_; }
     const QString& ReportText() const { return report_text_; }
     // The result that ReportText reports, whenever the points are those it
     // was made for (again, after an undo or a redo); else null.
@@ -40,31 +50,39 @@ public:
     // quadrilateral perimeters.
     const QStringList& SorterEntries() const { return sorter_; }
     const QStringList& TraceEntries() const { return trace_; }
-    QUndoStack& UndoStack() { return undo_stack_; }
+    // The steps, their texts, and whether the work is as last opened or saved.
     const QUndoStack& UndoStack() const { return undo_stack_; }
+    // Whether the work came from a file or went to one, and has changed since:
+    // the undo stack is not where it was when the file was opened or saved.
+    bool Unsaved() const { return has_file_ && !undo_stack_.isClean(); }
 
     // The steps: each is one command on the undo stack.
     // Enter a point (already on its grid node); false when the set is full.
     bool AddPoint(GridPoint node);
     // Delete the point at row; false when there is none.
     bool DeletePoint(int row);
-    // "Изчисти": no points, no report, no counts in the shown rows.
+    // Delete the chosen point ("Изтрий  1 т."); false when none is chosen.
+    bool DeleteChosen() { return DeletePoint(chosen_); }
+    // "Изчисти": no points, none chosen, no report, no counts in the shown rows.
     void Clear();
     // Opening a file: the points replaced as after "Изчисти" and an entry of
-    // each; false (and no change) when there are too many.
+    // each, and the work then as in the file; false (and no change) when
+    // there are too many.
     bool ReplacePoints(std::span<const GridPoint> points);
+    // The last step taken back, or brought back: the work, the chosen point
+    // included, as it was before the step, or after it.
+    void Undo();
+    void Redo();
 
-    // Not steps: "Чертай", and the pupil typing his count of a kind.
+    // Not steps: choosing a point (kNone: none), "Чертай", the pupil typing
+    // his count of a kind, and saving the work to a file.
+    void Choose(int row);
     const AnalysisResult& Analyse(char decimal_separator);
     void SetPupilCount(int kind, const QString& text);
+    void MarkSaved();
 
-    // For the commands: the state a replacement takes away, and bringing it
-    // back; a point put in or taken out, shown as done now or as undone.
+    // The state a replacement takes away and its undo brings back.
     WorkspaceSnapshot Snapshot() const;
-    void Restore(const WorkspaceSnapshot& snapshot);
-    enum class Shown { kDone, kRestored };
-    void InsertPoint(int row, GridPoint point, Shown shown);
-    void RemovePoint(int row, Shown shown);
 
 signals:
     // A point entered or deleted by the pupil just now.
@@ -72,6 +90,8 @@ signals:
     void PointRemoved(int row);
     // All the points anew: cleared, opened, or a step undone or redone.
     void PointsReplaced();
+    // Another point is chosen, or none; after the points it is a row of.
+    void ChoiceChanged(int row);
     void ReportChanged();
     // The result went or came; the report's lines name other figures.
     void ResultChanged();
@@ -81,14 +101,36 @@ signals:
     void HiddenListsChanged();
 
 private:
+    friend class AddPointCommand;
+    friend class DeletePointCommand;
+    friend class ReplacePointsCommand;
+
+    // The commands' changes, which tell nobody: a point put in or taken out
+    // with the choice it leaves, and a replacement's state.
+    void Insert(int row, GridPoint point, int chosen);
+    void Remove(int row, int chosen);
+    void Restore(const WorkspaceSnapshot& snapshot);
+
     // The state after "Изчисти" and an entry of each of points.
     WorkspaceSnapshot Replaced(std::span<const GridPoint> points) const;
     void Replace(std::span<const GridPoint> points, const QString& step);
-    // Run change, and tell whether Result() is another one after it.
-    template <typename Change>
-    void Changing(Change change);
+    // What the views were last told of beside the points.
+    struct Told {
+        int chosen;
+        QString report_text;
+        std::shared_ptr<const AnalysisResult> result;
+        Counts pupil_counts;
+        Counts program_counts;
+    };
+    Told Now() const;
+    // Tell the views what changed since before, beside the points.
+    void TellChanges(const Told& before);
+    // The stack moved back or on: every view anew.
+    template <typename Move>
+    void Retrace(Move move);
 
     PointSet points_;
+    int chosen_ = kNone;
     FigureAnalysis analysis_;
     QString report_text_;
     std::shared_ptr<const AnalysisResult> report_result_;  // what ReportText reports
@@ -98,6 +140,7 @@ private:
     QStringList sorter_;
     QStringList trace_;
     QUndoStack undo_stack_;
+    bool has_file_ = false;  // the work was opened from a file or saved to one
 };
 
 }  // namespace plane_figures::workspace

@@ -108,10 +108,13 @@ void MainForm::ConnectViews() {
         controls_.List1[FC::kSorter]->SetItems(model_->SorterEntries());
         controls_.List2->SetItems(model_->TraceEntries());
     });
-    // after an opening, an undo or a redo: no outlines, no highlight
+    // after an opening, an undo or a redo: no outlines, the chosen point light green
     connect(model_, &WorkspaceModel::PointsReplaced, this, [this] {
         RedrawPoints();
         UpdateDrawButton();
+    });
+    connect(model_, &WorkspaceModel::ChoiceChanged, this, [this](int row) {
+        drawing::MarkPoints(controls_.Picture1->Picture(), model_->Points().Points(), row);
     });
 }
 
@@ -178,27 +181,24 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifi
     UpdateDrawButton();
 }
 
-// Delete the point that the X and Y lists both select; the rest are
-// renumbered, and the canvas shows the grid and the remaining points only.
+// Delete the chosen point; the rest are renumbered, and the canvas shows the
+// grid and the remaining points only.
 void MainForm::DeleteSelectedPoint() {
-    const int selected = controls_.List1[FormControls::kX]->ListIndex();
-    if (selected < 0 || controls_.List1[FormControls::kY]->ListIndex() != selected) return;
+    if (model_->Chosen() == WorkspaceModel::kNone) return;
     controls_.Picture1->SetDrawWidth(5);
-    model_->DeletePoint(selected);
+    model_->DeleteChosen();
     RedrawPoints();
     UpdateDrawButton();
 }
 
-// Select the chosen row in all three visible lists and re-mark every point,
-// the chosen one highlighted.
+// Choose the point of the row chosen in a list: the model selects it in all
+// three visible lists and the canvas re-marks every point, the chosen one
+// highlighted.
 void MainForm::List1_Click(short index) {
     if (index < 0 || index >= static_cast<short>(controls_.List1.size())) return;
     const int row = controls_.List1[static_cast<std::size_t>(index)]->ListIndex();
     if (row < 0) return;
-    // selections set here raise no further clicks, so one pass is all there is
-    for (const auto list : {FormControls::kX, FormControls::kY, FormControls::kNumbers})
-        controls_.List1[list]->SetListIndex(row);
-    drawing::MarkPoints(controls_.Picture1->Picture(), model_->Points().Points(), row);
+    model_->Choose(row);
 }
 
 // The report, the counts and the hidden lists follow the model; the
@@ -218,7 +218,10 @@ void MainForm::RunAnalysis() {
 void MainForm::DrawGrid() { drawing::DrawGrid(controls_.Picture1->Picture(), Ruling()); }
 
 void MainForm::RedrawPoints() {
-    drawing::RedrawPoints(controls_.Picture1->Picture(), Ruling(), model_->Points().Points());
+    CanvasImage& picture = controls_.Picture1->Picture();
+    drawing::RedrawPoints(picture, Ruling(), model_->Points().Points());
+    if (model_->Chosen() != WorkspaceModel::kNone)
+        drawing::MarkPoints(picture, model_->Points().Points(), model_->Chosen());
 }
 
 void MainForm::Picture1_KeyEnter(QPoint node) {

@@ -63,7 +63,8 @@ private:
         return {grid_step_, canvas_width_, static_cast<int>(canvas_height_)};
     }
     void DrawGrid();
-    // The canvas as after a deletion: white, the grid, the points in black.
+    // The canvas as after a deletion: white, the grid, the points in black,
+    // the chosen one (after an undo or a redo) light green.
     void RedrawPoints();
     // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
     void OutlineTriangle(int /*kind_code*/) {}

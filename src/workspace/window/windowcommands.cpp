@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QUndoStack>
 #include <QUrl>
 #include <QWidget>
 #include <variant>
 #include <vector>
 
 #include "exercisefile.h"
-#include "grid.h"
 #include "helptext.h"
 #include "utf8.h"
 #include "worksheet.h"
@@ -34,10 +34,15 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                [this] { ChooseAndOpen(); });
     AddCommand("Запиши…", "save", "Запиши точките във файл (Ctrl+S)", {Qt::CTRL | Qt::Key_S},
                [this] { ChooseAndSave(); });
-    AddCommand(model.UndoStack().createUndoAction(window, QStringLiteral("Отмени")), "undo",
-               "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
-    AddCommand(model.UndoStack().createRedoAction(window, QStringLiteral("Върни")), "redo",
-               "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
+    // named and enabled by the undo stack, taken back and brought back by the model
+    QAction* undo = model.UndoStack().createUndoAction(window, QStringLiteral("Отмени"));
+    disconnect(undo, &QAction::triggered, &model.UndoStack(), &QUndoStack::undo);
+    connect(undo, &QAction::triggered, &model, &WorkspaceModel::Undo);
+    AddCommand(undo, "undo", "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
+    QAction* redo = model.UndoStack().createRedoAction(window, QStringLiteral("Върни"));
+    disconnect(redo, &QAction::triggered, &model.UndoStack(), &QUndoStack::redo);
+    connect(redo, &QAction::triggered, &model, &WorkspaceModel::Redo);
+    AddCommand(redo, "redo", "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
                {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     AddCommand("Отпечатай лист с отговорите…", "print-answers",
                "Отпечатай листа с отговорите: платното, точките, броевете и резултата (Ctrl+P)",
@@ -105,12 +110,8 @@ bool WindowCommands::OpenFile(const QString& path) {
 QString WindowCommands::Opened(const QString& path) {
     const auto read = exercisefile::Read(path);
     if (const auto* message = std::get_if<QString>(&read)) return *message;
-    // each point goes to its nearest grid node, as a click there would
-    std::vector<GridPoint> nodes;
-    for (const GridPoint p : std::get<exercisefile::Points>(read)) nodes.push_back(SnapToNode(p));
-    model_.ReplacePoints(nodes);
+    model_.ReplacePoints(std::get<exercisefile::Points>(read));
     last_file_ = path;
-    kept_ = nodes;
     return QString();
 }
 
@@ -139,14 +140,12 @@ bool WindowCommands::SaveFile(const QString& path) {
         return false;
     }
     last_file_ = path;
-    kept_.emplace(points.begin(), points.end());
+    model_.MarkSaved();
     return true;
 }
 
 bool WindowCommands::MayClose() {
-    const auto points = model_.Points().Points();
-    if (!kept_ || std::equal(points.begin(), points.end(), kept_->begin(), kept_->end()))
-        return true;
+    if (!model_.Unsaved()) return true;
     const QString question =
         QStringLiteral("Точките се различават от записаните във файла „%1“. Да се запишат ли?")
             .arg(QDir::toNativeSeparators(last_file_));

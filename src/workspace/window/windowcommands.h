@@ -8,10 +8,6 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <optional>
-#include <vector>
-
-#include "gridpoint.h"
 
 #include "prompts.h"
 #include "sheetcontent.h"
@@ -44,9 +40,9 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
-    // Whether the window may close: yes unless the points differ from the
-    // file last opened or saved and the pupil, asked, keeps the window open
-    // or the file cannot be written.
+    // Whether the window may close: yes unless the work has changed since
+    // the file was last opened or saved and the pupil, asked, keeps the
+    // window open or the file cannot be written.
     bool MayClose();
 
     // The local files among the dragged URLs, in their order.
@@ -78,8 +74,7 @@ private:
     WorkspaceModel& model_;
     SheetMaker sheet_of_;
     Prompts prompts_;
-    QString last_file_;                           // the exercise file last opened or saved
-    std::optional<std::vector<GridPoint>> kept_;  // the points it holds, as shown
+    QString last_file_;  // the exercise file last opened or saved
     QList<QAction*> actions_;
 };
 

@@ -1,6 +1,8 @@
 // The pupil's work without a window: each operation changes what it should
-// and tells its views so, refusals change nothing and are no steps, and a
-// long random session undoes to the start and redoes to the end exactly.
+// and tells its views so, refusals change nothing and are no steps, an undo
+// brings back the chosen point with the rest, closing asks exactly when the
+// work has changed since its file, and a long random session undoes to the
+// start and redoes to the end exactly.
 #include <QRandomGenerator>
 #include <QTest>
 #include <optional>
@@ -19,6 +21,10 @@ private slots:
     void refusalsAreNoSteps_data();
     void refusalsAreNoSteps();
     void undoingAReplacementBringsBackTheReport();
+    void undoBringsBackTheChoice_data();
+    void undoBringsBackTheChoice();
+    void unsavedExactlyWhenChangedSinceTheFile_data();
+    void unsavedExactlyWhenChangedSinceTheFile();
     void randomSessionUndoesAndRedoesExactly();
 };
 
@@ -39,6 +45,8 @@ struct Heard {
                          [this](int row) { said << QStringLiteral("PointAdded(%1)").arg(row); });
         QObject::connect(&model, &WorkspaceModel::PointRemoved, &model,
                          [this](int row) { said << QStringLiteral("PointRemoved(%1)").arg(row); });
+        QObject::connect(&model, &WorkspaceModel::ChoiceChanged, &model,
+                         [this](int row) { said << QStringLiteral("ChoiceChanged(%1)").arg(row); });
         QObject::connect(&model, &WorkspaceModel::PupilCountChanged, &model, [this](int kind) {
             said << QStringLiteral("PupilCountChanged(%1)").arg(kind);
         });
@@ -84,6 +92,18 @@ void TestWorkspaceModel::operationsTellTheirViews_data() {
         << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
     QTest::newRow("typed count") << false << "type"
                                  << "PupilCountChanged(5)";
+    QTest::newRow("choice") << false << "choose"
+                            << "ChoiceChanged(2)";
+    QTest::newRow("the same choice again") << false << "choose choose"
+                                           << "ChoiceChanged(2)";
+    QTest::newRow("chosen point deleted") << false << "choose delete-chosen"
+                                          << "ChoiceChanged(2) PointRemoved(2) ChoiceChanged(-1)";
+    QTest::newRow("chosen point's deletion undone")
+        << false << "choose delete-chosen undo"
+        << "ChoiceChanged(2) PointRemoved(2) ChoiceChanged(-1) PointsReplaced ChoiceChanged(2)";
+    QTest::newRow("Изчисти with a point chosen")
+        << false << "choose clear"
+        << "ChoiceChanged(2) PointsReplaced ChoiceChanged(-1)";
 }
 
 // Each view redraws from what it is told: a missing signal is a stale view.
@@ -97,11 +117,13 @@ void TestWorkspaceModel::operationsTellTheirViews() {
     for (const QString& step : action.split(' ')) {
         if (step == "add") QVERIFY(model.AddPoint({40, 40}));
         if (step == "delete") QVERIFY(model.DeletePoint(1));
-        if (step == "undo") model.UndoStack().undo();
-        if (step == "redo") model.UndoStack().redo();
+        if (step == "undo") model.Undo();
+        if (step == "redo") model.Redo();
         if (step == "analyse") model.Analyse('.');
         if (step == "clear") model.Clear();
         if (step == "type") model.SetPupilCount(5, "1");
+        if (step == "choose") model.Choose(2);
+        if (step == "delete-chosen") QVERIFY(model.DeleteChosen());
     }
     QCOMPARE(told.Line(), heard);
 }
@@ -159,12 +181,114 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     QVERIFY(model.SorterEntries().isEmpty());
     QCOMPARE(model.UndoStack().undoText(), QString("изчистването"));
 
-    model.UndoStack().undo();
+    model.Undo();
     QVERIFY(model.Snapshot() == analysed);
     QVERIFY(model.Result() && model.Result()->FigureOfLine(1));
     QVERIFY(model.SorterEntries().isEmpty());
-    model.UndoStack().redo();
+    model.Redo();
     QVERIFY(model.Points().Size() == 0 && !model.Result());
+}
+
+void TestWorkspaceModel::undoBringsBackTheChoice_data() {
+    QTest::addColumn<int>("chosen");        // of the five points, before the step
+    QTest::addColumn<QString>("step");      // "delete chosen", "delete N", "add", "clear"
+    QTest::addColumn<int>("chosen_after");  // the step done, and redone
+    QTest::newRow("first deleted") << 0 << "delete chosen" << -1;
+    QTest::newRow("middle deleted") << 2 << "delete chosen" << -1;
+    QTest::newRow("last deleted") << 4 << "delete chosen" << -1;
+    QTest::newRow("nothing chosen, row 2 deleted") << -1 << "delete 2" << -1;
+    QTest::newRow("a row above the chosen one deleted") << 3 << "delete 1" << 2;
+    QTest::newRow("a row below the chosen one deleted") << 1 << "delete 3" << 1;
+    QTest::newRow("entry") << 4 << "add" << 4;
+    QTest::newRow("Изчисти") << 2 << "clear" << -1;
+    QTest::newRow("opening") << 1 << "open" << -1;
+}
+
+// Undo puts the work back as it was before the step, the chosen point
+// included, so that a deletion undone can be done again at once; redo as
+// after the step.
+void TestWorkspaceModel::undoBringsBackTheChoice() {
+    QFETCH(int, chosen);
+    QFETCH(QString, step);
+    QFETCH(int, chosen_after);
+    WorkspaceModel model;
+    for (int p = 0; p < 5; ++p) model.AddPoint({20 * p, 40});
+    model.Choose(chosen);
+    QCOMPARE(model.Chosen(), chosen);
+    const WorkspaceSnapshot before = model.Snapshot();
+    const auto take_step = [&] {
+        if (step == "delete chosen") {
+            QVERIFY(model.DeleteChosen());
+        } else if (step.startsWith("delete ")) {
+            QVERIFY(model.DeletePoint(step.section(' ', 1).toInt()));
+        }
+        if (step == "add") QVERIFY(model.AddPoint({200, 200}));
+        if (step == "clear") model.Clear();
+        if (step == "open") QVERIFY(model.ReplacePoints(Points{{0, 0}, {40, 40}}));
+    };
+    take_step();
+    const WorkspaceSnapshot after = model.Snapshot();
+    QCOMPARE(model.Chosen(), chosen_after);
+    model.Undo();
+    QVERIFY(model.Snapshot() == before);
+    model.Redo();
+    QVERIFY(model.Snapshot() == after);
+    model.Undo();
+    // the same step again, as a second "Изтрий  1 т." would take it
+    take_step();
+    QVERIFY(model.Snapshot() == after);
+}
+
+void TestWorkspaceModel::unsavedExactlyWhenChangedSinceTheFile_data() {
+    QTest::addColumn<QString>("work");
+    QTest::addColumn<bool>("unsaved");
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("never opened or saved") << "enter enter" << false;
+    QTest::newRow("opened") << "open" << false;
+    QTest::newRow("opened, an entry undone") << "open enter undo" << false;
+    QTest::newRow("opened, an entry") << "open enter" << true;
+    QTest::newRow("opened, changed, saved") << "open enter save" << false;
+    QTest::newRow("saved, undone") << "enter save undo" << true;
+    QTest::newRow("saved, undone, redone") << "enter save undo redo" << false;
+    QTest::newRow("opened, the opening undone") << "open undo" << true;
+    QTest::newRow("opened, a point chosen and deleted") << "open choose delete" << true;
+    QTest::newRow("opened, entered and deleted again") << "open enter choose delete" << true;
+    QTest::newRow("opened, Чертай, counts typed, a point chosen")
+        << "open analyse type choose" << false;
+    QTest::newRow("opened, Изчисти undone") << "open clear undo" << false;
+    QTest::newRow("opened, the same points opened again") << "open open" << false;
+    // the step it was saved at forgotten: no undo reaches the file again
+    QTest::newRow("opened, more steps than are kept, all undone") << "open many undo-all" << true;
+}
+
+// Closing asks exactly when the work came from a file or went to one and
+// the undo stack is not where it was then; Чертай, typing and choosing are
+// no steps.
+void TestWorkspaceModel::unsavedExactlyWhenChangedSinceTheFile() {
+    QFETCH(QString, work);
+    QFETCH(bool, unsaved);
+    WorkspaceModel model;
+    for (const QString& step : work.split(' ', Qt::SkipEmptyParts)) {
+        if (step == "open") QVERIFY(model.ReplacePoints(kSquarePoints));
+        if (step == "enter") QVERIFY(model.AddPoint({100, 100}));
+        if (step == "save") model.MarkSaved();
+        if (step == "undo") model.Undo();
+        if (step == "redo") model.Redo();
+        if (step == "choose") model.Choose(model.PointCount() - 1);
+        if (step == "delete") QVERIFY(model.DeleteChosen());
+        if (step == "analyse") model.Analyse('.');
+        if (step == "type") model.SetPupilCount(0, "3");
+        if (step == "clear") model.Clear();
+        if (step == "many") {
+            for (int i = 0; i < WorkspaceModel::kUndoLimit; ++i) {
+                QVERIFY(model.AddPoint({0, 0}));
+                QVERIFY(model.DeletePoint(4));
+            }
+        }
+        if (step == "undo-all")
+            while (model.UndoStack().canUndo()) model.Undo();
+    }
+    QCOMPARE(model.Unsaved(), unsaved);
 }
 
 namespace {
@@ -258,7 +382,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
                 points = expected.steps[expected.done = to].points;
                 ++undone;
             }
-            back ? model.UndoStack().undo() : model.UndoStack().redo();
+            back ? model.Undo() : model.Redo();
         }
         QVERIFY(model.Points().Points().size() == points.size() &&
                 std::equal(points.begin(), points.end(), model.Points().Points().begin()));
@@ -275,17 +399,16 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
                               model.Points().Points().begin());
         };
         for (qsizetype i = expected.done; i > 0; --i) {
-            model.UndoStack().undo();
+            model.Undo();
             QVERIFY(shows(expected.steps[i - 1].points));
         }
         QVERIFY(!model.UndoStack().canUndo());
         for (qsizetype i = 1; i < expected.steps.size(); ++i) {
-            model.UndoStack().redo();
+            model.Redo();
             QVERIFY(shows(expected.steps[i].points));
         }
         QVERIFY(!model.UndoStack().canRedo());
-        for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i)
-            model.UndoStack().undo();
+        for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i) model.Undo();
         QVERIFY(shows(points));
         // the report and counts are what the steps on the way left
         report = model.ReportText();

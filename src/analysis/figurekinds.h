@@ -63,6 +63,13 @@ inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7,
 // Code that the triangle outline hook receives for each triangle kind.
 constexpr int TriangleHookCode(FigureKind kind) { return static_cast<int>(kind) + 1; }
 
+// How the kinds are counted, for a pupil who counts by his textbook's
+// definitions: each figure in its narrowest kind alone.
+inline constexpr std::string_view kOneKindEach =
+    "Всяка фигура се брои само веднъж – в най-точния си вид: квадратът не се брои и като "
+    "правоъгълник, ромб или успоредник, а равнобедреният правоъгълен триъгълник – и като "
+    "равнобедрен или правоъгълен.";
+
 inline constexpr std::string_view kReportHeader = "Брой въведени точки: ";
 inline constexpr std::string_view kCrLf = "\r\n";
 

@@ -154,6 +154,7 @@ struct PromptedWindow {
     PromptedWindow() {
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
+        prompts.help = [this](const QString& text) { told << text; };
         prompts.file_to_open = [this](const QString& name) {
             offered << name;
             return file_to_open;

@@ -506,8 +506,8 @@ void TestExercises::reportMenuOffersTheWindowCommands() {
         texts << action->text().section('\t', 0, 0).remove('&');
     QCOMPARE(texts, QStringList({"Копирай", "", "Избери всичко", "", "Отвори…", "Запиши…", "Отмени",
                                  "Върни", "Отпечатай лист с отговорите…", "Отпечатай работен лист…",
-                                 "Запиши лист с отговорите като PDF…",
-                                 "Запиши работен лист като PDF…", "Помощ"}));
+                                 "Запиши лист с отговорите във файл…",
+                                 "Запиши работен лист във файл…", "Помощ"}));
     QVERIFY(menu->toolTipsVisible());
     const QStringList keys{"Ctrl+O",       "Ctrl+S", "Ctrl+Z",       "Ctrl+Y", "Ctrl+P",
                            "Ctrl+Shift+P", "Ctrl+E", "Ctrl+Shift+E", "F1"};

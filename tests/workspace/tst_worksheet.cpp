@@ -3,6 +3,7 @@
 // the canvas's PNG pixel for pixel, and writes that are refused or fail.
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QStandardPaths>
 
 #include "formtest.h"
@@ -17,6 +18,8 @@ private slots:
     void pagesSay();
     void longReportRunsOntoPages();
     void longCountStaysOnThePage();
+    void sheetsSavePaper_data();
+    void sheetsSavePaper();
     void canvasIsStoredPixelForPixel_data();
     void canvasIsStoredPixelForPixel();
     void failedWritesLeaveTheFolder_data();
@@ -61,6 +64,9 @@ void TestWorksheet::pagesSay_data() {
     }
     for (const QString& line : c.report_lines)
         answer_rows << "^" + QRegularExpression::escape(line) + "$";
+    // how the kinds are counted: under the count table, after the instruction
+    answer_rows << "Всяка фигура се брои само веднъж";
+    blank_rows << "^\\s*Всяка фигура се брои само веднъж – в най-точния си вид: квадратът";
     const QStringList neither{"http", "plane-figures", "стр."};  // no address; one page
     QTest::newRow("answer sheet") << true << answer_rows
                                   << (QStringList{"Работен лист", "Пребройте"} << neither);
@@ -86,11 +92,19 @@ void TestWorksheet::pagesSay() {
     for (const QString& text_absent : absent)
         QVERIFY2(!text.contains(text_absent), qPrintable(text_absent + " in:\n" + text));
     QCOMPARE(Pages(pdf), 1);
-    const QString info = Poppler("pdfinfo", {pdf});
+    // titled so whether exported or printed (here to a PDF file, as a PDF printer does)
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString printed = dir_.filePath("printed.pdf");
+    printer.setOutputFileName(printed);
+    QVERIFY(Worksheet(Content(0), sheet).Paint(printer));
     const QString title = (answers ? "Отговори — " : "Работен лист — ") + Content(0).title;
-    QVERIFY2(info.contains(QRegularExpression("^Title:\\s+" + title + "$",
-                                              QRegularExpression::MultilineOption)),
-             qPrintable(info));
+    for (const QString& file : {pdf, printed}) {
+        const QString info = Poppler("pdfinfo", {file});
+        QVERIFY2(info.contains(QRegularExpression("^Title:\\s+" + title + "$",
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+    }
 }
 
 // Whatever the pupil typed in a count box, the count table keeps to the page:
@@ -131,6 +145,89 @@ void TestWorksheet::longReportRunsOntoPages() {
     for (const QString& line : content.report_lines) {
         at = text.indexOf(line + '\n', at);
         QVERIFY2(at >= 0, qPrintable(line + " missing or out of order"));
+    }
+}
+
+// A real sheet from the window: the answer sheet on one page whenever its
+// report can be, with the canvas made smaller for it; a longer one holds the
+// tables and a share of the report on its first page, and no page only a line
+// or two. The worksheet is always one page.
+void TestWorksheet::sheetsSavePaper_data() {
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<int>("pages");  // of the answer sheet
+    const auto lattice = [](int columns, int rows) {
+        QList<QPoint> points;
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x) points << QPoint(20 + 20 * x, 20 + 20 * y);
+        return points;
+    };
+    QTest::newRow("a square: 4 points, 5 figures")
+        << QList<QPoint>{{60, 60}, {140, 60}, {140, 140}, {60, 140}} << 1;
+    QTest::newRow("a square and a diamond: 8 points") << kPoints << 1;
+    QTest::newRow("a 4 × 3 lattice: 12 points") << lattice(4, 3) << 3;
+    QTest::newRow("a 5 × 3 lattice: 15 points") << lattice(5, 3) << 4;
+}
+
+void TestWorksheet::sheetsSavePaper() {
+    QFETCH(QList<QPoint>, points);
+    QFETCH(int, pages);
+    formtest::PromptedWindow window;
+    formtest::Enter(window.form, points);
+    formtest::ClickButton(window.form, 0);
+    const QString answers = dir_.filePath("answers.pdf");
+    const QString worksheet = dir_.filePath("worksheet.pdf");
+    for (const QString& file : {answers, worksheet}) {
+        window.file_to_export = file;
+        QTest::keyClick(
+            &window.form, Qt::Key_E,
+            file == answers ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QVERIFY2(window.told.isEmpty(), qPrintable(window.told.join('\n')));
+    QCOMPARE(Pages(worksheet), 1);
+    QCOMPARE(Pages(answers), pages);
+    const QStringList lines =
+        formtest::Text1(window.form, 0)->Text().split("\r\n", Qt::SkipEmptyParts);
+    QVERIFY(lines.size() > 5);
+    const auto page_text = [&](int page, bool layout) {
+        QStringList arguments{"-f", QString::number(page), "-l", QString::number(page), answers,
+                              "-"};
+        if (layout) arguments.prepend("-layout");
+        return Poppler("pdftotext", arguments);
+    };
+    // the first page: both tables (the last point, the squares' count) and the note
+    const QString first = page_text(1, true);
+    const QPoint last = points.last();
+    for (const QString& pattern :
+         {QString("^\\s*%1\\s+%2\\s+%3\\b").arg(points.size() - 1).arg(last.x()).arg(last.y()),
+          QString("Квадрат\\s+%1\\s*$").arg(formtest::Text3(window.form, 5)->text()),
+          QString("Всяка фигура се брои само веднъж")}) {
+        QVERIFY2(first.contains(QRegularExpression(pattern, QRegularExpression::MultilineOption)),
+                 qPrintable(pattern + " not on page 1:\n" + first));
+    }
+    // every report line once, the pages in order, each page with a share of them
+    QList<QStringList> on_pages;
+    for (int page = 1; page <= pages; ++page) {
+        QStringList found = page_text(page, false).split('\n');
+        for (QString& text : found) text = text.trimmed();
+        on_pages << found;
+    }
+    QList<int> counts(pages, 0);
+    int previous = 0;
+    for (const QString& line : lines) {
+        QList<int> where;
+        for (int page = 0; page < pages; ++page) {
+            if (on_pages[page].count(line) == 1) where << page;
+        }
+        QVERIFY2(where.size() == 1 && where[0] >= previous, qPrintable(line));
+        previous = where[0];
+        ++counts[previous];
+    }
+    for (int page = 0; page < pages; ++page) {
+        QVERIFY2(counts[page] >= std::min<qsizetype>(lines.size(), 6),
+                 qPrintable(QString("page %1 of %2: %3 report lines")
+                                .arg(page + 1)
+                                .arg(pages)
+                                .arg(counts[page])));
     }
 }
 

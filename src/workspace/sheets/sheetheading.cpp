@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <array>
 
+#include "figurekinds.h"
 #include "pagemeasure.h"
+#include "utf8.h"
 
 namespace plane_figures::workspace::sheetheading {
 
@@ -73,6 +75,7 @@ int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw) {
                        QStringLiteral("Пребройте фигурите от всеки вид с върхове в дадените точки "
                                       "и запишете броя им в таблицата."),
                        draw);
+        top += Centred(painter, TextFont(), top, Utf8(kOneKindEach), draw);
     }
     painter.setFont(TextFont());
     return top;

@@ -117,9 +117,9 @@ void DrawTable(QPainter& painter, QPoint at, const Table& table) {
     }
 }
 
-// Where two tables go, relative to the top left of both: side by side at the
-// page's edges, or the second below the first when the page is too narrow.
-std::array<QRect, 2> TablePlaces(const QPainter& painter, const Table& first, const Table& second) {
+}  // namespace
+
+std::array<QRect, 2> Places(const QPainter& painter, const Table& first, const Table& second) {
     const QRect a(QPoint(0, 0), TableSize(painter, first));
     const QSize b = TableSize(painter, second);
     const int width = Area(painter).width();
@@ -128,15 +128,8 @@ std::array<QRect, 2> TablePlaces(const QPainter& painter, const Table& first, co
     return {a, QRect(QPoint(0, a.height() + gap), b)};
 }
 
-}  // namespace
-
-int TablesHeight(const QPainter& painter, const Table& first, const Table& second) {
-    const std::array<QRect, 2> places = TablePlaces(painter, first, second);
-    return places[0].united(places[1]).height();
-}
-
 void DrawTables(QPainter& painter, int top, const Table& first, const Table& second) {
-    const std::array<QRect, 2> places = TablePlaces(painter, first, second);
+    const std::array<QRect, 2> places = Places(painter, first, second);
     DrawTable(painter, places[0].topLeft() + QPoint(0, top), first);
     DrawTable(painter, places[1].topLeft() + QPoint(0, top), second);
 }

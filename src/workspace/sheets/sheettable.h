@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QStringList>
+#include <array>
 
 class QPainter;
 
@@ -11,8 +13,9 @@ namespace plane_figures::workspace::sheettable {
 
 using Table = QList<QStringList>;  // rows of cells, the heading first
 
-// The height that two tables take together.
-int TablesHeight(const QPainter& painter, const Table& first, const Table& second);
+// Where two tables go, relative to the top left of both: side by side at the
+// page's edges, or the second below the first when the page is too narrow.
+std::array<QRect, 2> Places(const QPainter& painter, const Table& first, const Table& second);
 // Both tables with their top at top: side by side at the page's edges, or
 // the second below the first when the page is too narrow.
 void DrawTables(QPainter& painter, int top, const Table& first, const Table& second);

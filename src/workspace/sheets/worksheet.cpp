@@ -16,11 +16,13 @@
 #include <utility>
 
 #include "exercisefile.h"
+#include "figurekinds.h"
 #include "pagemeasure.h"
 #include "sheetcanvas.h"
 #include "sheetheading.h"
 #include "sheetreport.h"
 #include "sheettable.h"
+#include "utf8.h"
 
 namespace plane_figures::workspace {
 
@@ -29,19 +31,21 @@ using sheettable::Table;
 
 namespace {
 
-// The canvas's scale (device pixels a canvas pixel) within width and height:
-// the largest that leaves room below it for the tables, unless that is under
-// three quarters of the largest on a page of its own, which it then gets.
-double CanvasScale(QSize canvas, int width, int height, int tables) {
+// The canvas's scale (device pixels a canvas pixel) that fits it within
+// width and height.
+double FitScale(QSize canvas, int width, int height) {
     if (canvas.isEmpty()) return 0;
-    const auto fit = [&](int room) {
-        return std::max(0.0,
-                        std::min(double(width) / canvas.width(), double(room) / canvas.height()));
-    };
-    const double shared = fit(height - tables);
-    const double alone = fit(height);
-    return 4 * shared >= 3 * alone ? shared : alone;
+    return std::max(0.0,
+                    std::min(double(width) / canvas.width(), double(height) / canvas.height()));
 }
+
+// How small the canvas may get to keep the tables and the report on fewer
+// pages: this share of the page's width, in steps of kCanvasStep.
+constexpr double kLeastCanvas = 0.5;
+constexpr double kCanvasStep = 0.02;
+// When the report runs onto further pages, the first page keeps at least
+// this much room for it below the tables, so that it carries a real share.
+constexpr double kReportShareMm = 25;
 
 // the table of points: number, abscissa, ordinate
 Table PointTable(const QList<QPoint>& points) {
@@ -80,6 +84,7 @@ struct Worksheet::Plan {
     QRectF canvas;              // on the first page
     bool tables_apart = false;  // the tables on a page of their own, after the canvas
     int tables_top = 0;
+    QRect note;                       // how the kinds are counted, under the count table
     QList<sheetreport::Page> report;  // the first on the tables' page
     int Pages() const { return (tables_apart ? 1 : 0) + static_cast<int>(report.size()); }
 };
@@ -87,34 +92,82 @@ struct Worksheet::Plan {
 Worksheet::Worksheet(SheetContent content, Sheet sheet)
     : content_(std::move(content)), sheet_(sheet) {}
 
+QString Worksheet::DocumentTitle() const {
+    return sheetheading::SheetTitle(sheet_) + QStringLiteral(" — ") + content_.title;
+}
+
+// The canvas as large as leaves the tables and the whole report on the first
+// page, down to half the page's width; when even then the report runs on,
+// the fewest pages, with the canvas as large as leaves the first page a real
+// share of the report. Only tables that do not fit below the smallest canvas
+// go on a page of their own.
 Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
-    Plan plan;
     const int gap = Mm(painter, kGapMm);
     const int width = Area(painter).width();
     const int head = sheetheading::Draw(painter, sheet_, content_.title, false) + gap;
-    const int tables = sheettable::TablesHeight(painter, PointTable(content_.points), CountTable());
-    const double scale = CanvasScale(content_.canvas_size, width, bottom - head, tables + gap);
-    const QSizeF size = QSizeF(content_.canvas_size) * scale;
-    plan.canvas = QRectF(QPointF((width - size.width()) / 2, head), size);
-    plan.tables_top = qCeil(plan.canvas.bottom()) + (size.isEmpty() ? 0 : gap);
-    plan.tables_apart = plan.tables_top + tables > bottom;
-    if (plan.tables_apart) plan.tables_top = 0;
-    sheetreport::Frame frame;
-    frame.width = width;
-    frame.first_top = plan.tables_top + tables + gap;
-    frame.bottom = bottom;
-    frame.column_gap = Mm(painter, kColumnGapMm);
-    frame.band_gap = Mm(painter, kGapMm / 2);
-    frame.alone = 1;  // the header: how many points
+    const Table points = PointTable(content_.points);
+    const Table counts = CountTable();
+    const std::array<QRect, 2> places = sheettable::Places(painter, points, counts);
+    QRect note;
+    if (sheet_ == Sheet::kAnswerSheet) {
+        const QFontMetrics metrics(ReportFont(), painter.device());
+        const int height = metrics
+                               .boundingRect(QRect(0, 0, places[1].width(), 0), Qt::TextWordWrap,
+                                             Utf8(kOneKindEach))
+                               .height();
+        note = QRect(places[1].left(), places[1].bottom() + 1 + gap / 2, places[1].width(), height);
+    }
+    const int tables = std::max({places[0].bottom(), places[1].bottom(), note.bottom()}) + 1;
+    const QStringList lines = ReportLines();
     const QFontMetrics metrics(ReportFont(), painter.device());
-    plan.report = sheetreport::LayOut(metrics, frame, ReportLines());
-    return plan;
+    const double largest = FitScale(content_.canvas_size, width, bottom - head);
+    const auto plan_at = [&](double scale, bool tables_apart) {
+        Plan plan;
+        const QSizeF size = QSizeF(content_.canvas_size) * scale;
+        plan.canvas = QRectF(QPointF((width - size.width()) / 2, head), size);
+        plan.tables_apart = tables_apart;
+        plan.tables_top =
+            tables_apart ? 0 : qCeil(plan.canvas.bottom()) + (size.isEmpty() ? 0 : gap);
+        plan.note = note.translated(0, plan.tables_top);
+        sheetreport::Frame frame;
+        frame.width = width;
+        frame.first_top = plan.tables_top + tables + gap;
+        frame.bottom = bottom;
+        frame.column_gap = Mm(painter, kColumnGapMm);
+        frame.band_gap = Mm(painter, kGapMm / 2);
+        frame.alone = 1;  // the header: how many points
+        plan.report = sheetreport::LayOut(metrics, frame, lines);
+        return plan;
+    };
+    // the scales to try, largest first: each leaves the tables below the canvas
+    QList<double> scales;
+    const double below = FitScale(content_.canvas_size, width, bottom - head - gap - tables);
+    for (double share = 1; share >= kLeastCanvas - 1e-9; share -= kCanvasStep) {
+        if (largest * share <= below) scales << largest * share;
+    }
+    if (scales.isEmpty()) return plan_at(largest, true);
+    for (const double scale : scales) {
+        if (Plan plan = plan_at(scale, false); plan.report.size() == 1) return plan;
+    }
+    const qsizetype fewest = plan_at(scales.last(), false).report.size();
+    const int share = Mm(painter, kReportShareMm);
+    for (const double scale : scales) {
+        Plan plan = plan_at(scale, false);
+        const int room = bottom - (plan.tables_top + tables + gap);
+        if (plan.report.size() == fewest && room >= share) return plan;
+    }
+    return plan_at(scales.last(), false);
 }
 
 bool Worksheet::Paint(QPagedPaintDevice& device) const {
     // the same margins on paper whichever way it goes, whatever a printer had
     device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                           QPageLayout::Millimeter);
+    if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
+        // the job's name, and the title that a PDF printer or a file gives
+        printer->setDocName(DocumentTitle());
+        printer->setCreator(QStringLiteral("plane-figures"));
+    }
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setFont(TextFont());
@@ -133,6 +186,10 @@ bool Worksheet::Paint(QPagedPaintDevice& device) const {
     }
     if (plan.tables_apart) NextPage(painter, device, page, pages);
     sheettable::DrawTables(painter, plan.tables_top, PointTable(content_.points), CountTable());
+    if (!plan.note.isEmpty()) {
+        painter.setFont(ReportFont());
+        painter.drawText(plan.note, Qt::TextWordWrap, Utf8(kOneKindEach));
+    }
     const QStringList lines = ReportLines();
     for (qsizetype r = 0; r < plan.report.size(); ++r) {
         if (r > 0) NextPage(painter, device, page, pages);
@@ -183,7 +240,7 @@ bool Worksheet::WritePdf(QIODevice& file) const {
     writer.setPageLayout(QPageLayout(DefaultPageSize(), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
-    writer.setTitle(sheetheading::SheetTitle(sheet_) + QStringLiteral(" — ") + content_.title);
+    writer.setTitle(DocumentTitle());
     writer.setCreator(QStringLiteral("plane-figures"));
     return Paint(writer);
 }

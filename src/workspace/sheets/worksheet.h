@@ -39,12 +39,16 @@ public:
     // The page size of exported PDFs: the default printer's, or A4.
     static QPageSize DefaultPageSize();
 
+    // The document's title, for a PDF and a print job: "Отговори — " and
+    // the task's title, or "Работен лист — " and it.
+    QString DocumentTitle() const;
+
 private:
     struct Plan;
     bool WritePdf(QIODevice& file) const;
-    // Head, canvas and tables, the tables on the next page when the canvas
-    // would be much smaller with them; then the report in columns, onto
-    // further pages. Each page's room ends at bottom.
+    // Head, canvas and tables, then the report in columns, onto further pages
+    // when it must; the canvas shrinks to save a page. Each page's room ends
+    // at bottom.
     Plan LayOut(QPainter& painter, int bottom) const;
     QStringList ReportLines() const;  // none on a worksheet
     QList<QStringList> CountTable() const;

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 
+#include "helpbox.h"
+
 namespace plane_figures::workspace {
 
 namespace {
@@ -28,6 +30,10 @@ Prompts Prompts::Dialogs(QWidget* parent) {
     Prompts prompts;
     prompts.tell = [parent](QMessageBox::Icon icon, const QString& text) {
         QMessageBox box(icon, kTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    prompts.help = [parent](const QString& text) {
+        HelpBox box(text, parent);
         box.exec();
     };
     prompts.file_to_open = [parent](const QString& suggested) {

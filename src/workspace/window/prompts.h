@@ -13,6 +13,8 @@ namespace plane_figures::workspace {
 struct Prompts {
     // Show text in a box with this icon and wait until it is closed.
     std::function<void(QMessageBox::Icon icon, const QString& text)> tell;
+    // Show the help (lines, see HelpBox) and wait until it is closed.
+    std::function<void(const QString& text)> help;
     // The .pfig file to open, starting at suggested; empty when cancelled.
     std::function<QString(const QString& suggested)> file_to_open;
     // The name to save under, suggested first; empty when cancelled.

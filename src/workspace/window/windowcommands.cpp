@@ -51,11 +51,12 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                "Отпечатай работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
                {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
                sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
-    AddCommand("Запиши лист с отговорите като PDF…", "export-answers",
-               "Запиши листа с отговорите като PDF или платното като PNG (Ctrl+E)",
+    AddCommand("Запиши лист с отговорите във файл…", "export-answers",
+               "Запиши листа с отговорите като PDF или само платното като картина PNG (Ctrl+E)",
                {Qt::CTRL | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
-    AddCommand("Запиши работен лист като PDF…", "export-worksheet",
-               "Запиши работния лист като PDF или платното без отговорите като PNG (Ctrl+Shift+E)",
+    AddCommand("Запиши работен лист във файл…", "export-worksheet",
+               "Запиши работния лист като PDF или само платното без фигурите като картина PNG "
+               "(Ctrl+Shift+E)",
                {Qt::CTRL | Qt::SHIFT | Qt::Key_E},
                sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
     AddCommand("Помощ", "help", "Мишката, клавишите и файловете с точки (F1)", {Qt::Key_F1},
@@ -182,7 +183,7 @@ void WindowCommands::ChooseAndSave() {
 void WindowCommands::ShowHelp() {
     QStringList lines;
     for (const std::string_view line : kHelpLines) lines << Utf8(line);
-    prompts_.tell(QMessageBox::Information, lines.join(QLatin1Char('\n')));
+    prompts_.help(lines.join(QLatin1Char('\n')));
 }
 
 void WindowCommands::PrintSheet(Sheet sheet) {

@@ -1,6 +1,6 @@
 // The pupil's work, with one owner: the points, the analysis result whose
-// report the report box shows, the program's and the pupil's counts, the
-// hidden lists a run leaves, and the steps that can be undone. The window's
+// report the report box shows, the program's and the pupil's counts, and the
+// steps that can be undone. The window's
 // lists, canvas, count frame, report box and sheets are views of it: they
 // are told what changed and read it from here.
 #pragma once
@@ -36,10 +36,6 @@ public:
     std::shared_ptr<const AnalysisResult> Result() const;
     const Counts& PupilCounts() const { return pupil_counts_; }
     const Counts& ProgramCounts() const { return program_counts_; }
-    // What the last analysis left in the hidden lists of side lengths and of
-    // quadrilateral perimeters.
-    const QStringList& SorterEntries() const { return sorter_; }
-    const QStringList& TraceEntries() const { return trace_; }
     QUndoStack& UndoStack() { return undo_stack_; }
     const QUndoStack& UndoStack() const { return undo_stack_; }
 
@@ -55,7 +51,7 @@ public:
     bool ReplacePoints(std::span<const GridPoint> points);
 
     // Not steps: "Чертай", and the pupil typing his count of a kind.
-    const AnalysisResult& Analyse(char decimal_separator);
+    const AnalysisResult& Analyse();
     void SetPupilCount(int kind, const QString& text);
 
     // For the commands: the state a replacement takes away, and bringing it
@@ -78,7 +74,6 @@ signals:
     // Both columns of counts, as a whole.
     void CountsChanged();
     void PupilCountChanged(int kind);
-    void HiddenListsChanged();
 
 private:
     // The state after "Изчисти" and an entry of each of points.
@@ -95,8 +90,6 @@ private:
     std::vector<GridPoint> report_points_;                 // the points it was made for
     Counts pupil_counts_;
     Counts program_counts_;
-    QStringList sorter_;
-    QStringList trace_;
     QUndoStack undo_stack_;
 };
 

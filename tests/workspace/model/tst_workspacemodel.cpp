@@ -46,7 +46,6 @@ struct Heard {
         hear(&WorkspaceModel::ReportChanged, "ReportChanged");
         hear(&WorkspaceModel::ResultChanged, "ResultChanged");
         hear(&WorkspaceModel::CountsChanged, "CountsChanged");
-        hear(&WorkspaceModel::HiddenListsChanged, "HiddenListsChanged");
     }
     QString Line() const { return said.join(' '); }
 };
@@ -54,7 +53,7 @@ struct Heard {
 // a model holding the square, analysed
 void EnterSquare(WorkspaceModel& model, bool analyse) {
     for (const GridPoint p : kSquarePoints) model.AddPoint(p);
-    if (analyse) model.Analyse('.');
+    if (analyse) model.Analyse();
 }
 
 }  // namespace
@@ -78,10 +77,9 @@ void TestWorkspaceModel::operationsTellTheirViews_data() {
     QTest::newRow("redone entry") << false << "undo redo"
                                   << "PointsReplaced PointsReplaced";
     QTest::newRow("Чертай") << false << "analyse"
-                            << "ReportChanged ResultChanged CountsChanged HiddenListsChanged";
-    QTest::newRow("Изчисти")
-        << true << "clear"
-        << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
+                            << "ReportChanged ResultChanged CountsChanged";
+    QTest::newRow("Изчисти") << true << "clear"
+                             << "PointsReplaced ReportChanged ResultChanged CountsChanged";
     QTest::newRow("typed count") << false << "type"
                                  << "PupilCountChanged(5)";
 }
@@ -99,7 +97,7 @@ void TestWorkspaceModel::operationsTellTheirViews() {
         if (step == "delete") QVERIFY(model.DeletePoint(1));
         if (step == "undo") model.UndoStack().undo();
         if (step == "redo") model.UndoStack().redo();
-        if (step == "analyse") model.Analyse('.');
+        if (step == "analyse") model.Analyse();
         if (step == "clear") model.Clear();
         if (step == "type") model.SetPupilCount(5, "1");
     }
@@ -140,8 +138,7 @@ void TestWorkspaceModel::refusalsAreNoSteps() {
 }
 
 // "Изчисти" after "Чертай" and typed counts, undone: the report names its
-// figures again and both columns of counts are back; the hidden sorter
-// stays empty, and the hidden row's program count was never cleared.
+// figures again and both columns of counts are back.
 void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     WorkspaceModel model(QStringLiteral("the task\r\n"));
     EnterSquare(model, true);
@@ -149,20 +146,16 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     const WorkspaceSnapshot analysed = model.Snapshot();
     QVERIFY(analysed.report_text.startsWith("Брой въведени точки: 4\r\n"));
     QCOMPARE(analysed.program_counts[plane_figures::kSquare], QString("1"));
-    QVERIFY(!model.SorterEntries().isEmpty());
 
     model.Clear();
     QVERIFY(model.Points().Size() == 0 && model.ReportText().isEmpty() && !model.Result());
     QCOMPARE(model.PupilCounts()[5], QString());
-    QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid],
-             analysed.program_counts[kIsoscelesTrapezoid]);
-    QVERIFY(model.SorterEntries().isEmpty());
+    QCOMPARE(model.ProgramCounts()[plane_figures::kSquare], QString());
     QCOMPARE(model.UndoStack().undoText(), QString("изчистването"));
 
     model.UndoStack().undo();
     QVERIFY(model.Snapshot() == analysed);
     QVERIFY(model.Result() && model.Result()->FigureOfLine(1));
-    QVERIFY(model.SorterEntries().isEmpty());
     model.UndoStack().redo();
     QVERIFY(model.Points().Size() == 0 && !model.Result());
 }
@@ -205,7 +198,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
     const auto node = [&] { return GridPoint{20 * random.bounded(14), 20 * random.bounded(12)}; };
     const auto replace = [&](const Points& with) {
         bool idle = with == points && report.isEmpty();
-        for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+        for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
             idle = idle && model.PupilCounts()[k].isEmpty() && model.ProgramCounts()[k].isEmpty();
         if (!idle) expected.Push(with, std::pair(report, analysed));
         points = with;
@@ -239,7 +232,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             if (with.size() <= 15) replace(with);
             QCOMPARE(model.ReplacePoints(with), with.size() <= 15);
         } else if (action < 68) {
-            model.Analyse('.');
+            model.Analyse();
             report = model.ReportText();
             analysed = points;
             QVERIFY(report.startsWith(

@@ -1,4 +1,4 @@
-// The eight figure kinds of the count frame and what the analysis writes for them.
+// The seven figure kinds of the count frame and what the analysis writes for them.
 #pragma once
 
 #include <array>
@@ -15,10 +15,8 @@ enum FigureKind : int {
     kRectangle = 4,
     kSquare = 5,
     kRhombus = 6,
-    kIsoscelesTrapezoid = 7,  // a hidden row that nothing counts
 };
-inline constexpr int kKindCount = 8;
-inline constexpr int kShownKindCount = 7;
+inline constexpr int kKindCount = 7;
 
 // The kinds in full words, as the reason text and the printed sheets name them
 // (the window's count labels below are cut short to fit).
@@ -30,7 +28,6 @@ inline constexpr std::array<std::string_view, kKindCount> kKindNames{
     "Правоъгълник",
     "Квадрат",
     "Ромб",
-    "Равнобедрен трапец",
 };
 
 // Caption of each row in the count frame.
@@ -42,7 +39,6 @@ inline constexpr std::array<std::string_view, kKindCount> kKindCaptions{
     "Правоъгълник",
     "Квадрат",
     "Ромб",
-    "Равнобедрен трапец",
 };
 
 // Report labels; each ends in the blank that separates it from the numbers.
@@ -54,14 +50,10 @@ inline constexpr std::array<std::string_view, kKindCount> kReportLabels{
     "Правоъгълник - равни диагонали: ",
     "Квадрат с равни страни: ",
     "Ромб равни страни - различни диагонали: ",
-    "",
 };
 
 // Palette index of each quadrilateral's outline (-1: not outlined).
-inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7, 6, 9, -1};
-
-// Code that the triangle outline hook receives for each triangle kind.
-constexpr int TriangleHookCode(FigureKind kind) { return static_cast<int>(kind) + 1; }
+inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7, 6, 9};
 
 // How the kinds are counted, for a pupil who counts by his textbook's
 // definitions: each figure in its narrowest kind alone.

@@ -27,10 +27,11 @@ bool MeasuredOn(const Figure& f, std::span<const GridPoint> points) {
     const auto at = [&](std::size_t k) { return points[static_cast<std::size_t>(Vertex(f, k))]; };
     const auto n = static_cast<std::size_t>(f.vertex_count);
     for (std::size_t k = 0; k < n; ++k) {
-        if (SquaredDistance(at(k), at(k + 1)) != f.squared_sides[k]) return false;
+        if (SquaredDistance(at(k), at(k + 1)) != f.evidence.squared_sides[k]) return false;
     }
-    return n == 3 || (SquaredDistance(at(0), at(2)) == f.squared_diagonals[0] &&
-                      SquaredDistance(at(1), at(3)) == f.squared_diagonals[1]);
+    const auto& d = f.evidence.squared_diagonals;
+    return n == 3 ||
+           (SquaredDistance(at(0), at(2)) == d[0] && SquaredDistance(at(1), at(3)) == d[1]);
 }
 
 // Whether the figure is a triangle or quadrilateral whose measures fit these points.
@@ -101,7 +102,7 @@ std::string SidesLine(const Figure& f) {
     std::string text("Страни");
     for (std::size_t k = 0; k < static_cast<std::size_t>(f.vertex_count); ++k) {
         text += k == 0 ? ": " : "; ";
-        text += SideName(f, k) + " = " + Length(f.squared_sides[k]);
+        text += SideName(f, k) + " = " + Length(f.evidence.squared_sides[k]);
     }
     return text + ".";
 }
@@ -109,48 +110,46 @@ std::string SidesLine(const Figure& f) {
 // The triangle's sides that have the length of another one; none when all differ.
 std::string EqualSidesLine(const Figure& f) {
     std::vector<std::string> equal;
-    for (std::size_t k = 0; k < 3; ++k) {
-        const auto same =
-            std::count(f.squared_sides.begin(), f.squared_sides.begin() + 3, f.squared_sides[k]);
-        if (same > 1) equal.push_back(SideName(f, k));
+    for (int k = 0; k < 3; ++k) {
+        if (f.evidence.EqualToAnother(k)) equal.push_back(SideName(f, static_cast<std::size_t>(k)));
     }
     return equal.empty() ? std::string() : "Равни страни: " + Listed(equal) + ".";
 }
 
-// The right angle, opposite the longest side, when a² + b² = c², and on a
-// line of its own what the numbers are: "40² + 80² = 1600 + 6400 = 8000 =
-// (√8000)², квадратът на третата страна"; none otherwise.
+// Where the right angle is, opposite the longest side, and on a line of its
+// own what the numbers are: "40² + 80² = 1600 + 6400 = 8000 = (√8000)²,
+// квадратът на третата страна"; none when the triangle has no right angle.
 std::string RightAngleLine(const Figure& f) {
-    std::array<std::size_t, 3> side{0, 1, 2};  // sorted by length
-    std::sort(side.begin(), side.end(), [&](std::size_t a, std::size_t b) {
-        return f.squared_sides[a] < f.squared_sides[b];
-    });
-    const auto square = [&](std::size_t k) { return f.squared_sides[side[k]]; };
-    const auto sum = static_cast<std::uint64_t>(square(0)) + static_cast<std::uint64_t>(square(1));
-    if (sum != static_cast<std::uint64_t>(square(2))) return {};
-    return "Правият ъгъл е при връх " + std::to_string(Vertex(f, side[2] + 2)) +
-           ", срещу най-дългата страна " + SideName(f, side[2]) + ":\n" + Squared(square(0)) +
-           " + " + Squared(square(1)) + " = " + std::to_string(square(0)) + " + " +
-           std::to_string(square(1)) + " = " + std::to_string(square(2)) + " = " +
-           Squared(square(2)) + ", квадратът на третата страна.";
+    const FigureEvidence& e = f.evidence;
+    if (e.right_angle < 0) return {};
+    const auto vertex = static_cast<std::size_t>(e.right_angle);
+    const std::size_t longest = (vertex + 1) % 3;  // side k lies opposite vertex k + 2
+    std::int64_t leg1 = e.squared_sides[(vertex + 2) % 3];
+    std::int64_t leg2 = e.squared_sides[vertex];
+    if (leg2 < leg1) std::swap(leg1, leg2);  // the shorter leg first
+    const std::int64_t hypotenuse = e.squared_sides[longest];
+    return "Правият ъгъл е при връх " + std::to_string(Vertex(f, vertex)) +
+           ", срещу най-дългата страна " + SideName(f, longest) + ":\n" + Squared(leg1) + " + " +
+           Squared(leg2) + " = " + std::to_string(leg1) + " + " + std::to_string(leg2) + " = " +
+           std::to_string(hypotenuse) + " = " + Squared(hypotenuse) +
+           ", квадратът на третата страна.";
 }
 
-// All four sides equal, or each pair of opposite sides; none otherwise.
+// All four sides equal, or each pair of opposite sides.
 std::string QuadrilateralSidesLine(const Figure& f) {
-    const auto& s = f.squared_sides;
-    if (s[0] == s[1] && s[1] == s[2] && s[2] == s[3]) return "Четирите страни са равни.";
-    if (s[0] != s[2] || s[1] != s[3]) return {};
+    if (f.evidence.four_equal_sides) return "Четирите страни са равни.";
+    if (!f.evidence.opposite_sides_equal) return {};
     return "Срещулежащите страни са равни: " + SideName(f, 0) + " и " + SideName(f, 2) + "; " +
            SideName(f, 1) + " и " + SideName(f, 3) + ".";
 }
 
 // "Диагоналите 0–2 и 1–3 са равни: √3200 ≈ 56,57 и √3200 ≈ 56,57." (or "са различни по дължина")
 std::string DiagonalsLine(const Figure& f) {
-    const auto& d = f.squared_diagonals;
+    const auto& d = f.evidence.squared_diagonals;
     return "Диагоналите " + Segment(Vertex(f, 0), Vertex(f, 2)) + " и " +
            Segment(Vertex(f, 1), Vertex(f, 3)) +
-           (d[0] == d[1] ? " са равни: " : " са различни по дължина: ") + Length(d[0]) + " и " +
-           Length(d[1]) + ".";
+           (f.evidence.equal_diagonals ? " са равни: " : " са различни по дължина: ") +
+           Length(d[0]) + " и " + Length(d[1]) + ".";
 }
 
 // the lines that are not empty, joined by "\n"

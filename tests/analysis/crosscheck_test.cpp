@@ -1,5 +1,5 @@
-// The analysis, with its square roots and tolerance, against an exact integer
-// classifier over many random point sets on the canvas grid.
+// The analysis against an independent exact classifier over many random point
+// sets on the canvas grid, and each figure's evidence against its coordinates.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,28 +26,49 @@ std::int64_t Squared(ExactPoint a, ExactPoint b) {
     return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
-// A figure's measures are those of its outline's points, and a quadrilateral's
+// the dot product of a→b and a→c
+std::int64_t Dot(ExactPoint a, ExactPoint b, ExactPoint c) {
+    return (b.x - a.x) * (c.x - a.x) + (b.y - a.y) * (c.y - a.y);
+}
+
+// A figure's evidence is that of its outline's points, and a quadrilateral's
 // outline goes round it: its diagonals V0V2 and V1V3 bisect each other, so the
 // drawn outline never crosses itself.
 void ExpectMeasuredOnItsOutline(const std::vector<ExactPoint>& points, const Figure& figure) {
-    const auto at = [&](std::size_t v) {
-        return points[static_cast<std::size_t>(figure.outline[v])];
-    };
+    const FigureEvidence& e = figure.evidence;
     const std::size_t n = static_cast<std::size_t>(figure.vertex_count);
+    // vertex v round the outline
+    const auto at = [&](std::size_t v) {
+        return points[static_cast<std::size_t>(figure.outline[v % n])];
+    };
+    const auto next = [&](std::size_t v) { return at(v + 1); };
     for (std::size_t v = 0; v < n; ++v) {
-        EXPECT_EQ(figure.squared_sides[v], Squared(at(v), at((v + 1) % n))) << "side " << v;
+        const auto side = static_cast<int>(v);
+        EXPECT_EQ(e.squared_sides[v], Squared(at(v), next(v))) << "side " << v;
+        EXPECT_EQ(e.OnGridLine(side), at(v).x == next(v).x || at(v).y == next(v).y) << v;
     }
     if (figure.IsTriangle()) {
         EXPECT_EQ(figure.outline, figure.points);
+        const auto& s = e.squared_sides;
+        for (std::size_t v = 0; v < 3; ++v) {
+            const bool equal = s[v] == s[(v + 1) % 3] || s[v] == s[(v + 2) % 3];
+            EXPECT_EQ(e.EqualToAnother(static_cast<int>(v)), equal) << "side " << v;
+            const bool right = Dot(at(v), at(v + 1), at(v + 2)) == 0;
+            EXPECT_EQ(e.right_angle == static_cast<int>(v), right) << "vertex " << v;
+        }
         return;
     }
     std::array<int, 4> corners = figure.outline;
     std::ranges::sort(corners);
     EXPECT_EQ(corners, figure.points);
-    EXPECT_EQ(figure.squared_diagonals[0], Squared(at(0), at(2)));
-    EXPECT_EQ(figure.squared_diagonals[1], Squared(at(1), at(3)));
+    EXPECT_EQ(e.squared_diagonals[0], Squared(at(0), at(2)));
+    EXPECT_EQ(e.squared_diagonals[1], Squared(at(1), at(3)));
     EXPECT_EQ(at(0).x + at(2).x, at(1).x + at(3).x);
     EXPECT_EQ(at(0).y + at(2).y, at(1).y + at(3).y);
+    EXPECT_TRUE(e.opposite_sides_parallel && e.opposite_sides_equal);
+    EXPECT_EQ(e.four_equal_sides, Squared(at(0), at(1)) == Squared(at(1), at(2)));
+    EXPECT_EQ(e.right_angles, Dot(at(0), at(1), at(3)) == 0 && Dot(at(1), at(2), at(0)) == 0);
+    EXPECT_EQ(e.equal_diagonals, e.squared_diagonals[0] == e.squared_diagonals[1]);
 }
 
 // Grid nodes a click can reach: x 0..260 and y 0..220 in steps of 20.

@@ -11,33 +11,6 @@
 namespace plane_figures {
 namespace {
 
-struct ValCase {
-    const char* name;
-    const char* text;
-    double value;
-};
-
-class ValTest : public ::testing::TestWithParam<ValCase> {};
-
-// Texts come back from lists and boxes padded, signed, fractional or empty.
-TEST_P(ValTest, ReadsTheLeadingNumber) {
-    const ValCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ValTest,
-    ::testing::Values(ValCase{"plain", "140", 140}, ValCase{"padded", "             80", 80},
-                      ValCase{"padded_fraction", " 28.2842712474619", 28.2842712474619},
-                      ValCase{"empty", "", 0}, ValCase{"blank", "   ", 0},
-                      ValCase{"no_number", "abc", 0}, ValCase{"trailing_text", "12abc", 12},
-                      ValCase{"negative", "-20", -20}, ValCase{"plus", "+7", 7},
-                      ValCase{"leading_point", ".5", 0.5}, ValCase{"lone_point", ".", 0},
-                      ValCase{"comma_is_not_a_point", "1,5", 1}, ValCase{"exponent", "1.5E3", 1500},
-                      ValCase{"bare_e", "2e", 2}, ValCase{"tab", "\t3", 3}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-// Halves go to the even neighbour, in both directions from zero.
 TEST(RoundHalfEvenTest, RoundsHalvesToEven) {
     const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
                                                {-1.5, -2}, {-2.5, -2}, {2.4, 2},    {2.6, 3},
@@ -54,41 +27,6 @@ TEST(RoundToIntTest, RefusesValuesOutsideTheRange) {
     EXPECT_THROW(RoundToInt32(2147483648.0), ArithmeticOverflow);
     EXPECT_THROW(RoundToInt32(std::nan("")), ArithmeticOverflow);
     EXPECT_THROW(RoundToInt32(HUGE_VAL), ArithmeticOverflow);
-}
-
-struct FormatCase {
-    double value;
-    const char* number;  // FormatNumber
-    const char* length;  // LengthText
-};
-
-// Lengths are written with 15 significant digits, padded to 15 characters.
-TEST(FormatTest, WritesFifteenSignificantDigits) {
-    const FormatCase cases[] = {
-        {0, "0", "              0"},
-        {40, "40", "             40"},
-        {28.284271247461902, "28.2842712474619", " 28.2842712474619"},
-        {113.13708498984761, "113.137084989848", " 113.137084989848"},
-        {193.13708498984761, "193.137084989848", " 193.137084989848"},
-        {2.5, "2.5", "            2.5"},
-        {140, "140", "            140"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatNumber(c.value), c.number) << c.value;
-        EXPECT_EQ(LengthText(c.value), c.length) << c.value;
-    }
-    EXPECT_EQ(FormatNumber(193.13708498984761, ','), "193,137084989848");
-    EXPECT_EQ(FormatNumber(160, ','), "160");
-}
-
-// A length text read back keeps exactly the 15 digits that were written.
-TEST(FormatTest, LengthTextReadsBackAsItsDigits) {
-    for (int s = 1; s < 2000; ++s) {
-        const double length = 20.0 * std::sqrt(static_cast<double>(s));
-        const double back = Val(LengthText(length));
-        EXPECT_EQ(FormatNumber(back), FormatNumber(length)) << s;
-        EXPECT_NEAR(back, length, 1e-12 * length) << s;
-    }
 }
 
 struct SnapCase {

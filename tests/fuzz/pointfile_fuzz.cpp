@@ -84,7 +84,7 @@ void CheckAnalysis(const Points& points) {
     std::array<int, pf::kKindCount> counted{};
     for (std::size_t i = 0; i < result.figures.size(); ++i) {
         const pf::Figure& figure = result.figures[i];
-        MUST(figure.kind >= 0 && figure.kind < pf::kShownKindCount);
+        MUST(figure.kind >= 0 && figure.kind < pf::kKindCount);
         MUST(figure.IsTriangle() == (figure.kind <= pf::kIsoscelesRight));
         MUST(figure.vertex_count == 3 || figure.vertex_count == 4);
         const std::span<const int> vertices(figure.points.data(),

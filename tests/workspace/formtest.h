@@ -38,7 +38,6 @@ Control* Named(const MainForm& form, const char* role, std::size_t index) {
     return form.findChild<Control*>(QStringLiteral("%1_%2").arg(QLatin1String(role)).arg(index));
 }
 inline Canvas* Picture1(const MainForm& form) { return form.findChild<Canvas*>("Picture1"); }
-inline ListBox* List2(const MainForm& form) { return form.findChild<ListBox*>("List2"); }
 inline ListBox* List1(const MainForm& form, std::size_t i) {
     return Named<ListBox>(form, "List1", i);
 }

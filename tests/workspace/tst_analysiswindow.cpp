@@ -1,5 +1,4 @@
-// "Чертай" in the window: the report box, the counts, the outlines on the
-// canvas and what the hidden lists hold afterwards.
+// "Чертай" in the window: the report box, the counts and the outlines on the canvas.
 #include <QLineEdit>
 #include <QRandomGenerator>
 
@@ -14,7 +13,6 @@ class TestAnalysisWindow : public QObject {
 
 private slots:
     void twoRowsOfThree();
-    void hiddenListsAfterARun();
     void outlinesFollowTheMeasuredOrder();
     void earlierOutlinesStay();
     void trianglesLeaveTheCanvasAlone();
@@ -45,34 +43,12 @@ void TestAnalysisWindow::twoRowsOfThree() {
     QVERIFY(report.endsWith(quads));
     QVERIFY(report.contains(QStringLiteral("\r\nРавнобедрен и правоъгълен 0,1,3\r\n")));
     QCOMPARE(Text1(form, 0)->toPlainText(), QString(report).replace("\r\n", "\n"));
-    const QStringList expected_counts{"", "", "", "2", "1", "2", "", ""};
-    for (int k = 3; k < 8; ++k) QCOMPARE(Text3(form, k)->text(), expected_counts[k]);
+    const QStringList expected_counts{"", "", "", "2", "1", "2", ""};
+    for (int k = 3; k < 7; ++k) QCOMPARE(Text3(form, k)->text(), expected_counts[k]);
     QVERIFY(!Text3(form, 2)->text().isEmpty());
     // the run changes neither the points nor the pupil's counts
     QCOMPARE(form.PointCount(), 6);
     QCOMPARE(Text2(form, 0)->text(), QString());
-}
-
-// After a run the sorter holds the last measured quadrilateral's integer side
-// parts and the trace its four lines.
-void TestAnalysisWindow::hiddenListsAfterARun() {
-    MainForm form;
-    QVERIFY(Show(form));
-    Enter(form, {{20, 20}, {60, 60}, {60, 20}, {20, 60}});
-    ClickButton(form, 0);
-    QCOMPARE(Entries(List1(form, 2)), QStringList(4, QStringLiteral("             40")));
-    const QString decimal = QLocale().decimalPoint();
-    QCOMPARE(Entries(List2(form)),
-             QStringList({QStringLiteral("193.137084989848 56.5685424949238 40 56.5685424949238 40")
-                              .replace(".", decimal),
-                          "160 40 40 40 40",
-                          QStringLiteral("193.137084989848 56.5685424949238 40 56.5685424949238 40")
-                              .replace(".", decimal),
-                          "160"}));
-    // "Изчисти" empties the sorter but leaves the trace
-    ClickButton(form, 1);
-    QCOMPARE(List1(form, 2)->ListCount(), 0);
-    QCOMPARE(List2(form)->ListCount(), 4);
 }
 
 // The outline runs corner to corner in the measured order, so a square entered
@@ -119,7 +95,7 @@ void TestAnalysisWindow::trianglesLeaveTheCanvasAlone() {
 }
 
 // The window shows what the analysis alone gives for its points: the report,
-// each count box and the hidden sorter.
+// and each count box.
 void TestAnalysisWindow::windowAgreesWithTheAnalysisAlone() {
     MainForm form;
     QVERIFY(Show(form));
@@ -140,10 +116,6 @@ void TestAnalysisWindow::windowAgreesWithTheAnalysisAlone() {
             QCOMPARE(Text3(form, static_cast<std::size_t>(k))->text(),
                      QString::fromStdString(result.CountText(k)));
         }
-        QStringList sorter;  // emptied by "Изчисти", and left so by a run that measures no figure
-        for (const std::string& entry : result.sorter.value_or(std::vector<std::string>{}))
-            sorter << QString::fromStdString(entry);
-        QCOMPARE(Entries(List1(form, 2)), sorter);
     }
 }
 

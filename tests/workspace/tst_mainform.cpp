@@ -77,8 +77,6 @@ void TestMainForm::controls_data() {
     row("List1_3", Twips(4320, 770, 855, 915), QString(), QColor(), true);
     row("List1_0", Twips(5160, 770, 1335, 915), QString(), QColor(), true);
     row("List1_1", Twips(6480, 770, 1215, 915), QString(), QColor(), true);
-    row("List1_2", Twips(6960, 1080, 1215, 1200), QString(), QColor(), false);
-    row("List2", Twips(1320, 0, 7455, 630), QString(), QColor(), false);
     row("Frame1", Twips(4320, 1680, 3375, 3255), QStringLiteral("Брой от вид фигура"),
         QColor(192, 192, 255), true);
     const QStringList kinds{"Равнобедрен тр.",
@@ -87,16 +85,15 @@ void TestMainForm::controls_data() {
                             "Успоредник",
                             "Правоъгълник",
                             "Квадрат",
-                            "Ромб",
-                            "Равнобедрен трапец"};
-    for (int k = 0; k < 8; ++k) {
+                            "Ромб"};
+    for (int k = 0; k < 7; ++k) {
         const int top = 240 + 360 * k;
         const QByteArray label = "Label2_" + QByteArray::number(k);
         const QByteArray pupil = "Text2_" + QByteArray::number(k);
         const QByteArray count = "Text3_" + QByteArray::number(k);
-        row(label, Twips(120, top, 2175, 405), kinds[k], k < 3 ? kHeading : kShapeRow, k < 7);
-        row(pupil, Twips(2280, top, 495, 405), QString(), QColor(), k < 7);
-        row(count, Twips(2760, top, 495, 405), QString(), QColor(), k < 7);
+        row(label, Twips(120, top, 2175, 405), kinds[k], k < 3 ? kHeading : kShapeRow, true);
+        row(pupil, Twips(2280, top, 495, 405), QString(), QColor(), true);
+        row(count, Twips(2760, top, 495, 405), QString(), QColor(), true);
     }
     row("Command1_0", Twips(120, 4440, 1095, 375), QStringLiteral("Чертай"), QColor(128, 255, 128),
         true);
@@ -154,9 +151,8 @@ void TestMainForm::startUpState() {
     QVERIFY(!Command1(form, 0)->isEnabled());
     QVERIFY(Command1(form, 1)->isEnabled());
     QVERIFY(Command1(form, 2)->isEnabled());
-    for (const std::size_t i : {0u, 1u, 2u, 3u}) QCOMPARE(List1(form, i)->ListCount(), 0);
-    QCOMPARE(List2(form)->ListCount(), 0);
-    for (int k = 0; k < 8; ++k) {
+    for (const std::size_t i : {0u, 1u, 3u}) QCOMPARE(List1(form, i)->ListCount(), 0);
+    for (int k = 0; k < 7; ++k) {
         QCOMPARE(Text2(form, k)->text(), QString());
         QCOMPARE(Text3(form, k)->text(), QString());
         QVERIFY(!Text2(form, k)->isReadOnly());
@@ -291,7 +287,7 @@ void TestMainForm::clearEmptiesEverything() {
         ClickButton(form, 1);
         QCOMPARE(Text1(form, 0)->Text(), QString());
         QCOMPARE(form.PointCount(), 0);
-        for (int i : {0, 1, 2, 3}) QCOMPARE(List1(form, i)->ListCount(), 0);
+        for (int i : {0, 1, 3}) QCOMPARE(List1(form, i)->ListCount(), 0);
         for (int k = 0; k < 7; ++k) {
             QCOMPARE(Text2(form, k)->text(), QString());
             QCOMPARE(Text3(form, k)->text(), QString());

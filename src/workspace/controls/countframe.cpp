@@ -12,7 +12,6 @@ namespace plane_figures::workspace {
 
 namespace {
 
-using plane_figures::kIsoscelesTrapezoid;
 using plane_figures::kParallelogram;
 
 }  // namespace
@@ -41,11 +40,6 @@ void CountFrame::CreateRow(int k) {
     // a file dropped on the pupil's box goes on to the window, which opens it,
     // instead of being pasted in as text
     Text2[i]->setAcceptDrops(false);
-    if (k == kIsoscelesTrapezoid) {
-        Label2[i]->hide();
-        Text2[i]->hide();
-        Text3[i]->hide();
-    }
 }
 
 // Object names by role and index, and the names a screen reader speaks: the

@@ -6,16 +6,6 @@
 
 namespace plane_figures::workspace {
 
-namespace {
-
-QStringList Texts(const std::vector<std::string>& entries) {
-    QStringList texts;
-    for (const std::string& entry : entries) texts << QString::fromStdString(entry);
-    return texts;
-}
-
-}  // namespace
-
 WorkspaceModel::WorkspaceModel(QString report_text, QObject* parent)
     : QObject(parent), report_text_(std::move(report_text)) {
     undo_stack_.setUndoLimit(kUndoLimit);
@@ -77,13 +67,8 @@ void WorkspaceModel::Choose(int row) {
     emit ChoiceChanged(chosen_);
 }
 
-// The hidden sorter empties as the canvas does, and is not brought back by
-// an undo; a replacement that changes nothing is no step to undo.
+// A replacement that changes nothing is no step to undo.
 void WorkspaceModel::Replace(std::span<const GridPoint> points, const QString& step) {
-    if (!sorter_.isEmpty()) {
-        sorter_.clear();
-        emit HiddenListsChanged();
-    }
     const Told told = Now();
     WorkspaceSnapshot before = Snapshot();
     WorkspaceSnapshot after = Replaced(points);
@@ -106,29 +91,23 @@ WorkspaceSnapshot WorkspaceModel::Replaced(std::span<const GridPoint> points) co
     after.report_text.clear();
     after.report_result.reset();
     after.report_points.clear();
-    // the shown rows only: the hidden row keeps what it had
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k) {
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
         after.pupil_counts[k].clear();
         after.program_counts[k].clear();
     }
     return after;
 }
 
-const AnalysisResult& WorkspaceModel::Analyse(char decimal_separator) {
-    auto result =
-        std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points(), decimal_separator));
+const AnalysisResult& WorkspaceModel::Analyse() {
+    auto result = std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points()));
     report_text_ = QString::fromStdString(result->ReportText());
     for (int k = 0; k < kKindCount; ++k)
         program_counts_[static_cast<std::size_t>(k)] = QString::fromStdString(result->CountText(k));
-    const bool lists = result->sorter || result->trace;
-    if (result->sorter) sorter_ = Texts(*result->sorter);
-    if (result->trace) trace_ = Texts(*result->trace);
     report_result_ = std::move(result);
     report_points_.assign(points_.Points().begin(), points_.Points().end());
     emit ReportChanged();
     emit ResultChanged();
     emit CountsChanged();
-    if (lists) emit HiddenListsChanged();
     return *report_result_;
 }
 

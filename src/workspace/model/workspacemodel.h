@@ -1,8 +1,7 @@
 // The pupil's work, with one owner: the points, the chosen point, the
 // analysis result whose report the report box shows, the program's and the
-// pupil's counts, the hidden lists a run leaves, and the steps that can be
-// undone, with the state last opened or saved. The window's lists, canvas,
-// count frame, report box and sheets are views of it: they are told what
+// pupil's counts, and the steps that can be undone, with the state last opened or saved. The
+// window's lists, canvas, count frame, report box and sheets are views of it: they are told what
 // changed and read it from here. The commands change the state; the model's
 // operations tell the views what the change changed.
 #pragma once
@@ -46,10 +45,6 @@ public:
     std::shared_ptr<const AnalysisResult> Result() const;
     const Counts& PupilCounts() const { return pupil_counts_; }
     const Counts& ProgramCounts() const { return program_counts_; }
-    // What the last analysis left in the hidden lists of side lengths and of
-    // quadrilateral perimeters.
-    const QStringList& SorterEntries() const { return sorter_; }
-    const QStringList& TraceEntries() const { return trace_; }
     // The steps, their texts, and whether the work is as last opened or saved.
     const QUndoStack& UndoStack() const { return undo_stack_; }
     // Whether the work came from a file or went to one, and has changed since:
@@ -77,7 +72,7 @@ public:
     // Not steps: choosing a point (kNone: none), "Чертай", the pupil typing
     // his count of a kind, and saving the work to a file.
     void Choose(int row);
-    const AnalysisResult& Analyse(char decimal_separator);
+    const AnalysisResult& Analyse();
     void SetPupilCount(int kind, const QString& text);
     void MarkSaved();
 
@@ -98,7 +93,6 @@ signals:
     // Both columns of counts, as a whole.
     void CountsChanged();
     void PupilCountChanged(int kind);
-    void HiddenListsChanged();
 
 private:
     friend class AddPointCommand;
@@ -137,8 +131,6 @@ private:
     std::vector<GridPoint> report_points_;                 // the points it was made for
     Counts pupil_counts_;
     Counts program_counts_;
-    QStringList sorter_;
-    QStringList trace_;
     QUndoStack undo_stack_;
     bool has_file_ = false;  // the work was opened from a file or saved to one
 };

@@ -13,7 +13,7 @@ namespace plane_figures::workspace {
 
 QStringList SheetKindNames() {
     QStringList names;
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         names << Utf8(kKindNames[k]);
     return names;
 }
@@ -29,7 +29,7 @@ SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& ti
     content.ruling = ruling;
     for (const GridPoint p : points) content.points << ToQPoint(p);
     content.kinds = SheetKindNames();
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         content.pupil_counts << model.PupilCounts()[k];
     if (!model.Result() || !answers) return content;
     for (const Figure& figure : model.Result()->figures) {
@@ -39,7 +39,7 @@ SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& ti
         for (const int v : figure.outline) outline.vertices << content.points.value(v);
         content.outlines << outline;
     }
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         content.program_counts << model.ProgramCounts()[k];
     for (int line = 0; line < model.Result()->LineCount(); ++line)
         content.report_lines << QString::fromStdString(model.Result()->ReportLine(line));

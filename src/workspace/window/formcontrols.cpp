@@ -54,17 +54,13 @@ FormControls::FormControls(QWidget* form)
 FormControls::~FormControls() = default;
 
 void FormControls::CreateLists(QWidget* form) {
-    const std::array<QRect, 4> places{
-        TwipsRect(5160, 770, 1335, 915), TwipsRect(6480, 770, 1215, 915),
-        TwipsRect(6960, 1080, 1215, 1200), TwipsRect(4320, 770, 855, 915)};
+    const std::array<QRect, 3> places{TwipsRect(5160, 770, 1335, 915),
+                                      TwipsRect(6480, 770, 1215, 915),
+                                      TwipsRect(4320, 770, 855, 915)};
     for (std::size_t i = 0; i < List1.size(); ++i) {
         List1[i] = new ListBox(form);
         List1[i]->setGeometry(places[i]);
     }
-    List1[kSorter]->hide();
-    List2 = new ListBox(form);
-    List2->setGeometry(TwipsRect(1320, 0, 7455, 630));
-    List2->hide();
 }
 
 void FormControls::CreateButtons(QWidget* form) {
@@ -93,11 +89,11 @@ void FormControls::NameControls() {
         widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(role)).arg(index));
     };
     for (std::size_t i = 0; i < Label1.size(); ++i) name(Label1[i], "Label1", i);
-    for (std::size_t i = 0; i < List1.size(); ++i) name(List1[i], "List1", i);
+    for (const std::size_t i : {kX, kY}) name(List1[i], "List1", i);
+    name(List1[kNumbers], "List1", 3);
     for (std::size_t i = 0; i < Command1.size(); ++i) name(Command1[i], "Command1", i);
     for (std::size_t i = 0; i < Text1.size(); ++i) name(Text1[i], "Text1", i);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    List2->setObjectName(QStringLiteral("List2"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
     for (QLabel* label : Label1) label->setAccessibleName(label->text());
@@ -107,8 +103,6 @@ void FormControls::NameControls() {
     List1[kX]->setAccessibleName(Label1[1]->text());
     List1[kY]->setAccessibleName(Label1[2]->text());
     List1[kNumbers]->setAccessibleName(QStringLiteral("Номер на точка (N)"));
-    List1[kSorter]->setAccessibleName(QStringLiteral("Дължини на страните"));
-    List2->setAccessibleName(QStringLiteral("Обиколки на четириъгълника"));
     Frame1->setAccessibleName(Frame1->title());
     for (QPushButton* button : Command1) button->setAccessibleName(button->text());
     Text1[kReport]->setAccessibleName(QStringLiteral("Резултат"));
@@ -119,10 +113,9 @@ void FormControls::NameControls() {
 // skipped, as are the hidden controls.
 void FormControls::SetTabOrder() {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, Text1[0]},    {1, Text1[1]},    {2, Label1[0]},   {3, List1[0]},  {4, List1[1]},
-        {5, Command1[0]}, {6, Command1[1]}, {7, Command1[2]}, {8, Label1[1]}, {9, Label1[2]},
-        {10, List1[2]},   {11, Picture1},   {12, Label1[3]},  {13, List1[3]}, {14, Label1[4]},
-        {15, Frame1},     {37, List2}};
+        {0, Text1[0]},    {1, Text1[1]},    {2, Label1[0]},        {3, List1[0]},   {4, List1[1]},
+        {5, Command1[0]}, {6, Command1[1]}, {7, Command1[2]},      {8, Label1[1]},  {9, Label1[2]},
+        {11, Picture1},   {12, Label1[3]},  {13, List1[kNumbers]}, {14, Label1[4]}, {15, Frame1}};
     // the count rows: caption, pupil's count, program's count
     const std::array<std::array<int, 3>, CountFrame::kRows> rows{{{16, 17, 18},
                                                                   {19, 20, 21},
@@ -130,8 +123,7 @@ void FormControls::SetTabOrder() {
                                                                   {25, 26, 27},
                                                                   {30, 29, 28},
                                                                   {33, 32, 31},
-                                                                  {36, 35, 34},
-                                                                  {38, 39, 40}}};
+                                                                  {36, 35, 34}}};
     for (int k = 0; k < CountFrame::kRows; ++k) {
         const auto controls = Frame1->Row(k);
         for (std::size_t c = 0; c < 3; ++c)

@@ -20,7 +20,9 @@ class TextBox;
 
 struct FormControls {
     // The lists of List1, the buttons of Command1 and the boxes of Text1.
-    enum List : std::size_t { kX = 0, kY = 1, kSorter = 2, kNumbers = 3 };
+    // The N list is named List1_3 (the object names of the lists are kept as
+    // they were when a hidden work list stood at index 2).
+    enum List : std::size_t { kX = 0, kY = 1, kNumbers = 2 };
     enum Button : short { kDraw = 0, kClear = 1, kDelete = 2 };
     enum Text : std::size_t { kReport = 0, kQuotation = 1 };
 
@@ -30,8 +32,7 @@ struct FormControls {
 
     std::array<QLabel*, 5> Label1{};
     Canvas* Picture1 = nullptr;
-    std::array<ListBox*, 4> List1{};
-    ListBox* List2 = nullptr;  // hidden trace of the quadrilateral measurement
+    std::array<ListBox*, 3> List1{};
     CountFrame* Frame1 = nullptr;
     std::array<QPushButton*, 3> Command1{};
     std::array<TextBox*, 2> Text1{};

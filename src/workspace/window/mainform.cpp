@@ -4,7 +4,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
@@ -34,13 +33,6 @@ namespace {
 // The task's title: the window's caption after the web address, and the
 // title the sheets print.
 const QString kTaskTitle = QStringLiteral("Математика - координати на върхове");
-
-// The decimal separator of the user's regional settings (the trace uses it).
-char DecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                         : '.';
-}
 
 }  // namespace
 
@@ -104,10 +96,6 @@ void MainForm::ConnectViews() {
     connect(model_, &WorkspaceModel::ReportChanged, report,
             [this, report] { report->SetText(model_->ReportText()); });
     explorer_ = new ReportExplorer(report, controls_.Picture1, *model_);
-    connect(model_, &WorkspaceModel::HiddenListsChanged, this, [this] {
-        controls_.List1[FC::kSorter]->SetItems(model_->SorterEntries());
-        controls_.List2->SetItems(model_->TraceEntries());
-    });
     // after an opening, an undo or a redo: no outlines, the chosen point light green
     connect(model_, &WorkspaceModel::PointsReplaced, this, [this] {
         RedrawPoints();
@@ -201,17 +189,14 @@ void MainForm::List1_Click(short index) {
     model_->Choose(row);
 }
 
-// The report, the counts and the hidden lists follow the model; the
-// quadrilaterals are outlined in their kind's colour.
+// The report and the counts follow the model; the quadrilaterals are
+// outlined in their kind's colour.
 void MainForm::RunAnalysis() {
-    const AnalysisResult& result = model_->Analyse(DecimalSeparator());
+    const AnalysisResult& result = model_->Analyse();
     for (const Figure& figure : result.figures) {
-        if (figure.IsTriangle()) {
-            OutlineTriangle(TriangleHookCode(figure.kind));
-        } else {
-            drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure,
-                                          model_->Points().Points(), kOutlineColours[figure.kind]);
-        }
+        if (figure.IsTriangle()) continue;
+        drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure,
+                                      model_->Points().Points(), kOutlineColours[figure.kind]);
     }
 }
 

@@ -54,7 +54,6 @@ struct Heard {
         hear(&WorkspaceModel::ReportChanged, "ReportChanged");
         hear(&WorkspaceModel::ResultChanged, "ResultChanged");
         hear(&WorkspaceModel::CountsChanged, "CountsChanged");
-        hear(&WorkspaceModel::HiddenListsChanged, "HiddenListsChanged");
     }
     QString Line() const { return said.join(' '); }
 };
@@ -62,7 +61,7 @@ struct Heard {
 // a model holding the square, analysed
 void EnterSquare(WorkspaceModel& model, bool analyse) {
     for (const GridPoint p : kSquarePoints) model.AddPoint(p);
-    if (analyse) model.Analyse('.');
+    if (analyse) model.Analyse();
 }
 
 }  // namespace
@@ -86,10 +85,9 @@ void TestWorkspaceModel::operationsTellTheirViews_data() {
     QTest::newRow("redone entry") << false << "undo redo"
                                   << "PointsReplaced PointsReplaced";
     QTest::newRow("Чертай") << false << "analyse"
-                            << "ReportChanged ResultChanged CountsChanged HiddenListsChanged";
-    QTest::newRow("Изчисти")
-        << true << "clear"
-        << "HiddenListsChanged PointsReplaced ReportChanged ResultChanged CountsChanged";
+                            << "ReportChanged ResultChanged CountsChanged";
+    QTest::newRow("Изчисти") << true << "clear"
+                             << "PointsReplaced ReportChanged ResultChanged CountsChanged";
     QTest::newRow("typed count") << false << "type"
                                  << "PupilCountChanged(5)";
     QTest::newRow("choice") << false << "choose"
@@ -119,7 +117,7 @@ void TestWorkspaceModel::operationsTellTheirViews() {
         if (step == "delete") QVERIFY(model.DeletePoint(1));
         if (step == "undo") model.Undo();
         if (step == "redo") model.Redo();
-        if (step == "analyse") model.Analyse('.');
+        if (step == "analyse") model.Analyse();
         if (step == "clear") model.Clear();
         if (step == "type") model.SetPupilCount(5, "1");
         if (step == "choose") model.Choose(2);
@@ -162,8 +160,7 @@ void TestWorkspaceModel::refusalsAreNoSteps() {
 }
 
 // "Изчисти" after "Чертай" and typed counts, undone: the report names its
-// figures again and both columns of counts are back; the hidden sorter
-// stays empty, and the hidden row's program count was never cleared.
+// figures again and both columns of counts are back.
 void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     WorkspaceModel model(QStringLiteral("the task\r\n"));
     EnterSquare(model, true);
@@ -171,20 +168,16 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     const WorkspaceSnapshot analysed = model.Snapshot();
     QVERIFY(analysed.report_text.startsWith("Брой въведени точки: 4\r\n"));
     QCOMPARE(analysed.program_counts[plane_figures::kSquare], QString("1"));
-    QVERIFY(!model.SorterEntries().isEmpty());
 
     model.Clear();
     QVERIFY(model.Points().Size() == 0 && model.ReportText().isEmpty() && !model.Result());
     QCOMPARE(model.PupilCounts()[5], QString());
-    QCOMPARE(model.ProgramCounts()[kIsoscelesTrapezoid],
-             analysed.program_counts[kIsoscelesTrapezoid]);
-    QVERIFY(model.SorterEntries().isEmpty());
+    QCOMPARE(model.ProgramCounts()[plane_figures::kSquare], QString());
     QCOMPARE(model.UndoStack().undoText(), QString("изчистването"));
 
     model.Undo();
     QVERIFY(model.Snapshot() == analysed);
     QVERIFY(model.Result() && model.Result()->FigureOfLine(1));
-    QVERIFY(model.SorterEntries().isEmpty());
     model.Redo();
     QVERIFY(model.Points().Size() == 0 && !model.Result());
 }
@@ -276,7 +269,7 @@ void TestWorkspaceModel::unsavedExactlyWhenChangedSinceTheFile() {
         if (step == "redo") model.Redo();
         if (step == "choose") model.Choose(model.PointCount() - 1);
         if (step == "delete") QVERIFY(model.DeleteChosen());
-        if (step == "analyse") model.Analyse('.');
+        if (step == "analyse") model.Analyse();
         if (step == "type") model.SetPupilCount(0, "3");
         if (step == "clear") model.Clear();
         if (step == "many") {
@@ -329,7 +322,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
     const auto node = [&] { return GridPoint{20 * random.bounded(14), 20 * random.bounded(12)}; };
     const auto replace = [&](const Points& with) {
         bool idle = with == points && report.isEmpty();
-        for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k)
+        for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
             idle = idle && model.PupilCounts()[k].isEmpty() && model.ProgramCounts()[k].isEmpty();
         if (!idle) expected.Push(with, std::pair(report, analysed));
         points = with;
@@ -363,7 +356,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             if (with.size() <= 15) replace(with);
             QCOMPARE(model.ReplacePoints(with), with.size() <= 15);
         } else if (action < 68) {
-            model.Analyse('.');
+            model.Analyse();
             report = model.ReportText();
             analysed = points;
             QVERIFY(report.startsWith(

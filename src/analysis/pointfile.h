@@ -51,4 +51,9 @@ ParseResult Parse(std::string_view bytes);
 // The error for a file of file_bytes bytes, when it is too long to read.
 std::optional<Error> CheckSize(std::uintmax_t file_bytes);
 
+// The error for bytes that are plainly no file of points (a PDF, a picture,
+// a zip, binary data), which Parse gives too; the window asks it before the
+// size, so that a large document is not refused for its size alone.
+std::optional<Error> CheckKind(std::string_view bytes);
+
 }  // namespace plane_figures::pointfile

@@ -57,11 +57,14 @@ std::variant<Points, QString> Read(const QString& path) {
     }
     const std::optional<QByteArray> bytes = Bytes(path);
     if (!bytes) return NotOpened(path, QStringLiteral("съдържанието му не може да се прочете"));
+    const std::string_view content(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+    if (const auto error = pointfile::CheckKind(content)) {
+        return NotOpened(path, FromUtf8(error->message));
+    }
     if (const auto error = pointfile::CheckSize(static_cast<std::uintmax_t>(bytes->size()))) {
         return NotOpened(path, FromUtf8(error->message));
     }
-    auto parsed = pointfile::Parse(
-        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    auto parsed = pointfile::Parse(content);
     if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
         return NotOpened(path, FromUtf8(error->message));
     }

@@ -21,6 +21,7 @@
 #include "pointlists.h"
 #include "qtpoint.h"
 #include "reportexplorer.h"
+#include "sidepanel.h"
 #include "tasktext.h"
 #include "textbox.h"
 #include "windowcommands.h"
@@ -103,7 +104,8 @@ void MainForm::ConnectViews() {
     report->SetText(model_->ReportText());
     connect(model_, &WorkspaceModel::ReportChanged, report,
             [this, report] { report->SetText(model_->ReportText()); });
-    explorer_ = new ReportExplorer(report, controls_.Picture1, *model_);
+    side_panel_ = new SidePanel(this);
+    explorer_ = new ReportExplorer(report, controls_.Picture1, *model_, side_panel_);
     connect(model_, &WorkspaceModel::HiddenListsChanged, this, [this] {
         controls_.List1[FC::kSorter]->SetItems(model_->SorterEntries());
         controls_.List2->SetItems(model_->TraceEntries());

@@ -96,7 +96,7 @@ QRect SidePanel::Place() const {
     if (right >= natural) return beside(true, natural);
     if (left >= natural) return beside(false, natural);
     if (std::max(right, left) >= kReadable) return beside(right >= left, std::max(right, left));
-    // no side has room: below the window, or above it, as wide as it
+    // no side has room: below the window, or above it, its lines whole where they fit
     const int width = std::min(natural, room.width() - frame.width());
     const int height = HeightFor(width);
     const int x = std::clamp(window.left(), room.left(),

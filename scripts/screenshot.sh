@@ -8,7 +8,7 @@ set -eu
 binary=${1:-build/src/plane-figures}
 output=${2:-docs/window.png}
 chosen=${3:-docs/chosen-figure.png}
-scripts/on-xvfb.sh "-screen 0 800x600x24" sh -c '
+scripts/on-xvfb.sh "-screen 0 1280x600x24" sh -c '
     out=$1
     chosen=$2
     "$0" & pid=$!
@@ -23,10 +23,15 @@ scripts/on-xvfb.sh "-screen 0 800x600x24" sh -c '
     xdotool mousemove --window "$id" 44 308 click 1
     sleep 0.5
     import -window "$id" "$out"
-    # the report box starts at (8, 328); its tooltip may reach past the window
+    # the report box starts at (8, 328); the reason shows in the panel beside the window
     xdotool mousemove --window "$id" 300 335 click 1 key End
     sleep 0.8
     eval $(xdotool getwindowgeometry --shell "$id")
-    import -window root -crop 700x520+$X+$Y "$chosen"
+    left=$X; top=$Y; right=$((X + WIDTH)); bottom=$((Y + HEIGHT))
+    panel=$(xdotool search --onlyvisible --name "^Бележки$" | head -n 1)
+    eval $(xdotool getwindowgeometry --shell "$panel")
+    [ $((X + WIDTH)) -gt $right ] && right=$((X + WIDTH))
+    [ $((Y + HEIGHT)) -gt $bottom ] && bottom=$((Y + HEIGHT))
+    import -window root -crop $((right - left))x$((bottom - top))+$left+$top "$chosen"
     kill $pid' "$binary" "$output" "$chosen"
 echo "wrote $output and $chosen"

@@ -1,12 +1,16 @@
 #include <QApplication>
+#include <optional>
 
 #include "commandline.h"
+#include "displayrequired.h"
 #include "mainform.h"
 #include "qtinbulgarian.h"
 
 using namespace plane_figures::workspace;
 
 int main(int argc, char* argv[]) {
+    // before anything is opened, so that nothing else takes a closed output's place
+    CommandLine::HoldClosedStandardOutput();
     // --report, --help, --version and wrong arguments are answered without a display
     if (!CommandLine::NeedsDisplay(argc, argv)) {
         QCoreApplication app(argc, argv);
@@ -14,8 +18,12 @@ int main(int argc, char* argv[]) {
         return CommandLine(QCoreApplication::arguments()).Answer();
     }
     // Qt takes its own options (-platform, -style, ...) out of argv
-    QApplication app(argc, argv);
-    InstallQtInBulgarian(app);
+    std::optional<QApplication> app;
+    {
+        const DisplayRequired display;  // said in Bulgarian when there is none
+        app.emplace(argc, argv);
+    }
+    InstallQtInBulgarian(*app);
     const CommandLine command_line(QCoreApplication::arguments());
     if (!command_line.WantsWindow()) return command_line.Answer();
     MainForm form;

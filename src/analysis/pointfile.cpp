@@ -1,5 +1,6 @@
 #include "pointfile.h"
 
+#include "foreignfile.h"
 #include "numtext.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ constexpr std::string_view kUtf16 = "той е в кодировка UTF-16, а 
 constexpr std::string_view kNotUtf8 = "това не е текст в кодировка UTF-8";
 constexpr std::string_view kNotTwoNumbers = "трябва да съдържа точно две цели числа, X и Y";
 constexpr std::string_view kNoPoints = "в него няма нито една точка";
+constexpr std::string_view kNotPoints = "това не е файл с точки, а ";
 
 // a whole number as read: its value, or too_big when it does not fit in 64 bits
 struct Number {
@@ -188,6 +190,7 @@ ParseResult Parse(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         return Error{0, std::string(kUtf16)};
     }
+    if (auto error = CheckKind(bytes)) return *std::move(error);
     if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     std::vector<GridPoint> points;
     std::size_t number = 0;
@@ -202,9 +205,17 @@ ParseResult Parse(std::string_view bytes) {
 }
 
 ParseResult ParseFile(std::string_view bytes) {
+    // a large document is no file of points either: say what it is, not its size
+    if (auto error = CheckKind(bytes)) return *std::move(error);
     if (bytes.size() <= kMaxFileBytes) return Parse(bytes);
     return Error{0,
                  "файлът е по-голям от " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB"};
+}
+
+std::optional<Error> CheckKind(std::string_view bytes) {
+    const std::optional<std::string> kind = foreignfile::KindOf(bytes);
+    if (!kind) return std::nullopt;
+    return Error{0, std::string(kNotPoints) + *kind};
 }
 
 }  // namespace plane_figures::pointfile

@@ -50,7 +50,13 @@ std::string Format(std::span<const GridPoint> points);
 ParseResult Parse(std::string_view bytes);
 
 // The same for the bytes read from a file, the first kMaxFileBytes + 1 at
-// most: past kMaxFileBytes the file is refused whole.
+// most: plainly no file of points (CheckKind) or past kMaxFileBytes, the
+// file is refused whole.
 ParseResult ParseFile(std::string_view bytes);
+
+// The error for bytes that are plainly no file of points (a PDF, a picture,
+// a zip, binary data), which Parse gives too; ParseFile asks it before the
+// size, so that a large document is not refused for its size alone.
+std::optional<Error> CheckKind(std::string_view bytes);
 
 }  // namespace plane_figures::pointfile

@@ -117,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusedCase{"empty", "", 0, "в него няма нито една точка"},
         RefusedCase{"comments_only", "# plane-figures points\n\n", 0, "няма нито една точка"},
-        RefusedCase{"binary", "\x7F\x45\x4C\x46\x02\x01\0\0"s, 1, "не е текст в кодировка UTF-8"},
+        RefusedCase{"binary", "\x7F\x45\x4C\x46\x02\x01\0\0"s, 0,
+                    "това не е файл с точки, а двоични данни"},
         RefusedCase{"windows_1251", "1 1\n# \xF2\xEE\xF7\xEA\xE8\n", 2, "UTF-8"},
         RefusedCase{"overlong_utf8", "# \xC0\xAF\n1 1\n", 1, "UTF-8"},
         RefusedCase{"utf16_le", "\xFF\xFE\x31\0\x20\0\x32\0"s, 0,
@@ -145,6 +146,33 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"two_commas", "1,,2\n", 1, "две цели числа"},
         RefusedCase{"lone_sign", "- 2\n", 1, "две цели числа"},
         RefusedCase{"old_mac_line_ends", "1 2\r3 4\r", 1, "две цели числа"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Files opened or dropped by mistake are told for what they are, by their
+// first bytes or a NUL byte; text that only starts alike keeps its line's reason.
+INSTANTIATE_TEST_SUITE_P(
+    NoPoints, RefusedTest,
+    ::testing::Values(
+        RefusedCase{"pdf", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n", 0,
+                    "това не е файл с точки, а документ PDF"},
+        RefusedCase{"png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"s, 0, "а картина PNG"},
+        RefusedCase{"jpeg", "\xFF\xD8\xFF\xE0\0\x10JFIF"s, 0, "а картина JPEG"},
+        RefusedCase{"gif", "GIF89a\x01\0\x01\0"s, 0, "а картина GIF"},
+        RefusedCase{"zip", "PK\x03\x04\x14\0\0\0notes.txt"s, 0, "а архив ZIP"},
+        RefusedCase{"empty_zip", "PK\x05\x06"s + std::string(18, '\0'), 0, "а архив ZIP"},
+        RefusedCase{"docx",
+                    "PK\x03\x04\x14\0\x06\0[Content_Types].xml PK\x03\x04word/document.xml"s, 0,
+                    "а документ DOCX"},
+        RefusedCase{"odt", "PK\x03\x04\n\0\0\0mimetypeapplication/vnd.oasis.opendocument.text"s, 0,
+                    "а документ ODT"},
+        RefusedCase{"word_97", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0"s, 0,
+                    "а документ на Word, Excel или PowerPoint"},
+        RefusedCase{"rtf", "{\\rtf1\\ansi Hello}\n", 0, "а документ RTF"},
+        RefusedCase{"bmp", "BM\x36\x10\0\0\0\0"s, 0, "а двоични данни"},
+        RefusedCase{"nul_after_points", "1 1\n2 2\n3 3\0\n"s, 0, "а двоични данни"},
+        RefusedCase{"pdf_without_its_dash", "%PDF\n1 1\n", 1, "две цели числа"},
+        RefusedCase{"gif_in_words", "GIF 1 2\n", 1, "две цели числа"},
+        RefusedCase{"utf16_with_nul", "\xFF\xFE\x31\0\x20\0\x32\0\0\0"s, 0, "UTF-16"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A file past the limit is refused whole, before any line is read; one at

@@ -1,7 +1,8 @@
 // What holds for any bytes a .pfig file may hold, read as the program reads
 // them: by the point-file reader and through an exercise file on disk. A
 // refused file names the first line at fault ("ред N: ...") or, when no line
-// is, says it is UTF-16, holds no points or is too large; an accepted one has
+// is, says it is UTF-16, no file of points at all, holds no points or is
+// too large; an accepted one has
 // 1 to 15 points on the canvas, is written and read back unchanged, and its
 // analysis completes with counts that agree with the figures it found.
 //
@@ -43,10 +44,20 @@ bool Inside(pf::GridPoint p) {
     return p.x >= 0 && p.x < pf::kCanvasWidth && p.y >= 0 && p.y < pf::kCanvasHeight;
 }
 
+constexpr std::string_view kNotPoints = "това не е файл с точки, а ";
+
 // the messages of a refusal that no single line causes
 bool IsWholeFileMessage(const std::string& message) {
     return message == "той е в кодировка UTF-16, а трябва да е в UTF-8" ||
-           message == "в него няма нито една точка";
+           message == "в него няма нито една точка" ||
+           (message.starts_with(kNotPoints) && message.size() > kNotPoints.size());
+}
+
+// whether the first byte can begin a line the reader takes: a number, a
+// comment, a blank or an empty line, or the UTF-8 byte-order mark
+bool MayStartText(std::string_view bytes) {
+    return bytes.empty() || std::string_view(" \t\r\n#+-0123456789\xEF").find(bytes.front()) !=
+                                std::string_view::npos;
 }
 
 // the bytes before line n (1-based): lines 1 .. n-1 with their line ends
@@ -57,9 +68,16 @@ std::string_view LinesBefore(std::string_view bytes, std::size_t n) {
 }
 
 void CheckRefusal(std::string_view bytes, const pointfile::Error& error) {
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    const bool nul = bytes.find('\0') != std::string_view::npos;
+    const bool not_points = error.line == 0 && error.message.starts_with(kNotPoints);
+    // binary data is no file of points, wherever its NUL byte is; and no text
+    // is taken for a document or a picture: what is refused so holds a NUL
+    // byte or starts as no line the reader takes
+    MUST(!nul || utf16 || not_points);
+    MUST(!not_points || nul || !MayStartText(bytes));
     if (error.line == 0) {
         MUST(IsWholeFileMessage(error.message));
-        const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
         MUST(utf16 == (error.message == "той е в кодировка UTF-16, а трябва да е в UTF-8"));
         return;
     }

@@ -2,10 +2,11 @@
 # On a real X display, where a text box takes Ctrl+E for "end of line", the
 # window's command keys still work from it: Ctrl+E asks where to export the
 # answer sheet from a pupil's count box he has just typed in, and from the
-# report box. (-noreset: the server stays up between the two programs.)
+# report box. (The server stays up between the two programs: on-xvfb.sh
+# starts it with -noreset.)
 set -eu
 binary=$1
-exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24 -noreset" sh -c '
+exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" sh -c '
     unset QT_QPA_PLATFORM
     failures=0
     # twips of a spot inside the control: 15 make a pixel

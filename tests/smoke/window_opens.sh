@@ -13,9 +13,11 @@ exec "$(dirname "$0")/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" sh -c '
     binary=$1; place=$2; shift 2
     "$binary" "$@" & pid=$!
     title="https://plane-figures.example Математика - координати на върхове"
+    # the window may show its caption before Qt has moved it to its place:
+    # wait for the place too, then judge the last seen
     for i in $(seq 1 100); do
         line=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$title\"" | head -n 1) || true
-        [ -n "$line" ] && break
+        case "$line" in *" 517x450$place"*) break ;; esac
         sleep 0.1
     done
     kill $pid 2>/dev/null || true

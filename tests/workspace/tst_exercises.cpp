@@ -50,7 +50,8 @@ private slots:
     void sheetsFromTheWindow();
     void commandLine_data();
     void commandLine();
-    void commandLineOnAFullDisk();
+    void commandLineOutputRefused_data();
+    void commandLineOutputRefused();
     void qtTextsInBulgarian_data();
     void qtTextsInBulgarian();
 };
@@ -114,6 +115,13 @@ void TestExercises::refusedActionChangesNothing_data() {
     QTest::newRow("not two numbers") << QByteArray("10 10\n20 20\n30\n")
                                      << "ред 3: трябва да съдържа точно две цели числа, X и Y";
     QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '#') << "файлът е по-голям от 1 MiB";
+    const QString not_points = "това не е файл с точки, а ";
+    QTest::newRow("a PDF") << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n")
+                           << not_points + "документ PDF";
+    QTest::newRow("a PDF over 1 MiB")
+        << QByteArray("%PDF-1.7\n") + QByteArray(1024 * 1024, 'x') << not_points + "документ PDF";
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
+                               << not_points + "картина PNG";
     QTest::newRow("missing") << QByteArray("missing") << "няма такъв файл";
     QTest::newRow("folder") << QByteArray("folder") << "това е папка";
     QTest::newRow("unreadable") << QByteArray("unreadable")
@@ -603,6 +611,10 @@ void TestExercises::commandLine_data() {
                                << "";
     QTest::newRow("two files") << QByteArray() << QStringList{"a", "b"} << 1 << QByteArray()
                                << "plane-figures: В прозореца се отваря най-много един файл.\n";
+    QTest::newRow("a picture") << QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF", 10) << report << 2
+                               << QByteArray()
+                               << "Файлът „FILE“ не може да бъде отворен. Това не е файл с "
+                                  "точки, а картина JPEG.\n";
     const QString not_regular =
         "Файлът „FILE“ не може да бъде отворен. Това не е обикновен файл.\n";
     QTest::newRow("a named pipe") << kNamedPipe << report << 2 << QByteArray() << not_regular;
@@ -615,6 +627,19 @@ void TestExercises::commandLine_data() {
                         << "plane-figures: Непозната опция „-v“.\n";
     QTest::newRow("-x after a file") << QByteArray() << QStringList{"FILE", "-x"} << 1
                                      << QByteArray() << "plane-figures: Непозната опция „-x“.\n";
+    QTest::newRow("--report twice")
+        << QByteArray("0 0\n") << QStringList{"--report", "FILE", "--report", "FILE"} << 1
+        << QByteArray() << "plane-figures: След --report напишете точно един файл.\n";
+    // the window without a display: said, not aborted
+    const QString no_display =
+        "plane-figures: Прозорецът не може да се отвори, защото няма "
+        "достъпен екран. Без екран програмата отговаря само на --report, "
+        "--help и --version.\n";
+    QTest::newRow("the window") << QByteArray() << QStringList{} << 1 << QByteArray() << no_display;
+    QTest::newRow("the window with a file")
+        << QByteArray("0 0\n") << QStringList{"FILE"} << 1 << QByteArray() << no_display;
+    QTest::newRow("the window on a display no server holds")
+        << QByteArray() << QStringList{"-display", ":4242"} << 1 << QByteArray() << no_display;
     QTest::newRow("--report with two files")
         << QByteArray("0 0\n") << QStringList{"--report", "FILE", "FILE"} << 1 << QByteArray()
         << "plane-figures: След --report напишете точно един файл.\n";
@@ -636,6 +661,9 @@ void TestExercises::commandLine() {
     QFETCH(int, status);
     QFETCH(QByteArray, out);
     QFETCH(QString, err);
+#ifdef Q_OS_WIN
+    if (err.contains("няма достъпен екран")) QSKIP("the Windows program always has a screen");
+#endif
     QTemporaryDir dir;
     const QString file = NotRegularFile(bytes, dir.filePath("ex.pfig"));
     if (file.isEmpty()) QSKIP("no named pipes or devices here");
@@ -644,7 +672,7 @@ void TestExercises::commandLine() {
     err.replace("FILE", QDir::toNativeSeparators(file));
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
         environment.remove(name);
     program.setProcessEnvironment(environment);
     program.start(PLANE_FIGURES_BINARY, arguments);
@@ -662,20 +690,45 @@ void TestExercises::commandLine() {
     QCOMPARE(arguments == QStringList{"--help"} ? written.left(out.size()) : written, out);
 }
 
-// An answer that standard output does not take is a failure, not a success.
-void TestExercises::commandLineOnAFullDisk() {
-    if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
+void TestExercises::commandLineOutputRefused_data() {
+    QTest::addColumn<QString>("output");  // a full disk, or standard output closed
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("err");
+    const QString not_whole = "plane-figures: целият резултат не можа да се изведе: ";
+    const QString full =
+        not_whole + "стандартният изход не го прие целия (може би дискът е пълен).\n";
+    const QString closed = not_whole + "стандартният изход е затворен.\n";
+    QTest::newRow("--report to a full disk")
+        << "/dev/full" << QStringList{"--report", "FILE"} << full;
+    QTest::newRow("--help to a full disk") << "/dev/full" << QStringList{"--help"} << full;
+    QTest::newRow("--report, output closed")
+        << "closed" << QStringList{"--report", "FILE"} << closed;
+    QTest::newRow("--version, output closed") << "closed" << QStringList{"--version"} << closed;
+}
+
+// An answer that standard output does not take is a failure, not a success,
+// and says so in Bulgarian whatever the system's reason.
+void TestExercises::commandLineOutputRefused() {
+    QFETCH(QString, output);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, err);
+    if (output == "/dev/full" && !QFile::exists(output)) QSKIP("no /dev/full here");
+#ifndef Q_OS_UNIX
+    if (output == "closed") QSKIP("a closed output is told on Unix");
+#endif
     QTemporaryDir dir;
-    for (const QStringList& arguments :
-         {QStringList{"--report", Write(dir.filePath("ex.pfig"), kOffNodes)}, {"--help"}}) {
-        QProcess program;
-        program.setStandardOutputFile("/dev/full");
+    arguments.replaceInStrings("FILE", Write(dir.filePath("ex.pfig"), kOffNodes));
+    QProcess program;
+    if (output == "closed") {  // the shell closes it, then becomes the program
+        program.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >&-", PLANE_FIGURES_BINARY} +
+                                     arguments);
+    } else {
+        program.setStandardOutputFile(output);
         program.start(PLANE_FIGURES_BINARY, arguments);
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 3);
-        QVERIFY(program.readAllStandardError().startsWith(
-            "plane-figures: целият резултат не можа да се изведе ("));
     }
+    QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 3);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
 }
 
 void TestExercises::qtTextsInBulgarian_data() {

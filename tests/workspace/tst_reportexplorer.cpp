@@ -1,10 +1,12 @@
 // Choosing a report line shows its figure over the canvas with its reason;
 // the canvas's own image and the report text never change for it.
 #include <QClipboard>
+#include <QLayout>
 #include <QTextBlock>
 
 #include "formtest.h"
 #include "reportexplorer.h"
+#include "sidepanel.h"
 
 using namespace formtest;
 
@@ -20,8 +22,10 @@ private slots:
     void overlayGoes();
     void withoutAReportTheBoxReadsAsText();
     void dragSelectsText();
-    void reasonHidesNoLine_data();
-    void reasonHidesNoLine();
+    void reasonBesideTheWindow_data();
+    void reasonBesideTheWindow();
+    void reasonStaysWhileChosen_data();
+    void reasonStaysWhileChosen();
     void labelsStayOnTheCanvas_data();
     void labelsStayOnTheCanvas();
 };
@@ -41,6 +45,7 @@ struct Drawn {
         ClickButton(form, 0);
     }
     TextBox* Report() { return Text1(form, 0); }
+    SidePanel* Panel() { return form.findChild<SidePanel*>(); }
     int Chosen() const { return form.Explorer().ChosenLine(); }
     void ClickLine(int line) {
         const QTextBlock block = Report()->document()->findBlockByNumber(line);
@@ -90,9 +95,11 @@ void TestReportExplorer::choosing() {
     const QString line = report.split(QStringLiteral("\r\n")).value(chosen);
     QCOMPARE(drawn.Report()->textCursor().selectedText(), chosen >= 0 ? line : QString());
     QCOMPARE(drawn.Report()->accessibleDescription().isEmpty(), chosen < 0);
-    QCOMPARE(drawn.Report()->toolTip(), drawn.Report()->accessibleDescription());
+    QCOMPARE(drawn.Panel()->Text(0), drawn.Report()->accessibleDescription());
+    QCOMPARE(drawn.Panel()->isVisible(), chosen >= 0);
+    QVERIFY(drawn.Report()->toolTip().isEmpty());
     if (chosen == kSquareLine)
-        QVERIFY(drawn.Report()->toolTip().startsWith(QStringLiteral("Квадрат")));
+        QVERIFY(drawn.Panel()->Text(0).startsWith(QStringLiteral("Квадрат")));
     QCOMPARE(drawn.Report()->Text(), report);
     QCOMPARE(Picture1(drawn.form)->Image(), image);
 }
@@ -199,37 +206,105 @@ void TestReportExplorer::dragSelectsText() {
     QCOMPARE(drawn.Chosen(), kSquareLine);
 }
 
-void TestReportExplorer::reasonHidesNoLine_data() {
+void TestReportExplorer::reasonBesideTheWindow_data() {
+    QTest::addColumn<QString>("where");  // the window's place on the screen
     QTest::addColumn<QList<int>>("keys");
-    QTest::newRow("down") << QList<int>{Qt::Key_Down};
-    QTest::newRow("down three times") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
-    QTest::newRow("page down") << QList<int>{Qt::Key_Down, Qt::Key_PageDown};
-    QTest::newRow("end") << QList<int>{Qt::Key_End};
+    QTest::newRow("at the left, down") << "left" << QList<int>{Qt::Key_Down};
+    QTest::newRow("at the left, end") << "left" << QList<int>{Qt::Key_End};
+    QTest::newRow("at the right, page down")
+        << "right" << QList<int>{Qt::Key_Down, Qt::Key_PageDown};
+    QTest::newRow("in the middle, down") << "middle" << QList<int>{Qt::Key_Down};
+    QTest::newRow("at the top, down") << "top" << QList<int>{Qt::Key_Down};
 }
 
-// Paging through the report, the reason for the chosen line is shown where
-// it covers none of the report's lines.
-void TestReportExplorer::reasonHidesNoLine() {
+// The reason shows in a panel of its own beside the window, on the screen,
+// over none of the window, and it takes neither the focus nor a click; it
+// follows the window when it moves.
+void TestReportExplorer::reasonBesideTheWindow() {
+    QFETCH(QString, where);
     QFETCH(QList<int>, keys);
     Drawn drawn;
-    drawn.form.move(100, 200);
+    const QRect screen = drawn.form.screen()->availableGeometry();
+    const QSize size = drawn.form.frameGeometry().size();
+    const QPoint place =
+        where == "left"    ? screen.topLeft()
+        : where == "right" ? QPoint(screen.right() + 1 - size.width(), screen.top())
+        : where == "top"   ? QPoint(screen.center().x() - size.width() / 2, screen.top())
+                           : screen.center() - QPoint(size.width(), size.height()) / 2;
+    drawn.form.move(place);
+    drawn.form.activateWindow();
     drawn.Report()->setFocus();
     for (const int key : keys) QTest::keyClick(drawn.Report(), Qt::Key(key));
-    QWidget* tip = nullptr;
-    QTRY_VERIFY((tip = [] {
-                    for (QWidget* widget : QApplication::topLevelWidgets()) {
-                        if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;
-                    }
-                    return static_cast<QWidget*>(nullptr);
-                }()) != nullptr);
-    const QRect lines(drawn.Report()->viewport()->mapToGlobal(QPoint(0, 0)),
-                      drawn.Report()->viewport()->size());
-    QVERIFY2(!tip->geometry().intersects(lines),
-             qPrintable(QString("the reason at y %1..%2, the lines at %3..%4")
-                            .arg(tip->geometry().top())
-                            .arg(tip->geometry().bottom())
-                            .arg(lines.top())
-                            .arg(lines.bottom())));
+    SidePanel* panel = drawn.Panel();
+    QVERIFY(panel->isVisible() && panel->isWindow());
+    QCOMPARE(panel->Text(0), drawn.Report()->accessibleDescription());
+    const auto apart = [&] {
+        return QString("the panel at %1,%2 %3x%4, the window at %5,%6 %7x%8")
+            .arg(panel->frameGeometry().x())
+            .arg(panel->frameGeometry().y())
+            .arg(panel->frameGeometry().width())
+            .arg(panel->frameGeometry().height())
+            .arg(drawn.form.frameGeometry().x())
+            .arg(drawn.form.frameGeometry().y())
+            .arg(drawn.form.frameGeometry().width())
+            .arg(drawn.form.frameGeometry().height());
+    };
+    QVERIFY2(!panel->frameGeometry().intersects(drawn.form.frameGeometry()), qPrintable(apart()));
+    QVERIFY2(screen.contains(panel->frameGeometry()), qPrintable(apart()));
+    // every line of the reason is there to read
+    QVERIFY(panel->height() >= panel->layout()->totalHeightForWidth(panel->width()));
+    const Qt::WindowFlags flags = panel->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+    QVERIFY(flags.testFlag(Qt::WindowTransparentForInput));
+    QVERIFY(panel->testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(QApplication::focusWidget(), drawn.Report());
+    QVERIFY(!panel->isActiveWindow());
+    // the window moved a little: the panel goes with it
+    drawn.form.move(drawn.form.pos() + QPoint(where == "right" ? -10 : 10, 10));
+    QVERIFY2(!panel->frameGeometry().intersects(drawn.form.frameGeometry()), qPrintable(apart()));
+}
+
+void TestReportExplorer::reasonStaysWhileChosen_data() {
+    QTest::addColumn<QString>("then");  // what is done after a line was chosen
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("the mouse moves off the report") << "leave" << true;
+    QTest::newRow("a while passes") << "wait" << true;
+    QTest::newRow("the focus goes to a button") << "focus" << true;
+    QTest::newRow("escape") << "escape" << false;
+    QTest::newRow("a click on the header") << "header" << false;
+    QTest::newRow("a point entered") << "click" << false;
+    QTest::newRow("the window hidden") << "hide" << false;
+}
+
+// The reason stays while its line is chosen, and goes with the choice.
+void TestReportExplorer::reasonStaysWhileChosen() {
+    QFETCH(QString, then);
+    QFETCH(bool, stays);
+    Drawn drawn;
+    drawn.Report()->setFocus();
+    QTest::keyClick(drawn.Report(), Qt::Key_Down);
+    SidePanel* panel = drawn.Panel();
+    const QString reason = panel->Text(0);
+    QVERIFY(panel->isVisible() && !reason.isEmpty());
+    if (then == "leave") {
+        QTest::mouseMove(drawn.Report()->viewport(), QPoint(20, 20));
+        QTest::mouseMove(Picture1(drawn.form), QPoint(200, 200));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(drawn.Report()->viewport(), &leave);
+        QTest::qWait(500);
+    }
+    if (then == "wait") QTest::qWait(1500);
+    if (then == "focus") Command1(drawn.form, 1)->setFocus();
+    if (then == "escape") QTest::keyClick(drawn.Report(), Qt::Key_Escape);
+    if (then == "header") drawn.ClickLine(0);
+    if (then == "click") ClickCanvas(drawn.form, 200, 200);
+    if (then == "hide") drawn.form.hide();
+    QCOMPARE(panel->isVisible(), stays);
+    QCOMPARE(panel->Text(0), stays || then == "hide" ? reason : QString());
+    if (then == "hide") {  // shown again with the window, while the line is chosen
+        drawn.form.show();
+        QVERIFY(panel->isVisible());
+    }
 }
 
 void TestReportExplorer::labelsStayOnTheCanvas_data() {

@@ -13,12 +13,21 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
 
 namespace plane_figures::workspace {
 
 namespace {
 
 const QString kName = QStringLiteral("plane-figures");
+
+// standard output was closed when the program started
+bool output_closed = false;
 
 // one line of text, as UTF-8 with LF
 void WriteLine(QIODevice& device, const QString& line) {
@@ -91,6 +100,18 @@ CommandLine::CommandLine(const QStringList& arguments)
     parsed_ = parser_.parse(arguments);
 }
 
+void CommandLine::HoldClosedStandardOutput() {
+#ifdef Q_OS_UNIX
+    if (::fcntl(STDOUT_FILENO, F_GETFD) != -1 || errno != EBADF) return;
+    output_closed = true;
+    const int null = ::open("/dev/null", O_RDONLY);  // the lowest free descriptor
+    if (null >= 0 && null != STDOUT_FILENO) {
+        ::dup2(null, STDOUT_FILENO);
+        if (null > STDERR_FILENO) ::close(null);  // else standard input was closed too
+    }
+#endif
+}
+
 bool CommandLine::NeedsDisplay(int argc, char* argv[]) {
     return CommandLine(Arguments(argc, argv)).WantsWindow();
 }
@@ -116,6 +137,9 @@ QString CommandLine::Mistake() const {
         }
         const QString error = parser_.errorText().replace(QLatin1Char(':'), QString());
         return error.endsWith(QLatin1Char('.')) ? error : error + QLatin1Char('.');
+    }
+    if (parser_.values(report_).size() > 1) {
+        return QStringLiteral("След --report напишете точно един файл.");
     }
     const qsizetype files = parser_.positionalArguments().size();
     if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
@@ -159,10 +183,10 @@ int CommandLine::Answer() const {
     err.open(stderr, QIODevice::WriteOnly);
     const int status = Answer(out, err);
     if (out.flush() && out.error() == QFileDevice::NoError) return status;
-    WriteLine(
-        err,
-        kName +
-            QStringLiteral(": целият резултат не можа да се изведе (%1).").arg(out.errorString()));
+    WriteLine(err, kName + QStringLiteral(": целият резултат не можа да се изведе: ") +
+                       (output_closed ? QStringLiteral("стандартният изход е затворен.")
+                                      : QStringLiteral("стандартният изход не го прие целия "
+                                                       "(може би дискът е пълен).")));
     return kUnwritableOutput;
 }
 

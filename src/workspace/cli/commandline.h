@@ -30,6 +30,11 @@ public:
     // any application object, so that no answer needs a display.
     static bool NeedsDisplay(int argc, char* argv[]);
 
+    // Standard output closed when the program starts: its place is held by
+    // the null device, read only, so that no file the program opens takes it
+    // and an answer is refused as one to a closed output. Unix only.
+    static void HoldClosedStandardOutput();
+
     // Whether to open the window: nothing else is asked and nothing is wrong.
     bool WantsWindow() const;
     // The file to open in the window; empty for none.

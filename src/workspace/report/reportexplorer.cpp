@@ -4,15 +4,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTextBlock>
-#include <QToolTip>
 #include <algorithm>
 
 #include "canvas.h"
 #include "figurereason.h"
 #include "qtpoint.h"
+#include "sidepanel.h"
 #include "textbox.h"
 #include "workspacemodel.h"
 
@@ -20,12 +18,15 @@ namespace plane_figures::workspace {
 
 using plane_figures::Figure;
 
-ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model)
+ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model,
+                               SidePanel* panel)
     : QObject(report),
       report_(report),
       viewport_(report->viewport()),
       canvas_(canvas),
-      model_(model) {
+      model_(model),
+      panel_(panel),
+      reason_section_(panel->AddSection(QStringLiteral("Защо фигурата е от този вид"))) {
     report_->installEventFilter(this);
     viewport_->installEventFilter(this);
     // a new report, or the old one's numbers no longer name the same points
@@ -56,8 +57,8 @@ void ReportExplorer::MoveCursor(int line, bool select) {
     if (block.isValid()) report_->ensureCursorVisible();
 }
 
-// The figure over the canvas, its reason as the report box's tooltip and
-// accessible description; or none of them.
+// The figure over the canvas, its reason in the side panel and as the report
+// box's accessible description; or none of them.
 void ReportExplorer::ShowChoice(const Figure* figure) {
     const QString reason =
         figure ? QString::fromStdString(FigureReason(*figure, model_.Points().Points()))
@@ -76,53 +77,15 @@ void ReportExplorer::ShowChoice(const Figure* figure) {
     }
     if (reason == reason_) return;
     reason_ = reason;
-    report_->setToolTip(reason_);
     Announce();
 }
 
-// Show the reason beside the chosen line and let screen readers speak it.
+// Show the reason in the side panel and let screen readers speak it.
 void ReportExplorer::Announce() {
     report_->setAccessibleDescription(reason_);
     QAccessibleEvent changed(report_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    if (reason_.isEmpty()) {
-        QToolTip::hideText();
-    } else if (report_->isVisible()) {
-        QToolTip::showText(ReasonPlace(), reason_, report_);
-        LiftReasonClear();
-    }
-}
-
-// Where the reason shows: just above the report box, so that it never hides
-// the lines being moved through; below it where the screen has no room above.
-QPoint ReportExplorer::ReasonPlace() const {
-    const QFontMetrics metrics(QToolTip::font());
-    const int height =
-        (static_cast<int>(reason_.count(QLatin1Char('\n'))) + 1) * metrics.lineSpacing();
-    // a tooltip is placed a little below and right of the point it is given,
-    // and has a frame and margins of its own
-    constexpr int kTipOffset = 21, kTipFrame = 12;
-    const QRect box(report_->mapToGlobal(QPoint(0, 0)), report_->size());
-    const QPoint above(box.left(), box.top() - height - kTipFrame - kTipOffset - 2);
-    const QScreen* screen = report_->screen();
-    if (screen == nullptr || above.y() + kTipOffset >= screen->availableGeometry().top())
-        return above;
-    return QPoint(box.left(), box.bottom() + 2);
-}
-
-// The tooltip shown is as tall as its font's fallbacks make it (the ² and √
-// of a reason may come from a taller font), which no estimate knows: where
-// it reaches over the report box, move it clear by its real height.
-void ReportExplorer::LiftReasonClear() const {
-    const QRect box(report_->mapToGlobal(QPoint(0, 0)), report_->size());
-    for (QWidget* tip : QApplication::topLevelWidgets()) {
-        if (!tip->inherits("QTipLabel") || !tip->isVisible() || !tip->geometry().intersects(box))
-            continue;
-        const QScreen* screen = report_->screen();
-        const int above = box.top() - tip->height() - 2;
-        const bool room = screen == nullptr || above >= screen->availableGeometry().top();
-        tip->move(tip->x(), room ? above : box.bottom() + 2);
-    }
+    panel_->SetText(reason_section_, reason_);
 }
 
 // A drag from the press on: the text between is selected, as a text box

@@ -20,6 +20,7 @@
 #include "pointlists.h"
 #include "qtpoint.h"
 #include "reportexplorer.h"
+#include "sidepanel.h"
 #include "tasktext.h"
 #include "textbox.h"
 #include "windowcommands.h"
@@ -95,7 +96,8 @@ void MainForm::ConnectViews() {
     report->SetText(model_->ReportText());
     connect(model_, &WorkspaceModel::ReportChanged, report,
             [this, report] { report->SetText(model_->ReportText()); });
-    explorer_ = new ReportExplorer(report, controls_.Picture1, *model_);
+    side_panel_ = new SidePanel(this);
+    explorer_ = new ReportExplorer(report, controls_.Picture1, *model_, side_panel_);
     // after an opening, an undo or a redo: no outlines, the chosen point light green
     connect(model_, &WorkspaceModel::PointsReplaced, this, [this] {
         RedrawPoints();

@@ -14,6 +14,7 @@ namespace plane_figures::workspace {
 
 class CursorDescription;
 class ReportExplorer;
+class SidePanel;
 class WindowCommands;
 
 class MainForm : public QWidget {
@@ -76,6 +77,7 @@ private:
     short grid_step_ = 0;
     short canvas_width_ = 0;
     float canvas_height_ = 0;
+    SidePanel* side_panel_ = nullptr;                  // a window of its own beside this one
     ReportExplorer* explorer_ = nullptr;               // a child of the report box
     CursorDescription* cursor_description_ = nullptr;  // a child of the canvas
     WindowCommands* commands_ = nullptr;

@@ -57,9 +57,6 @@ inline constexpr std::array<std::string_view, kKindCount> kReportLabels{
     "",
 };
 
-// Palette index of each quadrilateral's outline (-1: not outlined).
-inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7, 6, 9, -1};
-
 // Code that the triangle outline hook receives for each triangle kind.
 constexpr int TriangleHookCode(FigureKind kind) { return static_cast<int>(kind) + 1; }
 

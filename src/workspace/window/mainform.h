@@ -65,8 +65,6 @@ private:
     void DrawGrid();
     // The canvas as after a deletion: white, the grid, the points in black.
     void RedrawPoints();
-    // Hook for a reported triangle of kind code 1..3: triangles are not drawn.
-    void OutlineTriangle(int /*kind_code*/) {}
     // Space, Enter or Delete on the canvas: a click on the cursor's node, or
     // "Изтрий  1 т.", and what a screen reader hears when nothing came of it.
     void Picture1_KeyEnter(QPoint node);

@@ -52,9 +52,6 @@ inline constexpr std::array<std::string_view, kKindCount> kReportLabels{
     "Ромб равни страни - различни диагонали: ",
 };
 
-// Palette index of each quadrilateral's outline (-1: not outlined).
-inline constexpr std::array<short, kKindCount> kOutlineColours{-1, -1, -1, 8, 7, 6, 9};
-
 // How the kinds are counted, for a pupil who counts by his textbook's
 // definitions: each figure in its narrowest kind alone.
 inline constexpr std::string_view kOneKindEach =

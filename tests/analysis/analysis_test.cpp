@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "figureanalysis.h"
+#include "palette.h"
 
 namespace plane_figures {
 namespace {
@@ -200,7 +201,7 @@ TEST_P(QuadrilateralTest, ReportsOutlinesAndCounts) {
     for (const Figure& figure : result.figures) {
         if (figure.IsTriangle()) continue;
         quads.push_back(&figure);
-        colours.push_back(kOutlineColours[figure.kind]);
+        colours.push_back(static_cast<std::int16_t>(OutlineColour(figure.kind)));
     }
     EXPECT_EQ(colours, c.colours);
     if (!c.first_outline.empty()) {

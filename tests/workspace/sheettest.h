@@ -44,8 +44,8 @@ inline SheetContent Content(int extra_lines = 0) {
     content.canvas_size = content.canvas.size();
     content.ruling = {20, 263, 229};
     content.points = kPoints;
-    content.outlines << SheetOutline{kPoints.mid(0, 4), QColor(128, 128, 0)}
-                     << SheetOutline{kPoints.mid(4, 4), kDiamondColour};
+    content.outlines << drawing::Outline{kPoints.mid(0, 4), QColor(128, 128, 0)}
+                     << drawing::Outline{kPoints.mid(4, 4), kDiamondColour};
     content.kinds = SheetKindNames();
     for (int k = 0; k < content.kinds.size(); ++k) {
         content.pupil_counts << QString::number(71 + k);

@@ -44,7 +44,7 @@ SheetContent Analysed(const QList<QPoint>& points) {
     for (const QPoint& p : points) nodes.push_back({p.x(), p.y()});
     for (const plane_figures::Figure& f : plane_figures::FigureAnalysis().Run(nodes).figures) {
         if (f.IsTriangle()) continue;
-        SheetOutline outline{{}, Qt::gray};
+        drawing::Outline outline{{}, Qt::gray};
         for (const int v : f.outline) outline.vertices << points[v];
         content.outlines << outline;
     }
@@ -174,14 +174,15 @@ void TestSheetPixels::numbersStandClear() {
     QFETCH(QList<QPoint>, points);
     QFETCH(bool, off_the_outlines);
     const SheetContent content = Analysed(points);
-    QList<QSizeF> sizes;
-    for (qsizetype p = 0; p < points.size(); ++p) sizes << QSizeF(p < 10 ? 3 : 6, 6);
-    const QList<QRectF> places = sheetcanvas::NumberPlaces(content, sizes);
+    QList<QSize> sizes;
+    for (qsizetype p = 0; p < points.size(); ++p) sizes << QSize(p < 10 ? 3 : 6, 6);
+    QList<QRectF> places;  // the whole pixels' boxes, their edges where the pixels end
+    for (const QRect& place : sheetcanvas::NumberPlaces(content, sizes)) places << place;
     QCOMPARE(places.size(), points.size());
     const QRectF canvas(0, 0, 263, 229);
     for (qsizetype p = 0; p < places.size(); ++p) {
         QVERIFY(canvas.contains(places[p]));
-        QCOMPARE(places[p].size(), sizes[p]);
+        QCOMPARE(places[p].size(), QSizeF(sizes[p]));
         for (qsizetype q = 0; q < places.size(); ++q) {
             QVERIFY2(q == p || !places[p].intersects(places[q]),
                      qPrintable(QString("%1 %2").arg(p).arg(q)));
@@ -194,7 +195,7 @@ void TestSheetPixels::numbersStandClear() {
                      qPrintable(QString("number %1 on dot %2").arg(p).arg(q)));
         }
         if (!off_the_outlines) continue;
-        for (const SheetOutline& outline : content.outlines) {
+        for (const drawing::Outline& outline : content.outlines) {
             for (qsizetype v = 0; v < 4; ++v) {
                 const QLineF side(QPointF(outline.vertices[v]) + QPointF(0.5, 0.5),
                                   QPointF(outline.vertices[(v + 1) % 4]) + QPointF(0.5, 0.5));

@@ -5,15 +5,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numberplace.h"
+#include "palette.h"
+
 namespace plane_figures::workspace {
 
 namespace {
 
-constexpr int kFigureColour = 12;  // light red
 constexpr int kFigureWidth = 3;
-constexpr int kCursorColour = 13;  // light magenta
-constexpr int kCursorHalf = 4;     // a 9 x 9 square around the node
-constexpr int kLabelPixels = 13;   // a vertex number, bold: read at a glance
+constexpr int kCursorHalf = 4;    // a 9 x 9 square around the node
+constexpr int kLabelPixels = 13;  // a vertex number, bold: read at a glance
 
 }  // namespace
 
@@ -74,35 +75,19 @@ QFont Canvas::LabelFont() const {
     return label;
 }
 
-// Where each vertex's number goes: outside the figure, clear of the dot and
-// of the sides, and wholly on the canvas at its edges.
+// Where each vertex's number goes: away from the figure's middle, each on
+// its own, by the rule the sheets' numbers follow.
 QList<QRect> Canvas::LabelPlaces() const {
     QList<QRect> places;
     const QFontMetrics metrics(LabelFont());
     const QPoint centre = QPolygon(figure_).boundingRect().center();
+    drawing::NumberSurroundings on_the_canvas;  // and nothing else to keep clear of
+    on_the_canvas.canvas = Image().size();
     for (qsizetype v = 0; v < figure_.size() && v < figure_numbers_.size(); ++v) {
-        const QPoint out(figure_[v].x() < centre.x() ? -1 : 1,
-                         figure_[v].y() < centre.y() ? -1 : 1);
+        const QPoint away(figure_[v].x() < centre.x() ? -1 : 1,
+                          figure_[v].y() < centre.y() ? -1 : 1);
         const QSize size = metrics.size(0, QString::number(figure_numbers_[v])) + QSize(2, 0);
-        // outward where that fits on the canvas, else inward, off the side
-        const auto place = [&](QPoint direction) {
-            QRect box(QPoint(0, 0), size);
-            box.moveCenter(figure_[v] + QPoint(direction.x() * (size.width() / 2 + 4),
-                                               direction.y() * (size.height() / 2 + 3)));
-            return box;
-        };
-        const QRect whole(QPoint(0, 0), Image().size());
-        QPoint direction = out;
-        if (!whole.contains(place(direction).topLeft()) ||
-            !whole.contains(place(direction).bottomRight())) {
-            const QRect box = place(direction);
-            if (box.left() < 0 || box.right() > whole.right()) direction.rx() = -direction.x();
-            if (box.top() < 0 || box.bottom() > whole.bottom()) direction.ry() = -direction.y();
-        }
-        QRect box = place(direction);
-        box.moveTo(std::clamp(box.left(), 0, Image().width() - box.width()),
-                   std::clamp(box.top(), 0, Image().height() - box.height()));
-        places << box;
+        places << drawing::PlaceNumber(figure_[v], size, away, on_the_canvas);
     }
     return places;
 }
@@ -120,7 +105,7 @@ std::optional<QRect> Canvas::CursorPlace() const {
 void Canvas::PaintOverlays(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!figure_.isEmpty()) {
-        const QColor red = CanvasImage::PaletteColour(kFigureColour);
+        const QColor red = CanvasImage::PaletteColour(kChosenFigure);
         painter.setPen(QPen(red, kFigureWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolygon(QPolygon(figure_));
@@ -130,7 +115,7 @@ void Canvas::PaintOverlays(QPainter& painter) const {
             painter.drawText(places[v], Qt::AlignCenter, QString::number(figure_numbers_[v]));
     }
     if (const std::optional<QRect> place = CursorPlace()) {
-        painter.setPen(QPen(CanvasImage::PaletteColour(kCursorColour), 1));
+        painter.setPen(QPen(CanvasImage::PaletteColour(kCursor), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(place->adjusted(0, 0, -1, -1));
     }

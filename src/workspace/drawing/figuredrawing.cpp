@@ -1,6 +1,5 @@
 #include "figuredrawing.h"
 
-#include "grid.h"
 #include "palette.h"
 #include "qtpoint.h"
 
@@ -9,16 +8,8 @@ namespace plane_figures::workspace::drawing {
 void DrawGrid(CanvasImage& canvas, const Ruling& ruling) {
     canvas.SetDrawWidth(1);
     const QColor black = CanvasImage::PaletteColour(kBlack);
-    const int rows = GridLineCount(canvas.ScaleHeight(), ruling.step);
-    for (int i = 0; i <= rows; ++i) {
-        const int y = ruling.step * i;
-        canvas.Line(QPoint(0, y), QPoint(ruling.width, y), black);
-    }
-    const int columns = GridLineCount(canvas.ScaleWidth(), ruling.step);
-    for (int i = 0; i <= columns; ++i) {
-        const int x = ruling.step * i;
-        canvas.Line(QPoint(x, 0), QPoint(x, ruling.bottom), black);
-    }
+    const QSize size(canvas.ScaleWidth(), canvas.ScaleHeight());
+    for (const QLine& line : ruling.Lines(size)) canvas.Line(line.p1(), line.p2(), black);
 }
 
 void MarkPoints(CanvasImage& canvas, std::span<const GridPoint> points, int highlighted_row) {
@@ -31,22 +22,20 @@ void MarkPoints(CanvasImage& canvas, std::span<const GridPoint> points, int high
 }
 
 void RedrawPoints(CanvasImage& canvas, const Ruling& ruling, std::span<const GridPoint> points) {
-    canvas.SetBackColor(Qt::white);
+    canvas.SetBackColor(CanvasImage::PaletteColour(kWhite));
     DrawGrid(canvas, ruling);
     MarkPoints(canvas, points, -1);
 }
 
-void OutlineQuadrilateral(CanvasImage& canvas, const Figure& figure,
-                          std::span<const GridPoint> points, int colour) {
-    canvas.SetDrawWidth(2);
-    const QColor pen = CanvasImage::PaletteColour(colour);
-    const auto vertex = [&](std::size_t v) {
-        return ToQPoint(points[static_cast<std::size_t>(figure.outline[v])]);
-    };
-    canvas.Line(vertex(0), vertex(1), pen);
-    canvas.LineTo(vertex(2), pen);
-    canvas.LineTo(vertex(3), pen);
-    canvas.LineTo(vertex(0), pen);
+void DrawOutlines(CanvasImage& canvas, const QList<Outline>& outlines) {
+    for (const Outline& outline : outlines) {
+        const QList<QPoint>& v = outline.vertices;
+        if (v.size() < 2) continue;
+        canvas.SetDrawWidth(2);
+        canvas.Line(v[0], v[1], outline.colour);
+        for (qsizetype i = 2; i < v.size(); ++i) canvas.LineTo(v[i], outline.colour);
+        canvas.LineTo(v[0], outline.colour);
+    }
 }
 
 QImage PointsPicture(QSize size, const Ruling& ruling, std::span<const GridPoint> points) {

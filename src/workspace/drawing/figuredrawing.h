@@ -6,30 +6,23 @@
 #include <QImage>
 #include <span>
 
-#include "analysisresult.h"
 #include "canvasimage.h"
 #include "gridpoint.h"
+#include "outline.h"
+#include "ruling.h"
 
 namespace plane_figures::workspace::drawing {
 
-// The grid's spacing and where its lines end: horizontal lines at width,
-// vertical ones at bottom.
-struct Ruling {
-    short step = 0;
-    short width = 0;
-    int bottom = 0;
-};
-
-// A line every step pixels from the top and left edges, over what is there.
+// The ruling's lines over what is there, one pixel wide, in the picture's line style.
 void DrawGrid(CanvasImage& canvas, const Ruling& ruling);
 // Every point in black, the one at highlighted_row in light green.
 void MarkPoints(CanvasImage& canvas, std::span<const GridPoint> points, int highlighted_row);
 // White on every desktop, then the grid and every point in black: no
 // outlines, no highlight.
 void RedrawPoints(CanvasImage& canvas, const Ruling& ruling, std::span<const GridPoint> points);
-// The closed outline of a quadrilateral in its drawing order, in palette colour.
-void OutlineQuadrilateral(CanvasImage& canvas, const Figure& figure,
-                          std::span<const GridPoint> points, int colour);
+// Each outline in turn, 2 pixels wide: from its first vertex through the
+// others and back, in its colour.
+void DrawOutlines(CanvasImage& canvas, const QList<Outline>& outlines);
 // The picture of the points alone on a canvas of this size, as after a deletion.
 QImage PointsPicture(QSize size, const Ruling& ruling, std::span<const GridPoint> points);
 

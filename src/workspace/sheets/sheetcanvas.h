@@ -4,9 +4,9 @@
 #pragma once
 
 #include <QList>
-#include <QPoint>
+#include <QRect>
 #include <QRectF>
-#include <QSizeF>
+#include <QSize>
 
 #include "sheetcontent.h"
 
@@ -18,9 +18,9 @@ namespace plane_figures::workspace::sheetcanvas {
 // from its size in canvas pixels; every point black.
 void Draw(QPainter& painter, const QRectF& place, const SheetContent& content);
 
-// Where each point's number goes, in canvas pixels: a box of its size beside
-// its dot and within the canvas, where it crosses the fewest other numbers,
-// dots, outlines and grid lines, in that order of weight.
-QList<QRectF> NumberPlaces(const SheetContent& content, const QList<QSizeF>& sizes);
+// Where each point's number goes, in whole canvas pixels: a box of its size
+// beside its dot, up and to the right where it can, clear of the other
+// numbers, the dots, the outlines and the grid lines (drawing::PlaceNumbers).
+QList<QRect> NumberPlaces(const SheetContent& content, const QList<QSize>& sizes);
 
 }  // namespace plane_figures::workspace::sheetcanvas

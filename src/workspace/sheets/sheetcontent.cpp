@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "canvasimage.h"
 #include "figurekinds.h"
 #include "qtpoint.h"
 #include "utf8.h"
@@ -32,13 +31,7 @@ SheetContent SheetOf(const WorkspaceModel& model, Sheet sheet, const QString& ti
     for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         content.pupil_counts << model.PupilCounts()[k];
     if (!model.Result() || !answers) return content;
-    for (const Figure& figure : model.Result()->figures) {
-        const short colour = kOutlineColours[static_cast<std::size_t>(figure.kind)];
-        if (figure.IsTriangle() || colour < 0) continue;  // as "Чертай" outlines them
-        SheetOutline outline{{}, CanvasImage::PaletteColour(colour)};
-        for (const int v : figure.outline) outline.vertices << content.points.value(v);
-        content.outlines << outline;
-    }
+    content.outlines = drawing::Outlines(*model.Result(), points);  // as "Чертай" outlines them
     for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         content.program_counts << model.ProgramCounts()[k];
     for (int line = 0; line < model.Result()->LineCount(); ++line)

@@ -2,7 +2,6 @@
 // by a test.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -25,23 +24,17 @@ enum class Sheet {
     kWorksheet,
 };
 
-// A quadrilateral's closed outline, its vertices in drawing order.
-struct SheetOutline {
-    QList<QPoint> vertices;  // canvas pixels
-    QColor colour;
-};
-
 struct SheetContent {
-    QString title;                 // the task's title, printed under the sheet's own
-    QImage canvas;                 // the canvas's own picture, which a PNG export writes
-    QSize canvas_size;             // the canvas drawn on paper, in canvas pixels
-    drawing::Ruling ruling;        // its grid
-    QList<QPoint> points;          // point p at points[p], canvas pixels
-    QList<SheetOutline> outlines;  // drawn in order over the grid, under the points
-    QStringList kinds;             // the kind names of the count table, in its order
-    QStringList pupil_counts;      // the pupil's counts as typed, one per kind (may be empty)
-    QStringList program_counts;    // the program's counts, one per kind (empty = none)
-    QStringList report_lines;      // the report's lines, header first, no line ends
+    QString title;                     // the task's title, printed under the sheet's own
+    QImage canvas;                     // the canvas's own picture, which a PNG export writes
+    QSize canvas_size;                 // the canvas drawn on paper, in canvas pixels
+    drawing::Ruling ruling;            // its grid
+    QList<QPoint> points;              // point p at points[p], canvas pixels
+    QList<drawing::Outline> outlines;  // drawn in order over the grid, under the points
+    QStringList kinds;                 // the kind names of the count table, in its order
+    QStringList pupil_counts;          // the pupil's counts as typed, one per kind (may be empty)
+    QStringList program_counts;        // the program's counts, one per kind (empty = none)
+    QStringList report_lines;          // the report's lines, header first, no line ends
 };
 
 // The kinds' names in full, as the count table of a sheet writes them.

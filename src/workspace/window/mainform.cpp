@@ -153,7 +153,7 @@ void MainForm::UpdateDrawButton() {
 // The canvas white, with the line style of the grid and the width of a dot.
 void MainForm::ResetWorkspace() {
     CanvasImage& canvas = controls_.Picture1->Picture();
-    canvas.SetBackColor(Qt::white);
+    canvas.SetBackColor(CanvasImage::PaletteColour(kWhite));
     canvas.Cls();
     canvas.SetDrawStyle(CanvasImage::kDashDotDot);
     canvas.SetDrawWidth(5);
@@ -195,11 +195,8 @@ void MainForm::List1_Click(short index) {
 // outlined in their kind's colour.
 void MainForm::RunAnalysis() {
     const AnalysisResult& result = model_->Analyse();
-    for (const Figure& figure : result.figures) {
-        if (figure.IsTriangle()) continue;
-        drawing::OutlineQuadrilateral(controls_.Picture1->Picture(), figure,
-                                      model_->Points().Points(), kOutlineColours[figure.kind]);
-    }
+    drawing::DrawOutlines(controls_.Picture1->Picture(),
+                          drawing::Outlines(result, model_->Points().Points()));
 }
 
 void MainForm::DrawGrid() { drawing::DrawGrid(controls_.Picture1->Picture(), Ruling()); }

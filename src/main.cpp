@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "displayrequired.h"
 #include "mainform.h"
+#include "owntranslation.h"
 #include "qtinbulgarian.h"
 
 using namespace plane_figures::workspace;
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     if (!CommandLine::NeedsDisplay(argc, argv)) {
         QCoreApplication app(argc, argv);
         InstallQtInBulgarian(app);
+        InstallOwnTranslation(app);
         return CommandLine(QCoreApplication::arguments()).Answer();
     }
     // Qt takes its own options (-platform, -style, ...) out of argv
@@ -24,6 +26,7 @@ int main(int argc, char* argv[]) {
         app.emplace(argc, argv);
     }
     InstallQtInBulgarian(*app);
+    InstallOwnTranslation(*app);  // after Qt's, so that it is asked first
     const CommandLine command_line(QCoreApplication::arguments());
     if (!command_line.WantsWindow()) return command_line.Answer();
     MainForm form;

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "canvas.h"
+#include "countframe.h"
 #include "listbox.h"
 #include "mainform.h"
 #include "textbox.h"
@@ -123,7 +124,7 @@ struct Seen {
           selected(List1(form, 0)->ListIndex()),
           report(Text1(form, 0)->Text()),
           canvas(Picture1(form)->Image()) {
-        for (std::size_t k = 0; k < 8; ++k) {
+        for (std::size_t k = 0; k < CountFrame::kRows; ++k) {
             pupil_counts << Text2(form, k)->text();
             program_counts << Text3(form, k)->text();
         }

@@ -17,6 +17,33 @@ namespace plane_figures::workspace {
 
 namespace {
 
+// What the canvas's description says, in the context of CursorDescription.
+struct Texts {
+    static QString NoPoint() { return CursorDescription::tr("няма точка"); }
+    static QString OnePoint() { return CursorDescription::tr("точка "); }
+    static QString Points() { return CursorDescription::tr("точки "); }
+    static QString Node(QPoint node) {
+        return CursorDescription::tr("X %1, Y %2, ").arg(node.x()).arg(node.y());
+    }
+    static QString Entered(int row) {
+        return CursorDescription::tr("Въведена е точка %1.").arg(row);
+    }
+    static QString Deleted(int row) {
+        return CursorDescription::tr("Изтрита е точка %1.").arg(row);
+    }
+    static QString Replaced(int count) {
+        return CursorDescription::tr("Въведени точки: %1.").arg(count);
+    }
+    static QString AtEdge() { return CursorDescription::tr("Край на мрежата."); }
+    static QString Refused(int most) {
+        return CursorDescription::tr("Може да въведете най-много %1 точки.").arg(most);
+    }
+    static QString NothingChosen() {
+        return CursorDescription::tr(
+            "Няма избрана точка за изтриване — първо изберете точка в списъка.");
+    }
+};
+
 // The numbers of the points on node, in entry order.
 std::vector<std::string> NumbersOn(QPoint node, const PointSet& points) {
     std::vector<std::string> numbers;
@@ -29,15 +56,14 @@ std::vector<std::string> NumbersOn(QPoint node, const PointSet& points) {
 
 // "няма точка", "точка 3", "точки 3 и 5", "точки 1, 3 и 5"
 QString PointsText(const std::vector<std::string>& numbers) {
-    if (numbers.empty()) return QStringLiteral("няма точка");
+    if (numbers.empty()) return Texts::NoPoint();
     const QString listed = QString::fromStdString(plane_figures::Listed(numbers));
-    return (numbers.size() == 1 ? QStringLiteral("точка ") : QStringLiteral("точки ")) + listed;
+    return (numbers.size() == 1 ? Texts::OnePoint() : Texts::Points()) + listed;
 }
 
 // "X 60, Y 80, точка 3"
 QString NodeText(QPoint node, const PointSet& points) {
-    const QString where = QStringLiteral("X %1, Y %2, ").arg(node.x()).arg(node.y());
-    return where + PointsText(NumbersOn(node, points));
+    return Texts::Node(node) + PointsText(NumbersOn(node, points));
 }
 
 }  // namespace
@@ -46,11 +72,11 @@ CursorDescription::CursorDescription(QWidget* canvas, const WorkspaceModel& mode
     : QObject(canvas), canvas_(canvas), model_(model) {
     CanvasAccessible::Install();
     connect(&model, &WorkspaceModel::PointAdded, this,
-            [this](int row) { Say(QStringLiteral("Въведена е точка %1.").arg(row)); });
+            [this](int row) { Say(Texts::Entered(row)); });
     connect(&model, &WorkspaceModel::PointRemoved, this,
-            [this](int row) { Say(QStringLiteral("Изтрита е точка %1.").arg(row)); });
+            [this](int row) { Say(Texts::Deleted(row)); });
     connect(&model, &WorkspaceModel::PointsReplaced, this,
-            [this] { Say(QStringLiteral("Въведени точки: %1.").arg(model_.PointCount())); });
+            [this] { Say(Texts::Replaced(model_.PointCount())); });
 }
 
 void CursorDescription::Follow(QPoint node) {
@@ -66,15 +92,11 @@ void CursorDescription::Leave() {
     if (CanvasAccessible* canvas = CanvasAccessible::Of(canvas_)) canvas->Quiet();
 }
 
-void CursorDescription::AtEdge() { Say(QStringLiteral("Край на мрежата.")); }
+void CursorDescription::AtEdge() { Say(Texts::AtEdge()); }
 
-void CursorDescription::EntryRefused() {
-    Say(QStringLiteral("Може да въведете най-много %1 точки.").arg(PointSet::kCapacity));
-}
+void CursorDescription::EntryRefused() { Say(Texts::Refused(PointSet::kCapacity)); }
 
-void CursorDescription::NothingToDelete() {
-    Say(QStringLiteral("Няма избрана точка за изтриване — първо изберете точка в списъка."));
-}
+void CursorDescription::NothingToDelete() { Say(Texts::NothingChosen()); }
 
 void CursorDescription::Say(const QString& news) {
     if (!node_) return;

@@ -2,9 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <string>
+#include <string_view>
 
 #include "figurekinds.h"
-#include "utf8.h"
 #include "windowlayout.h"
 #include "workspacemodel.h"
 
@@ -16,7 +17,19 @@ using plane_figures::kParallelogram;
 
 }  // namespace
 
-CountFrame::CountFrame(QWidget* parent) : QGroupBox(QStringLiteral("Брой от вид фигура"), parent) {
+// The frame's own texts: its title, and what a screen reader hears of the
+// count boxes after the kind (the kinds' names and captions are the core's,
+// translated in this context too).
+struct CountFrame::Texts {
+    static QString Title() { return tr("Брой от вид фигура"); }
+    static QString PupilsCount(const QString& kind) { return kind + tr(" – вашият брой"); }
+    static QString ProgramsCount(const QString& kind) {
+        return kind + tr(" – броят на програмата");
+    }
+    static QString Kind(std::string_view text) { return tr(std::string(text).c_str()); }
+};
+
+CountFrame::CountFrame(QWidget* parent) : QGroupBox(Texts::Title(), parent) {
     windowlayout::SetBackground(this, windowlayout::kFrameColour);
     for (int k = 0; k < kRows; ++k) {
         CreateRow(k);
@@ -29,7 +42,7 @@ void CountFrame::CreateRow(int k) {
     const int top = 240 + 360 * k;
     const QColor colour =
         k < kParallelogram ? windowlayout::kHeadingColour : windowlayout::kShapeRowColour;
-    Label2[i] = windowlayout::MakeLabel(this, Utf8(plane_figures::kKindCaptions[i]),
+    Label2[i] = windowlayout::MakeLabel(this, Texts::Kind(plane_figures::kKindCaptions[i]),
                                         windowlayout::TwipsRect(120, top, 2175, 405), colour,
                                         Qt::AlignLeft);
     Text2[i] = new QLineEdit(this);
@@ -50,10 +63,10 @@ void CountFrame::NameRow(int k) {
     Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(k));
     Text2[i]->setObjectName(QStringLiteral("Text2_%1").arg(k));
     Text3[i]->setObjectName(QStringLiteral("Text3_%1").arg(k));
-    const QString kind = Utf8(plane_figures::kKindNames[i]);
+    const QString kind = Texts::Kind(plane_figures::kKindNames[i]);
     Label2[i]->setAccessibleName(kind);
-    Text2[i]->setAccessibleName(kind + QStringLiteral(" – вашият брой"));
-    Text3[i]->setAccessibleName(kind + QStringLiteral(" – броят на програмата"));
+    Text2[i]->setAccessibleName(Texts::PupilsCount(kind));
+    Text3[i]->setAccessibleName(Texts::ProgramsCount(kind));
 }
 
 void CountFrame::Follow(WorkspaceModel& model) {

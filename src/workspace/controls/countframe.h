@@ -30,6 +30,7 @@ public:
     std::array<QWidget*, 3> Row(int kind) const;
 
 private:
+    struct Texts;
     void CreateRow(int kind);
     void NameRow(int kind);
     void ShowCounts(const WorkspaceModel& model);

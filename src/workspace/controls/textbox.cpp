@@ -15,11 +15,12 @@ QString WithShortcutOf(const QString& text, const QString& old) {
     return tab < 0 ? text : text + old.mid(tab);
 }
 
-// Bulgarian texts for the standard menu's commands, found by their object names
+// The program's texts for the standard menu's commands, found by their object
+// names
 void NameInBulgarian(QMenu& menu) {
     const QHash<QString, QString> texts{
-        {QStringLiteral("edit-copy"), QStringLiteral("&Копирай")},
-        {QStringLiteral("select-all"), QStringLiteral("Избери &всичко")}};
+        {QStringLiteral("edit-copy"), TextBox::tr("&Копирай")},
+        {QStringLiteral("select-all"), TextBox::tr("Избери &всичко")}};
     for (QAction* action : menu.actions()) {
         const auto text = texts.constFind(action->objectName());
         if (text != texts.cend()) action->setText(WithShortcutOf(*text, action->text()));

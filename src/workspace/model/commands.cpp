@@ -7,7 +7,7 @@
 namespace plane_figures::workspace {
 
 AddPointCommand::AddPointCommand(WorkspaceModel& model, GridPoint node)
-    : QUndoCommand(QStringLiteral("въвеждането на точка")),
+    : QUndoCommand(WorkspaceModel::tr("въвеждането на точка")),
       model_(model),
       node_(node),
       row_(model.PointCount()),
@@ -28,7 +28,7 @@ int ChosenAfterDeleting(int chosen, int row) {
 }  // namespace
 
 DeletePointCommand::DeletePointCommand(WorkspaceModel& model, int row)
-    : QUndoCommand(QStringLiteral("изтриването на точка %1").arg(row)),
+    : QUndoCommand(WorkspaceModel::tr("изтриването на точка %1").arg(row)),
       model_(model),
       row_(row),
       point_(model.Points().At(row)),

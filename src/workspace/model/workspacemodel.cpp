@@ -30,11 +30,11 @@ bool WorkspaceModel::DeletePoint(int row) {
     return true;
 }
 
-void WorkspaceModel::Clear() { Replace({}, QStringLiteral("изчистването")); }
+void WorkspaceModel::Clear() { Replace({}, tr("изчистването")); }
 
 bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
     if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
-    Replace(points, QStringLiteral("отварянето на файл"));
+    Replace(points, tr("отварянето на файл"));
     MarkSaved();  // the work is as in the file
     return true;
 }

@@ -26,7 +26,7 @@ ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceM
       canvas_(canvas),
       model_(model),
       panel_(panel),
-      reason_section_(panel->AddSection(QStringLiteral("Защо фигурата е от този вид"))) {
+      reason_section_(panel->AddSection(tr("Защо фигурата е от този вид"))) {
     report_->installEventFilter(this);
     viewport_->installEventFilter(this);
     // a new report, or the old one's numbers no longer name the same points

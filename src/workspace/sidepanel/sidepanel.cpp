@@ -21,7 +21,7 @@ SidePanel::SidePanel(QWidget* window)
       window_(window) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setWindowTitle(QStringLiteral("Бележки"));
+    setWindowTitle(tr("Бележки"));
     setFont(window->font());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);

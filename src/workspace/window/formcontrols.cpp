@@ -21,25 +21,49 @@ using windowlayout::TwipsRect;
 
 }  // namespace
 
+// The window's own texts: the headings (the title, above the X list, the Y
+// list, the canvas and the N list), the buttons' captions, and what a screen
+// reader hears of the controls that have no caption of their own.
+struct FormControls::Texts {
+    std::array<QString, 5> headings;
+    std::array<QString, 3> buttons;
+    QString canvas_description;
+    QString numbers_name;
+    QString report_name;
+    QString quotation_name;
+};
+
+FormControls::Texts FormControls::OwnTexts() {
+    return {{tr("Върхове на равнинни фигури - координати на точки"), tr("Абсциса"), tr("Ордината"),
+             tr("Посочете връх на фигура"), tr("N")},
+            {tr("Чертай"), tr("Изчисти"), tr("Изтрий  1 т.")},
+            tr("Платно с мрежа през 20 пиксела. Щракване въвежда точка в "
+               "най-близкия възел на мрежата."),
+            tr("Номер на точка (N)"),
+            tr("Резултат"),
+            tr("Цитат")};
+}
+
 FormControls::FormControls(QWidget* form)
     : button_style_(QStyleFactory::create(QStringLiteral("Fusion"))) {
     const auto heading = [&](const QString& caption, QRect place) {
         return windowlayout::MakeLabel(form, caption, place, windowlayout::kHeadingColour,
                                        Qt::AlignHCenter);
     };
-    Label1[0] = heading(QStringLiteral("Върхове на равнинни фигури - координати на точки"),
-                        TwipsRect(840, 0, 5895, 375));
-    Label1[1] = heading(QStringLiteral("Абсциса"), TwipsRect(5160, 480, 1335, 305));
-    Label1[2] = heading(QStringLiteral("Ордината"), TwipsRect(6480, 480, 1215, 305));
-    Label1[3] = heading(QStringLiteral("Посочете връх на фигура"), TwipsRect(120, 480, 3975, 305));
-    Label1[4] = heading(QStringLiteral("N"), TwipsRect(4320, 480, 855, 305));
+    const Texts texts = OwnTexts();
+    const std::array<QRect, 5> places{TwipsRect(840, 0, 5895, 375), TwipsRect(5160, 480, 1335, 305),
+                                      TwipsRect(6480, 480, 1215, 305),
+                                      TwipsRect(120, 480, 3975, 305),
+                                      TwipsRect(4320, 480, 855, 305)};
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] = heading(texts.headings[i], places[i]);
 
     Picture1 = new Canvas(form);
     Picture1->setGeometry(TwipsRect(120, 840, 4000, 3500));
     CreateLists(form);
     Frame1 = new CountFrame(form);
     Frame1->setGeometry(TwipsRect(4320, 1680, 3375, 3255));
-    CreateButtons(form);
+    CreateButtons(form, texts.buttons);
 
     Text1[kReport] = new TextBox(form);
     Text1[kReport]->setGeometry(TwipsRect(120, 4920, 7575, 1815));
@@ -47,7 +71,7 @@ FormControls::FormControls(QWidget* form)
     Text1[kQuotation]->setGeometry(TwipsRect(1560, 5040, 6735, 1815));
     Text1[kQuotation]->SetText(CrLfText(workspace::kQuotation));
     Text1[kQuotation]->hide();
-    NameControls();
+    NameControls(texts);
     SetTabOrder();
 }
 
@@ -63,9 +87,7 @@ void FormControls::CreateLists(QWidget* form) {
     }
 }
 
-void FormControls::CreateButtons(QWidget* form) {
-    const std::array<QString, 3> captions{QStringLiteral("Чертай"), QStringLiteral("Изчисти"),
-                                          QStringLiteral("Изтрий  1 т.")};
+void FormControls::CreateButtons(QWidget* form, const std::array<QString, 3>& captions) {
     const std::array<QRect, 3> places{TwipsRect(120, 4440, 1095, 375),
                                       TwipsRect(1320, 4440, 1095, 375),
                                       TwipsRect(2640, 4440, 1455, 375)};
@@ -84,7 +106,7 @@ void FormControls::CreateButtons(QWidget* form) {
 
 // Object names by role and index, and the names a screen reader speaks: a
 // control's caption, or the heading above a list or the canvas.
-void FormControls::NameControls() {
+void FormControls::NameControls(const Texts& texts) {
     const auto name = [](QWidget* widget, const char* role, std::size_t index) {
         widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(role)).arg(index));
     };
@@ -98,15 +120,14 @@ void FormControls::NameControls() {
 
     for (QLabel* label : Label1) label->setAccessibleName(label->text());
     Picture1->setAccessibleName(Label1[3]->text());
-    Picture1->setAccessibleDescription(QStringLiteral(
-        "Платно с мрежа през 20 пиксела. Щракване въвежда точка в най-близкия възел на мрежата."));
+    Picture1->setAccessibleDescription(texts.canvas_description);
     List1[kX]->setAccessibleName(Label1[1]->text());
     List1[kY]->setAccessibleName(Label1[2]->text());
-    List1[kNumbers]->setAccessibleName(QStringLiteral("Номер на точка (N)"));
+    List1[kNumbers]->setAccessibleName(texts.numbers_name);
     Frame1->setAccessibleName(Frame1->title());
     for (QPushButton* button : Command1) button->setAccessibleName(button->text());
-    Text1[kReport]->setAccessibleName(QStringLiteral("Резултат"));
-    Text1[kQuotation]->setAccessibleName(QStringLiteral("Цитат"));
+    Text1[kReport]->setAccessibleName(texts.report_name);
+    Text1[kQuotation]->setAccessibleName(texts.quotation_name);
 }
 
 // Keyboard order of the controls; labels and the frame take no focus and are

@@ -3,6 +3,7 @@
 // Who shows what, and what a click does, is wired by the window.
 #pragma once
 
+#include <QCoreApplication>
 #include <QStyle>
 #include <array>
 #include <memory>
@@ -19,6 +20,9 @@ class ListBox;
 class TextBox;
 
 struct FormControls {
+    Q_DECLARE_TR_FUNCTIONS(plane_figures::workspace::FormControls)
+
+public:
     // The lists of List1, the buttons of Command1 and the boxes of Text1.
     // The N list is named List1_3 (the object names of the lists are kept as
     // they were when a hidden work list stood at index 2).
@@ -38,9 +42,11 @@ struct FormControls {
     std::array<TextBox*, 2> Text1{};
 
 private:
+    struct Texts;
+    static Texts OwnTexts();
     void CreateLists(QWidget* form);
-    void CreateButtons(QWidget* form);
-    void NameControls();
+    void CreateButtons(QWidget* form, const std::array<QString, 3>& captions);
+    void NameControls(const Texts& texts);
     void SetTabOrder();
 
     std::unique_ptr<QStyle> button_style_;

@@ -41,11 +41,14 @@ QString Html(const QString& text) {
 
 HelpBox::HelpBox(const QString& text, QWidget* parent)
     : QDialog(parent), text_(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("Равнинни фигури – помощ"));
+    // the box's own texts
+    setWindowTitle(tr("Равнинни фигури – помощ"));
+    text_->setAccessibleName(tr("Помощ"));
+    const QString close = tr("Затвори");
+
     text_->setHtml(Html(text));
-    text_->setAccessibleName(QStringLiteral("Помощ"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Затвори"));
+    buttons->button(QDialogButtonBox::Close)->setText(close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);

@@ -29,13 +29,10 @@
 
 namespace plane_figures::workspace {
 
-namespace {
-
 // The task's title: the window's caption after the web address, and the
-// title the sheets print.
-const QString kTaskTitle = QStringLiteral("Математика - координати на върхове");
-
-}  // namespace
+// title the sheets print. (The window's other texts are its controls', the
+// task's and the commands'.)
+QString MainForm::TaskTitle() { return tr("Математика - координати на върхове"); }
 
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent),
@@ -46,7 +43,7 @@ MainForm::MainForm(QWidget* parent)
     ConnectViews();
     Form_Load();
     commands_ = new WindowCommands(this, *model_, [this](Sheet sheet) {
-        return SheetOf(*model_, sheet, kTaskTitle, controls_.Picture1->Image(), Ruling());
+        return SheetOf(*model_, sheet, TaskTitle(), controls_.Picture1->Image(), Ruling());
     });
     controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
     setAcceptDrops(true);
@@ -60,7 +57,7 @@ MainForm::~MainForm() = default;
 // presented to screen readers as a canvas from its first accessible event on.
 QWidget* MainForm::Dressed(QWidget* form) {
     CanvasAccessible::Install();
-    form->setWindowTitle(QStringLiteral(PLANE_FIGURES_WEBSITE " ") + kTaskTitle);
+    form->setWindowTitle(QStringLiteral(PLANE_FIGURES_WEBSITE " ") + TaskTitle());
     form->setWindowIcon(QIcon(QStringLiteral(":/icons/plane-figures-32.png")));
     form->setFont(WindowFont());
     windowlayout::SetBackground(form, windowlayout::kWindowColour);

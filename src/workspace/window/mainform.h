@@ -50,6 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static QString TaskTitle();
     static QWidget* Dressed(QWidget* form);
     void ConnectControls();
     void ConnectViews();

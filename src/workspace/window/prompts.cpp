@@ -1,6 +1,7 @@
 #include "prompts.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "helpbox.h"
@@ -9,8 +10,20 @@ namespace plane_figures::workspace {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Равнинни фигури");
-const QString kFilter = QStringLiteral("Файлове с точки (*.pfig)");
+// The dialogs' own texts, in the context "Prompts".
+QString Tr(const char* text) { return QCoreApplication::translate("Prompts", text); }
+
+struct Texts {
+    QString title = Tr(QT_TRANSLATE_NOOP("Prompts", "Равнинни фигури"));
+    QString filter = Tr(QT_TRANSLATE_NOOP("Prompts", "Файлове с точки (*.pfig)"));
+    QString open = Tr(QT_TRANSLATE_NOOP("Prompts", "Отвори файл с точки"));
+    QString save = Tr(QT_TRANSLATE_NOOP("Prompts", "Запиши точките"));
+    QStringList export_filters{Tr(QT_TRANSLATE_NOOP("Prompts", "PDF (*.pdf)")),
+                               Tr(QT_TRANSLATE_NOOP("Prompts", "Картина на платното (*.png)"))};
+    QString save_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Запиши"));
+    QString discard_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Не записвай"));
+    QString cancel_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Отказ"));
+};
 
 // A name to save under, the suffix added to a bare name before the dialog
 // asks whether to replace a file of that name; empty when cancelled.
@@ -29,7 +42,7 @@ QString SaveName(QWidget* parent, const QString& title, const QString& suggested
 Prompts Prompts::Dialogs(QWidget* parent) {
     Prompts prompts;
     prompts.tell = [parent](QMessageBox::Icon icon, const QString& text) {
-        QMessageBox box(icon, kTitle, text, QMessageBox::Ok, parent);
+        QMessageBox box(icon, Texts().title, text, QMessageBox::Ok, parent);
         box.exec();
     };
     prompts.help = [parent](const QString& text) {
@@ -37,25 +50,23 @@ Prompts Prompts::Dialogs(QWidget* parent) {
         box.exec();
     };
     prompts.file_to_open = [parent](const QString& suggested) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Отвори файл с точки"),
-                                            suggested, kFilter);
+        const Texts texts;
+        return QFileDialog::getOpenFileName(parent, texts.open, suggested, texts.filter);
     };
     prompts.file_to_save = [parent](const QString& suggested) {
-        return SaveName(parent, QStringLiteral("Запиши точките"), suggested, {kFilter},
-                        QStringLiteral("pfig"));
+        const Texts texts;
+        return SaveName(parent, texts.save, suggested, {texts.filter}, QStringLiteral("pfig"));
     };
     prompts.file_to_export = [parent](const QString& title, const QString& suggested) {
-        return SaveName(
-            parent, title, suggested,
-            {QStringLiteral("PDF (*.pdf)"), QStringLiteral("Картина на платното (*.png)")},
-            QStringLiteral("pdf"));
+        return SaveName(parent, title, suggested, Texts().export_filters, QStringLiteral("pdf"));
     };
     prompts.save_before_closing = [parent](const QString& text) {
-        QMessageBox box(QMessageBox::Question, kTitle, text,
+        const Texts texts;
+        QMessageBox box(QMessageBox::Question, texts.title, text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-        box.button(QMessageBox::Save)->setText(QStringLiteral("Запиши"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Не записвай"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отказ"));
+        box.button(QMessageBox::Save)->setText(texts.save_button);
+        box.button(QMessageBox::Discard)->setText(texts.discard_button);
+        box.button(QMessageBox::Cancel)->setText(texts.cancel_button);
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -15,11 +15,35 @@
 
 #include "exercisefile.h"
 #include "helptext.h"
+#include "translatedlines.h"
 #include "utf8.h"
 #include "worksheet.h"
 #include "workspacemodel.h"
 
 namespace plane_figures::workspace {
+
+// The window's messages and the export dialog's title and suggested name (the
+// commands' captions and tooltips are listed where they are made, below).
+struct WindowCommands::Texts {
+    static QString DroppedSeveral(qsizetype count) {
+        return tr("Пуснахте %1 файла, а може да се отвори само един.").arg(count);
+    }
+    static QString OpenedOne(const QString& name) {
+        return tr("Отворен е файлът „%1“. ").arg(name);
+    }
+    static QString OthersNotOpened() { return tr(" Останалите не бяха отворени."); }
+    static QString SaveBeforeClosing(const QString& name) {
+        return tr("Точките се различават от записаните във файла „%1“. Да се запишат ли?")
+            .arg(name);
+    }
+    static QString NothingToSave() { return tr("Няма точки за записване."); }
+    static QString ExportTitle(bool answers) {
+        return answers ? tr("Запиши листа с отговорите") : tr("Запиши работния лист");
+    }
+    static QString ExportName(bool answers) {
+        return answers ? tr("отговори.pdf") : tr("работен-лист.pdf");
+    }
+};
 
 WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMaker sheet_of)
     : QObject(window),
@@ -30,36 +54,42 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
     const auto sheet = [this](void (WindowCommands::*run)(Sheet), Sheet which) {
         return [this, run, which] { (this->*run)(which); };
     };
-    AddCommand("Отвори…", "open", "Отвори файл с точки (Ctrl+O)", {Qt::CTRL | Qt::Key_O},
-               [this] { ChooseAndOpen(); });
-    AddCommand("Запиши…", "save", "Запиши точките във файл (Ctrl+S)", {Qt::CTRL | Qt::Key_S},
-               [this] { ChooseAndSave(); });
+    AddCommand(QT_TR_NOOP("Отвори…"), "open", QT_TR_NOOP("Отвори файл с точки (Ctrl+O)"),
+               {Qt::CTRL | Qt::Key_O}, [this] { ChooseAndOpen(); });
+    AddCommand(QT_TR_NOOP("Запиши…"), "save", QT_TR_NOOP("Запиши точките във файл (Ctrl+S)"),
+               {Qt::CTRL | Qt::Key_S}, [this] { ChooseAndSave(); });
     // named and enabled by the undo stack, taken back and brought back by the model
-    QAction* undo = model.UndoStack().createUndoAction(window, QStringLiteral("Отмени"));
+    QAction* undo = model.UndoStack().createUndoAction(window, tr("Отмени"));
     disconnect(undo, &QAction::triggered, &model.UndoStack(), &QUndoStack::undo);
     connect(undo, &QAction::triggered, &model, &WorkspaceModel::Undo);
-    AddCommand(undo, "undo", "Отмени последната стъпка (Ctrl+Z)", {Qt::CTRL | Qt::Key_Z});
-    QAction* redo = model.UndoStack().createRedoAction(window, QStringLiteral("Върни"));
+    AddCommand(undo, "undo", QT_TR_NOOP("Отмени последната стъпка (Ctrl+Z)"),
+               {Qt::CTRL | Qt::Key_Z});
+    QAction* redo = model.UndoStack().createRedoAction(window, tr("Върни"));
     disconnect(redo, &QAction::triggered, &model.UndoStack(), &QUndoStack::redo);
     connect(redo, &QAction::triggered, &model, &WorkspaceModel::Redo);
-    AddCommand(redo, "redo", "Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)",
+    AddCommand(redo, "redo", QT_TR_NOOP("Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)"),
                {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-    AddCommand("Отпечатай лист с отговорите…", "print-answers",
-               "Отпечатай листа с отговорите: платното, точките, броевете и резултата (Ctrl+P)",
-               {Qt::CTRL | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kAnswerSheet));
-    AddCommand("Отпечатай работен лист…", "print-worksheet",
-               "Отпечатай работен лист: платното и точките, без отговорите (Ctrl+Shift+P)",
-               {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
-               sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
-    AddCommand("Запиши лист с отговорите във файл…", "export-answers",
-               "Запиши листа с отговорите като PDF или само платното като картина PNG (Ctrl+E)",
-               {Qt::CTRL | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
-    AddCommand("Запиши работен лист във файл…", "export-worksheet",
-               "Запиши работния лист като PDF или само платното без фигурите като картина PNG "
-               "(Ctrl+Shift+E)",
-               {Qt::CTRL | Qt::SHIFT | Qt::Key_E},
-               sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
-    AddCommand("Помощ", "help", "Мишката, клавишите и файловете с точки (F1)", {Qt::Key_F1},
+    AddCommand(
+        QT_TR_NOOP("Отпечатай лист с отговорите…"), "print-answers",
+        QT_TR_NOOP(
+            "Отпечатай листа с отговорите: платното, точките, броевете и резултата (Ctrl+P)"),
+        {Qt::CTRL | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kAnswerSheet));
+    AddCommand(
+        QT_TR_NOOP("Отпечатай работен лист…"), "print-worksheet",
+        QT_TR_NOOP("Отпечатай работен лист: платното и точките, без отговорите (Ctrl+Shift+P)"),
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_P}, sheet(&WindowCommands::PrintSheet, Sheet::kWorksheet));
+    AddCommand(
+        QT_TR_NOOP("Запиши лист с отговорите във файл…"), "export-answers",
+        QT_TR_NOOP(
+            "Запиши листа с отговорите като PDF или само платното като картина PNG (Ctrl+E)"),
+        {Qt::CTRL | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kAnswerSheet));
+    AddCommand(
+        QT_TR_NOOP("Запиши работен лист във файл…"), "export-worksheet",
+        QT_TR_NOOP("Запиши работния лист като PDF или само платното без фигурите като картина PNG "
+                   "(Ctrl+Shift+E)"),
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_E}, sheet(&WindowCommands::ExportSheet, Sheet::kWorksheet));
+    AddCommand(QT_TR_NOOP("Помощ"), "help",
+               QT_TR_NOOP("Мишката, клавишите и файловете с точки (F1)"), {Qt::Key_F1},
                [this] { ShowHelp(); });
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
@@ -85,7 +115,7 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event) {
 
 QAction* WindowCommands::AddCommand(const char* text, const char* name, const char* tip,
                                     const QList<QKeySequence>& keys, std::function<void()> run) {
-    auto* action = new QAction(QString::fromUtf8(text), window_);
+    auto* action = new QAction(tr(text), window_);
     connect(action, &QAction::triggered, this, std::move(run));
     return AddCommand(action, name, tip, keys);
 }
@@ -95,7 +125,7 @@ QAction* WindowCommands::AddCommand(const char* text, const char* name, const ch
 QAction* WindowCommands::AddCommand(QAction* action, const char* name, const char* tip,
                                     const QList<QKeySequence>& keys) {
     action->setObjectName(QLatin1String(name));
-    action->setToolTip(QString::fromUtf8(tip));
+    action->setToolTip(tr(tip));
     action->setShortcuts(keys);
     window_->addAction(action);
     actions_ << action;
@@ -123,14 +153,12 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
     }
     const QString refused = Opened(paths.first());
     const QString name = QDir::toNativeSeparators(paths.first());
-    const QString several =
-        QStringLiteral("Пуснахте %1 файла, а може да се отвори само един.").arg(paths.size());
+    const QString several = Texts::DroppedSeveral(paths.size());
     if (refused.isEmpty()) {
-        prompts_.tell(QMessageBox::Information,
-                      QStringLiteral("Отворен е файлът „%1“. ").arg(name) + several);
+        prompts_.tell(QMessageBox::Information, Texts::OpenedOne(name) + several);
     } else {
-        prompts_.tell(QMessageBox::Warning, refused + QStringLiteral("\n\n") + several +
-                                                QStringLiteral(" Останалите не бяха отворени."));
+        prompts_.tell(QMessageBox::Warning,
+                      refused + QStringLiteral("\n\n") + several + Texts::OthersNotOpened());
     }
 }
 
@@ -147,9 +175,7 @@ bool WindowCommands::SaveFile(const QString& path) {
 
 bool WindowCommands::MayClose() {
     if (!model_.Unsaved()) return true;
-    const QString question =
-        QStringLiteral("Точките се различават от записаните във файла „%1“. Да се запишат ли?")
-            .arg(QDir::toNativeSeparators(last_file_));
+    const QString question = Texts::SaveBeforeClosing(QDir::toNativeSeparators(last_file_));
     switch (prompts_.save_before_closing(question)) {
         case QMessageBox::Save: return SaveFile(last_file_);
         case QMessageBox::Discard: return true;
@@ -173,7 +199,7 @@ void WindowCommands::ChooseAndOpen() {
 
 void WindowCommands::ChooseAndSave() {
     if (model_.PointCount() == 0) {
-        prompts_.tell(QMessageBox::Information, QStringLiteral("Няма точки за записване."));
+        prompts_.tell(QMessageBox::Information, Texts::NothingToSave());
         return;
     }
     const QString path = prompts_.file_to_save(last_file_);
@@ -181,9 +207,7 @@ void WindowCommands::ChooseAndSave() {
 }
 
 void WindowCommands::ShowHelp() {
-    QStringList lines;
-    for (const std::string_view line : kHelpLines) lines << Utf8(line);
-    prompts_.help(lines.join(QLatin1Char('\n')));
+    prompts_.help(TranslatedLines("HelpText", kHelpLines).join(QLatin1Char('\n')));
 }
 
 void WindowCommands::PrintSheet(Sheet sheet) {
@@ -195,10 +219,8 @@ void WindowCommands::ExportSheet(Sheet sheet) {
     const bool answers = sheet == Sheet::kAnswerSheet;
     const QString folder =
         last_file_.isEmpty() ? QString() : QFileInfo(last_file_).path() + QLatin1Char('/');
-    const QString path = prompts_.file_to_export(
-        answers ? QStringLiteral("Запиши листа с отговорите")
-                : QStringLiteral("Запиши работния лист"),
-        folder + (answers ? QStringLiteral("отговори.pdf") : QStringLiteral("работен-лист.pdf")));
+    const QString path =
+        prompts_.file_to_export(Texts::ExportTitle(answers), folder + Texts::ExportName(answers));
     if (path.isEmpty()) return;
     const QString error = Worksheet(sheet_of_(sheet), sheet).Export(path);
     if (!error.isEmpty()) prompts_.tell(QMessageBox::Warning, error);

@@ -58,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Texts;
     // Open the file at path; why not, a message naming it, or empty.
     QString Opened(const QString& path);
     QAction* AddCommand(const char* text, const char* name, const char* tip,

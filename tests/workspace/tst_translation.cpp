@@ -1,0 +1,195 @@
+// The window's own texts go through Qt's translation with the Bulgarian texts
+// as the source texts: a translator installed before the window gives every
+// caption, heading, name and command its translation, while the report, the
+// counts, the lists and the canvas stay as they are; without one, every text
+// is as written.
+#include <QAction>
+#include <QDataStream>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include "formcontrols.h"
+#include "formtest.h"
+#include "owntranslation.h"
+
+using namespace formtest;
+
+namespace {
+
+// A translation that marks every text it is asked for: "[text]".
+class Marking : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        if (source == nullptr || *source == '\0') return QString();
+        return QStringLiteral("[") + QString::fromUtf8(source) + QStringLiteral("]");
+    }
+    bool isEmpty() const override { return false; }
+};
+
+const QList<QPoint> kSquareAndMore{{20, 20}, {60, 20}, {60, 60}, {20, 60}, {100, 100}};
+
+// What the pupil sees after the clicks and "Чертай", in a new window.
+Seen AfterDrawing() {
+    MainForm form;
+    for (const QPoint& p : kSquareAndMore) form.Picture1_MouseDown(Qt::LeftButton, {}, p);
+    ClickButton(form, 0);
+    return Seen(form);
+}
+
+// A translation file of one message, in any context, as Qt's lrelease writes
+// it: the file's magic, the hash of the source text and the message's offset,
+// and the message (its translation in UTF-16, its source text, its end).
+QByteArray OneMessage(const QByteArray& source, const QString& translation) {
+    quint32 hash = 0;
+    for (const char c : source) {
+        hash = (hash << 4) + static_cast<uchar>(c);
+        const quint32 high = hash & 0xf0000000U;
+        if (high != 0) hash ^= high >> 24;
+        hash &= ~high;
+    }
+    QByteArray message;
+    QDataStream out(&message, QIODevice::WriteOnly);
+    out << quint8(3) << quint32(translation.size() * 2);
+    for (const QChar c : translation) out << quint16(c.unicode());
+    out << quint8(6) << quint32(source.size());
+    out.writeRawData(source.constData(), static_cast<int>(source.size()));
+    out << quint8(1);
+    QByteArray file = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    QDataStream blocks(&file, QIODevice::WriteOnly | QIODevice::Append);
+    blocks << quint8(0x42) << quint32(8) << (hash == 0 ? 1U : hash) << quint32(0);
+    blocks << quint8(0x69) << quint32(message.size());
+    blocks.writeRawData(message.constData(), static_cast<int>(message.size()));
+    return file;
+}
+
+bool Marked(const QString& text) {
+    return text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']'));
+}
+
+// every text a window shows of its own: captions, headings, the frame's
+// title, the window's title, accessible names, the report box's menu
+QStringList OwnTexts(MainForm& form) {
+    QStringList texts{form.windowTitle()};
+    for (const QLabel* label : form.findChildren<QLabel*>()) texts << label->text();
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) texts << button->text();
+    for (const QGroupBox* frame : form.findChildren<QGroupBox*>()) texts << frame->title();
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        if (!widget->accessibleName().isEmpty()) texts << widget->accessibleName();
+    }
+    const auto menu = Text1(form, 0)->CreateMenu({});
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        texts << action->text().section(QLatin1Char('\t'), 0, 0);  // without its shortcut
+    }
+    for (const QAction* action : form.actions()) texts << action->toolTip();
+    return texts;
+}
+
+}  // namespace
+
+class TestTranslation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ownTextsTranslated();
+    void withoutTranslationAsWritten_data();
+    void withoutTranslationAsWritten();
+    void ownTranslationFound();
+};
+
+void TestTranslation::ownTextsTranslated() {
+    const Seen plain = AfterDrawing();
+    Marking marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    {
+        MainForm form;
+        const QStringList texts = OwnTexts(form);
+        QVERIFY(texts.size() > 40);
+        for (const QString& text : texts) {
+            if (text.isEmpty()) continue;  // a label that shows nothing yet
+            // the caption is the web address and the title
+            if (text == form.windowTitle()) {
+                QVERIFY2(text.endsWith(QStringLiteral(" [Математика - координати на върхове]")),
+                         qPrintable(text));
+                continue;
+            }
+            QVERIFY2(Marked(text), qPrintable(text));
+        }
+        // the task at start-up, each line of its own
+        for (const QString& line : Text1(form, 0)->Text().split(QStringLiteral("\r\n"))) {
+            QVERIFY2(line.isEmpty() || Marked(line), qPrintable(line));
+        }
+    }
+    // what the analysis gives and the pupil enters is not the window's own text
+    const Seen marked = AfterDrawing();
+    QCoreApplication::removeTranslator(&marking);
+    QVERIFY(plain.report.contains(QStringLiteral("Квадрат")));
+    QCOMPARE(marked.Differences(plain), QString());
+    QCOMPARE(marked.program_counts, plain.program_counts);
+}
+
+// As written, byte for byte (the double blank of "Изтрий  1 т." included).
+void TestTranslation::withoutTranslationAsWritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("title") << "Label1_0"
+                           << "Върхове на равнинни фигури - координати на точки";
+    QTest::newRow("X heading") << "Label1_1"
+                               << "Абсциса";
+    QTest::newRow("canvas heading") << "Label1_3"
+                                    << "Посочете връх на фигура";
+    QTest::newRow("draw") << "Command1_0"
+                          << "Чертай";
+    QTest::newRow("delete") << "Command1_2"
+                            << "Изтрий  1 т.";
+    QTest::newRow("frame") << "Frame1"
+                           << "Брой от вид фигура";
+    QTest::newRow("pupil's count") << "Text2_3"
+                                   << "Успоредник – вашият брой";
+    QTest::newRow("program's count") << "Text3_0"
+                                     << "Равнобедрен триъгълник – броят на програмата";
+    QTest::newRow("N list") << "List1_3"
+                            << "Номер на точка (N)";
+    QTest::newRow("report") << "Text1_0"
+                            << "Резултат";
+}
+
+void TestTranslation::withoutTranslationAsWritten() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    MainForm form;
+    const QWidget* control = form.findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QString shown = control->accessibleName();
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) shown = button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) shown = label->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) shown = frame->title();
+    QCOMPARE(shown, text);
+    QCOMPARE(control->accessibleName(), text);
+}
+
+// plane-figures_<language>.qm from the first folder that has one for the
+// language; none for another language, and nothing is installed then.
+void TestTranslation::ownTranslationFound() {
+    QTemporaryDir first, second;
+    QVERIFY(first.isValid() && second.isValid());
+    QFile file(second.filePath(QStringLiteral("plane-figures_de.qm")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(OneMessage("Чертай", "Zeichne")) > 0);
+    file.close();
+    const QStringList folders{first.path(), second.path()};
+    QTranslator* german = InstallOwnTranslation(*qApp, QLocale(QLocale::German), folders);
+    QVERIFY(german != nullptr);
+    QCOMPARE(FormControls::tr("Чертай"), QStringLiteral("Zeichne"));
+    QCOMPARE(QDir(QFileInfo(german->filePath()).path()), QDir(second.path()));
+    QVERIFY(QCoreApplication::removeTranslator(german));
+    delete german;
+    QCOMPARE(InstallOwnTranslation(*qApp, QLocale(QLocale::French), folders), nullptr);
+    QCOMPARE(InstallOwnTranslation(*qApp, QLocale(QLocale::German), {first.path()}), nullptr);
+}
+
+PLANE_FIGURES_TEST_MAIN(TestTranslation)
+#include "tst_translation.moc"

@@ -1,0 +1,81 @@
+#include "classsettings.h"
+
+#include <cstddef>
+
+namespace plane_figures::classset {
+
+namespace {
+
+// The fewest points for each set of kinds (index: bit k for row k), found
+// once by trying every set of 3 to 7 distinct nodes in a square of 5 × 5
+// nodes (and of 6 × 6 nodes up to 6 points, which needed no fewer): every
+// set of kinds that any of them holds, with its fewest points. No set is
+// smaller than 4 points, the fewest a variant may have.
+constexpr std::array<unsigned char, 1u << kShownKindCount> kMinimumPoints{
+    4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 4, 5, 5, 5,  //
+    4, 5, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5,  //
+    4, 5, 5, 5, 4, 5, 5, 5, 5, 6, 5, 6, 5, 6, 5, 6,  //
+    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  //
+    4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6,  //
+    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  //
+    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  //
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  //
+};
+
+std::string Quoted(std::size_t kind) { return "„" + std::string(kKindNames[kind]) + "“"; }
+
+}  // namespace
+
+int MinimumPoints(KindMask kinds) { return kMinimumPoints[kinds & kAllKinds]; }
+
+std::optional<std::string> Refusal(const ClassSettings& s) {
+    if (s.variants < ClassSettings::kMinVariants || s.variants > ClassSettings::kMaxVariants)
+        return "Броят на вариантите трябва да е цяло число от 1 до 40.";
+    if (s.points < ClassSettings::kMinPoints || s.points > ClassSettings::kMaxPoints)
+        return "Броят на точките във вариант трябва да е цяло число от 4 до 15.";
+    if (s.code > ClassSettings::kMaxCode) return "Кодът трябва да е цяло число от 0 до 999999999.";
+    if ((s.kinds & ~kAllKinds) != 0) return "Видовете фигури са редовете от 1 до 7.";
+    if (MinimumPoints(s.kinds) <= s.points) return std::nullopt;
+    // the first kind, in the count frame's order, that the points cannot
+    // hold together with the kinds before it
+    KindMask before = 0;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kShownKindCount); ++k) {
+        if ((s.kinds >> k & 1u) == 0) continue;
+        const KindMask with = before | (1u << k);
+        if (MinimumPoints(with) > s.points) {
+            return "С " + std::to_string(s.points) + " точки не може да има " + Quoted(k) +
+                   " заедно с избраните видове над него в списъка: за тях са нужни поне " +
+                   std::to_string(MinimumPoints(with)) + " точки.";
+        }
+        before = with;
+    }
+    return std::nullopt;  // not reached: the kinds together need more
+}
+
+std::string KindList(KindMask kinds) {
+    std::string list;
+    for (int k = 0; k < kShownKindCount; ++k) {
+        if ((kinds >> k & 1u) == 0) continue;
+        if (!list.empty()) list += ',';
+        list += std::to_string(k + 1);
+    }
+    return list;
+}
+
+std::optional<KindMask> ParseKindList(const std::string& text) {
+    KindMask kinds = 0;
+    if (text.empty()) return kinds;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma - start);
+        if (item.size() != 1 || item[0] < '1' || item[0] > '7') return std::nullopt;
+        const KindMask bit = 1u << (item[0] - '1');
+        if ((kinds & bit) != 0) return std::nullopt;
+        kinds |= bit;
+        if (comma == std::string::npos) return kinds;
+        start = comma + 1;
+    }
+}
+
+}  // namespace plane_figures::classset

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "classsetcommand.h"
 #include "commandline.h"
 #include "mainform.h"
 #include "qtinbulgarian.h"
@@ -7,6 +8,16 @@
 using namespace plane_figures::workspace;
 
 int main(int argc, char* argv[]) {
+    // a class set is written without a display
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+        if (ClassSetCommand::Asked(arguments)) {
+            QCoreApplication app(argc, argv);
+            InstallQtInBulgarian(app);
+            return ClassSetCommand(QCoreApplication::arguments()).Answer();
+        }
+    }
     // --report, --help, --version and wrong arguments are answered without a display
     if (!CommandLine::NeedsDisplay(argc, argv)) {
         QCoreApplication app(argc, argv);

@@ -17,9 +17,12 @@ namespace {
 constexpr int kColumns = (kCanvasWidth - 1) / kGridStep + 1;
 constexpr int kRows = (kCanvasHeight - 1) / kGridStep + 1;
 
-constexpr int kPoolSize = 5;         // sets found first, whose medians set the ranges
-constexpr int kStepsPerStart = 120;  // moves from one start before starting anew
-constexpr int kStepAttempts = 400;   // moves tried for one step of a walk
+constexpr std::size_t kPoolAtLeast = 120;  // sets found first, whose counts set the ranges
+constexpr std::size_t kPoolPerVariant = 8;
+constexpr std::size_t kRangeStarts = 24;  // sets of the pool the ranges are sought from
+constexpr int kPoolWalk = 12;             // moves from each set found
+constexpr int kStepsPerStart = 120;       // moves from one start before starting anew
+constexpr int kStepAttempts = 400;        // moves tried for one step of a walk
 
 bool ReadingOrder(GridPoint a, GridPoint b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
 
@@ -177,6 +180,19 @@ ClassSetGenerator::Points ClassSetGenerator::PlantedPoints() {
     return RandomPoints(std::move(points));
 }
 
+ClassSetGenerator::Points ClassSetGenerator::PackedPoints() {
+    int side = random_.Between(3, 6);
+    while (side * side < settings_.points) ++side;
+    const int x0 = random_.Between(0, kColumns - side), y0 = random_.Between(0, kRows - side);
+    Points points;
+    while (static_cast<int>(points.size()) < settings_.points) {
+        const GridPoint p{(x0 + random_.Between(0, side - 1)) * kGridStep,
+                          (y0 + random_.Between(0, side - 1)) * kGridStep};
+        if (!Holds(points, p)) points.push_back(p);
+    }
+    return points;
+}
+
 int ClassSetGenerator::Lacking(const Counts& counts) const {
     int kind = -1, most = 0;
     for (std::size_t k = 0; k < counts.size(); ++k) {
@@ -292,84 +308,194 @@ int ClassSetGenerator::OutsideRanges(const Counts& counts) const {
     return outside;
 }
 
-// Each kind's range starts about half its width below the count of the set
-// chosen and is as wide as the balance rule allows counts no lower than its
-// start: 1, or a fifth of the start.
-void ClassSetGenerator::SetRanges(const Counts& chosen) {
-    for (std::size_t k = 0; k < ranges_.size(); ++k) {
-        const int count = chosen[k];
-        int low = count - std::max(1, count / 5) / 2;
-        if (low + std::max(1, low / 5) < count) low = count;
-        ranges_[k] = Range{low, low + std::max(1, low / 5)};
+// The ranges that hold the most of the pool's sets. Each kind's range is
+// [low, low + its width], its width 1 or a fifth of low, so that any sets
+// within all ranges keep the balance rule. From each of a few sets of the
+// pool, each range is moved in turn to where it keeps the most sets within
+// the others, a few times over.
+void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
+    const auto width = [](int low) { return std::max(1, low / 5); };
+    const auto within = [&](const Counts& c, const std::array<Range, kShownKindCount>& r) {
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            if (c[k] < r[k].low || c[k] > r[k].high) return false;
+        }
+        return true;
+    };
+    const auto held = [&](const std::array<Range, kShownKindCount>& r) {
+        return static_cast<int>(std::count_if(pool.begin(), pool.end(),
+                                              [&](const Found& f) { return within(f.counts, r); }));
+    };
+    int best = -1;
+    const std::size_t starts = std::min<std::size_t>(pool.size(), kRangeStarts);
+    for (std::size_t s = 0; s < starts; ++s) {
+        const Counts& from = pool[s * pool.size() / starts].counts;
+        std::array<Range, kShownKindCount> ranges{};
+        for (std::size_t k = 0; k < ranges.size(); ++k) {
+            const int low = std::max(0, from[k] - width(from[k]) / 2);
+            ranges[k] = Range{low, low + width(low)};
+        }
+        for (int pass = 0; pass < 3; ++pass) {
+            for (std::size_t k = 0; k < ranges.size(); ++k) {
+                // the sets within the other ranges, and the best place for this one
+                std::vector<int> values;
+                for (const Found& f : pool) {
+                    std::array<Range, kShownKindCount> others = ranges;
+                    others[k] = Range{0, 1 << 20};
+                    if (within(f.counts, others)) values.push_back(f.counts[k]);
+                }
+                if (values.empty()) continue;
+                std::sort(values.begin(), values.end());
+                int most = -1;
+                for (const int low : values) {
+                    const int high = low + width(low);
+                    const auto n = std::upper_bound(values.begin(), values.end(), high) -
+                                   std::lower_bound(values.begin(), values.end(), low);
+                    if (n > most) {
+                        most = static_cast<int>(n);
+                        ranges[k] = Range{low, high};
+                    }
+                }
+            }
+        }
+        if (const int n = held(ranges); n > best) {
+            best = n;
+            ranges_ = ranges;
+        }
+    }
+}
+
+bool ClassSetGenerator::Remember(const Points& points) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> shape;
+    for (const GridPoint p : CanonicalForm(points)) shape.emplace_back(p.x, p.y);
+    return shapes_.insert(std::move(shape)).second;
+}
+
+// The images of points under the similarities of the grid that keep its
+// nodes on nodes: each multiplies the steps as the whole number a + bi
+// multiplies complex numbers (a turn and a stretch by the square root of
+// a² + b²), so every triangle and quadrilateral keeps its kind and the counts
+// stay as they are; those that fit on the canvas, the smallest first.
+std::vector<ClassSetGenerator::Points> ClassSetGenerator::Similar(const Points& points) {
+    std::vector<std::pair<int, int>> factors;
+    for (int a = 1; a < kColumns; ++a) {
+        for (int b = 0; b <= a; ++b) {
+            if (a * a + b * b > 1) factors.emplace_back(a, b);
+        }
+    }
+    std::stable_sort(factors.begin(), factors.end(), [](auto f, auto g) {
+        return f.first * f.first + f.second * f.second < g.first * g.first + g.second * g.second;
+    });
+    std::vector<Points> images;
+    for (const auto& [a, b] : factors) {
+        Points image;
+        for (const GridPoint p : points) {
+            const int x = p.x / kGridStep, y = p.y / kGridStep;
+            image.push_back(GridPoint{(a * x - b * y) * kGridStep, (b * x + a * y) * kGridStep});
+        }
+        const Points shifted = ImageOf(image, 0);
+        if (Extent(shifted).x < kColumns && Extent(shifted).y < kRows) {
+            images.push_back(shifted);
+            for (GridPoint& q : images.back()) q = GridPoint{q.x * kGridStep, q.y * kGridStep};
+        } else if (Extent(shifted).y < kColumns && Extent(shifted).x < kRows) {
+            images.push_back(ImageOf(image, 4));
+            for (GridPoint& q : images.back()) q = GridPoint{q.x * kGridStep, q.y * kGridStep};
+        }
+    }
+    return images;
+}
+
+// Sets holding every kind asked for, each of a shape not met before: from
+// planted figures brought to hold every kind, and from each such set a short
+// walk of moves that keep every kind.
+void ClassSetGenerator::GrowPool(std::vector<Found>& pool, std::size_t size, long work_until) {
+    Points points;
+    Counts counts{};
+    while (pool.size() < size && work_ < work_until) {
+        // every other start packed into a small square of nodes, where few
+        // points hold the most figures
+        const Points start = (starts_++ % 2 == 0) ? PlantedPoints() : PackedPoints();
+        if (!Seek(&ClassSetGenerator::MissingKinds, kStepsPerStart, start, points, counts)) {
+            continue;
+        }
+        if (Remember(points)) pool.push_back(Found{points, counts});
+        for (int step = 0; step < kPoolWalk && pool.size() < size; ++step) {
+            Points moved = points;
+            if (!Move(moved, counts)) continue;
+            Counts moved_counts{};
+            if (!Count(moved, moved_counts)) return;
+            if (MissingKinds(moved_counts) > 0) continue;
+            points = std::move(moved);
+            counts = moved_counts;
+            if (Remember(points)) pool.push_back(Found{points, counts});
+        }
     }
 }
 
 std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
     if (auto refusal = Refusal(settings_)) return *refusal;
-    Points points;
-    Counts counts{};
-    // the pool's set nearest to the median counts of its sets
-    std::vector<std::pair<Points, Counts>> pool;
-    while (static_cast<int>(pool.size()) < kPoolSize) {
-        if (Seek(&ClassSetGenerator::MissingKinds, kStepsPerStart, PlantedPoints(), points,
-                 counts)) {
-            pool.emplace_back(points, counts);
-        } else if (work_ > kWorkAllowed) {
-            return OutOfWork();
-        }
-    }
-    Counts median{};
-    for (std::size_t k = 0; k < median.size(); ++k) {
-        std::vector<int> column;
-        for (const auto& member : pool) column.push_back(member.second[k]);
-        std::sort(column.begin(), column.end());
-        median[k] = column[column.size() / 2];
-    }
-    const auto distance = [&](const Counts& c) {
-        int d = 0;
-        for (std::size_t k = 0; k < c.size(); ++k) d += std::abs(c[k] - median[k]);
-        return d;
-    };
-    std::size_t nearest = 0;
-    for (std::size_t i = 1; i < pool.size(); ++i) {
-        if (distance(pool[i].second) < distance(pool[nearest].second)) nearest = i;
-    }
-    std::tie(points, counts) = pool[nearest];
-    SetRanges(counts);
+    const auto wanted = static_cast<std::size_t>(settings_.variants);
+    // A pool of sets holding every kind, several for each variant; the
+    // ranges that hold most of them; those sets in order of finding.
+    std::vector<Found> pool;
+    GrowPool(pool, std::max<std::size_t>(kPoolAtLeast, kPoolPerVariant * wanted), kWorkAllowed / 2);
+    if (pool.empty()) return OutOfWork();
+    ChooseRanges(pool);
     ranges_set_ = true;
-    ClassSet set{settings_, {}};
-    // Each variant after the first is walked to from the one before, a point
-    // moved at a time and every step within the ranges, so that it differs
-    // from it in up to two points, and is turned and placed anew. Where no
-    // step keeps the ranges, two points are moved at random and the counts
-    // brought back into the ranges as the first was; where that fails too,
-    // the walk goes on from an earlier variant.
-    constexpr int kWalk = 2;
-    std::vector<std::pair<Points, Counts>> found;  // the variants as walked to
-    bool first = true;                             // the pool's set is the first variant as it is
-    while (static_cast<int>(set.variants.size()) < settings_.variants) {
-        if (!first) {
-            bool stepped = true;
-            for (int step = 0; stepped && step < kWalk; ++step) stepped = Step(points, counts);
-            if (!stepped && !Seek(&ClassSetGenerator::OutsideRanges, kStepsPerStart, Shaken(points),
-                                  points, counts)) {
-                if (work_ > kWorkAllowed) return OutOfWork();
-                std::tie(points, counts) = found[random_.Below(found.size())];
-                continue;
+    const auto within = [&] {
+        return static_cast<std::size_t>(
+            std::count_if(pool.begin(), pool.end(),
+                          [&](const Found& f) { return OutsideRanges(f.counts) == 0; }));
+    };
+    if (within() < wanted) {  // the pool three times as large, if the work allows
+        GrowPool(pool, 3 * pool.size(), 3 * kWorkAllowed / 4);
+        ChooseRanges(pool);
+    }
+    if (within() < wanted) {
+        // Few sets hold the kinds with so few points: their images turned
+        // and stretched onto other nodes join the pool, each with the counts
+        // of its set, and the ranges are chosen again.
+        const std::size_t found = pool.size();
+        for (std::size_t i = 0; i < found; ++i) {
+            for (const Points& image : Similar(pool[i].points)) {
+                if (Remember(image)) pool.push_back(Found{image, pool[i].counts});
             }
-            if (work_ > kWorkAllowed) return OutOfWork();
         }
-        first = false;
-        std::vector<std::pair<std::int32_t, std::int32_t>> shape;
-        for (const GridPoint p : CanonicalForm(points)) shape.emplace_back(p.x, p.y);
-        if (!shapes_.insert(std::move(shape)).second) continue;  // a shape already given
-        found.emplace_back(points, counts);
+        ChooseRanges(pool);
+    }
+    std::vector<Found> chosen;
+    for (const Found& f : pool) {
+        if (OutsideRanges(f.counts) == 0 && chosen.size() < wanted) chosen.push_back(f);
+    }
+    // Too few: more walked to from those, a point moved at a time and every
+    // step within the ranges, or brought back into them after two points
+    // moved at random.
+    for (std::size_t from = 0; chosen.size() < wanted && work_ < kWorkAllowed; ++from) {
+        Found next = chosen[from % chosen.size()];
+        if (!Step(next.points, next.counts) &&
+            !Seek(&ClassSetGenerator::OutsideRanges, kStepsPerStart, Shaken(next.points),
+                  next.points, next.counts)) {
+            continue;
+        }
+        if (Remember(next.points)) chosen.push_back(next);
+    }
+    // Still too few (the fewest points that hold the kinds leave few
+    // shapes): the chosen sets turned and stretched onto other nodes.
+    for (std::size_t from = 0; chosen.size() < wanted && from < chosen.size(); ++from) {
+        for (const Points& image : Similar(chosen[from].points)) {
+            if (chosen.size() < wanted && Remember(image))
+                chosen.push_back({image, chosen[from].counts});
+        }
+    }
+    if (chosen.size() < wanted) return OutOfWork();
+    ClassSet set{settings_, {}};
+    for (const Found& f : chosen) {
         // placed anew, numbered in reading order, and counted as numbered
-        Points placed = Placed(points);
+        Points placed = Placed(f.points);
         std::sort(placed.begin(), placed.end(), ReadingOrder);
+        ++analyses_;
+        const AnalysisResult result = FigureAnalysis().Run(placed);
         Counts placed_counts{};
-        if (!Count(placed, placed_counts)) return OutOfWork();
-        if (OutsideRanges(placed_counts) > 0) continue;
+        for (std::size_t k = 0; k < placed_counts.size(); ++k) placed_counts[k] = result.counts[k];
         set.variants.push_back(Variant{placed, placed_counts});
     }
     std::vector<Counts> all;

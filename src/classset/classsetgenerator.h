@@ -1,14 +1,17 @@
 // Makes the class set of some settings: the same settings always give the
 // same variants, on every platform.
 //
-// A few sets holding every kind asked for are found first, each from a
-// figure of every such kind planted on random nodes and then moved a point at
-// a time, keeping a move that loses no kind. The one nearest to their median
-// counts is the first variant, and its counts set a range for each kind, as
-// narrow as the balance rule allows. Each further variant is walked to from
-// an earlier one, a point moved at a time with the counts kept in the ranges,
-// until its shape differs from every earlier variant's. The work is bounded: it stops with a
-// message when the analyses it may run are spent.
+// A pool of sets holding every kind asked for, each of a shape not met
+// before, is found first: from a figure of every such kind planted on random
+// nodes, or from points packed into a small square, brought to hold every
+// kind a point moved at a time, and walked from with moves that keep every
+// kind. Then the ranges of counts, one per kind and each as wide as the
+// balance rule allows, that hold the most sets of the pool; the variants are
+// those sets in order of finding. Where too few are within the ranges, the
+// pool grows, then the sets' images under the grid's similarities join it
+// (where few shapes hold the kinds), then more are walked to from the
+// variants within the ranges. The work is bounded: it stops with a message
+// when the analyses it may run are spent.
 #pragma once
 
 #include <cstdint>
@@ -37,7 +40,7 @@ public:
     // The figure tests one analysis of n points makes (its triples and
     // quadruples); the work allowed is counted in these.
     static long WorkOf(int n);
-    static constexpr long kWorkAllowed = 8'000'000;
+    static constexpr long kWorkAllowed = 32'000'000;
 
 private:
     struct Range {
@@ -58,6 +61,8 @@ private:
     // vertices fall off the canvas or on a point.
     bool Plant(Points& points, int kind);
     Points PlantedPoints();
+    // random nodes in a small square of nodes placed at random
+    Points PackedPoints();
     // the kind furthest below its range; -1 when none is below
     int Lacking(const Counts& counts) const;
     // Seek a set whose cost is 0 from start; false when max_steps moves did
@@ -73,7 +78,15 @@ private:
     Points Placed(const Points& points);
     int MissingKinds(const Counts& counts) const;
     int OutsideRanges(const Counts& counts) const;
-    void SetRanges(const Counts& chosen);
+    struct Found {
+        Points points;
+        Counts counts{};
+    };
+    void GrowPool(std::vector<Found>& pool, std::size_t size, long work_until);
+    void ChooseRanges(const std::vector<Found>& pool);
+    // false when a set of the same shape was met before
+    bool Remember(const Points& points);
+    static std::vector<Points> Similar(const Points& points);
 
     ClassSettings settings_;
     SplitMix64 random_;
@@ -82,6 +95,7 @@ private:
     std::set<std::vector<std::pair<std::int32_t, std::int32_t>>> shapes_;
     long analyses_ = 0;
     long work_ = 0;
+    long starts_ = 0;
 };
 
 }  // namespace plane_figures::classset

@@ -22,11 +22,37 @@ constexpr std::array<unsigned char, 1u << kShownKindCount> kMinimumPoints{
     7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  //
 };
 
+// Where a set of kinds with the fewest points it needs gives fewer than 40
+// different balanced variants: a little under the fewest that the generator
+// made for several codes (few shapes hold these kinds with so few points).
+struct Most {
+    KindMask kinds;
+    int points;
+    int variants;
+};
+constexpr Most kMostVariants[] = {
+    {12u, 4, 26},  {28u, 5, 17},  {29u, 5, 17},  {30u, 5, 16},  {31u, 5, 17},  {40u, 5, 24},
+    {42u, 5, 24},  {44u, 5, 26},  {46u, 5, 25},  {56u, 6, 15},  {57u, 6, 9},   {58u, 6, 16},
+    {59u, 6, 9},   {60u, 6, 14},  {61u, 6, 9},   {62u, 6, 14},  {63u, 6, 9},   {92u, 6, 7},
+    {93u, 6, 8},   {94u, 6, 7},   {95u, 6, 7},   {98u, 6, 20},  {99u, 6, 19},  {102u, 6, 20},
+    {103u, 6, 19}, {106u, 6, 13}, {107u, 6, 16}, {110u, 6, 15}, {111u, 6, 13}, {112u, 7, 7},
+    {113u, 7, 17}, {114u, 7, 13}, {115u, 7, 8},  {116u, 7, 14}, {117u, 7, 12}, {118u, 7, 9},
+    {119u, 7, 15}, {120u, 7, 8},  {121u, 7, 8},  {122u, 7, 8},  {123u, 7, 7},  {124u, 7, 8},
+    {125u, 7, 7},  {126u, 7, 7},  {127u, 7, 7},
+};
+
 std::string Quoted(std::size_t kind) { return "„" + std::string(kKindNames[kind]) + "“"; }
 
 }  // namespace
 
 int MinimumPoints(KindMask kinds) { return kMinimumPoints[kinds & kAllKinds]; }
+
+int MostVariants(KindMask kinds, int points) {
+    for (const Most& most : kMostVariants) {
+        if (most.kinds == kinds && most.points == points) return most.variants;
+    }
+    return ClassSettings::kMaxVariants;
+}
 
 std::optional<std::string> Refusal(const ClassSettings& s) {
     if (s.variants < ClassSettings::kMinVariants || s.variants > ClassSettings::kMaxVariants)
@@ -35,7 +61,14 @@ std::optional<std::string> Refusal(const ClassSettings& s) {
         return "Броят на точките във вариант трябва да е цяло число от 4 до 15.";
     if (s.code > ClassSettings::kMaxCode) return "Кодът трябва да е цяло число от 0 до 999999999.";
     if ((s.kinds & ~kAllKinds) != 0) return "Видовете фигури са редовете от 1 до 7.";
-    if (MinimumPoints(s.kinds) <= s.points) return std::nullopt;
+    if (MinimumPoints(s.kinds) <= s.points) {
+        const int most = MostVariants(s.kinds, s.points);
+        if (s.variants <= most) return std::nullopt;
+        return "С " + std::to_string(s.points) +
+               " точки и избраните видове се получават най-много " + std::to_string(most) +
+               " различни и еднакво трудни варианта. Изберете по-малко варианти, повече точки "
+               "или по-малко видове.";
+    }
     // the first kind, in the count frame's order, that the points cannot
     // hold together with the kinds before it
     KindMask before = 0;

@@ -34,9 +34,15 @@ struct ClassSettings {
 // kind of kinds appears in it at least once.
 int MinimumPoints(KindMask kinds);
 
+// The most variants that a class set of these kinds and points is made
+// with: 40, but fewer for some sets of kinds with the fewest points they
+// need, where few shapes hold them all.
+int MostVariants(KindMask kinds, int points);
+
 // Why these settings cannot make a class set, in Bulgarian, or nothing when
 // they can: a value out of range, or a kind that cannot appear together with
-// the others asked for in so few points (named in full words).
+// the others asked for in so few points (named in full words), more variants
+// than so few points give.
 std::optional<std::string> Refusal(const ClassSettings& settings);
 
 // The kinds as the command line and the first comment line write them: their

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "classsetcommand.h"
+#include "classsheetfiles.h"
 #include "commandline.h"
 #include "mainform.h"
 #include "qtinbulgarian.h"
@@ -8,14 +10,18 @@
 using namespace plane_figures::workspace;
 
 int main(int argc, char* argv[]) {
-    // a class set is written without a display
+    // a class set is written without a display: its PDFs are painted on
+    // the offscreen platform, which needs none
     {
         QStringList arguments;
         for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
         if (ClassSetCommand::Asked(arguments)) {
-            QCoreApplication app(argc, argv);
+#ifndef Q_OS_WIN
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+            QGuiApplication app(argc, argv);
             InstallQtInBulgarian(app);
-            return ClassSetCommand(QCoreApplication::arguments()).Answer();
+            return ClassSetCommand(QCoreApplication::arguments()).Answer(&classsheetfiles::Pdfs);
         }
     }
     // --report, --help, --version and wrong arguments are answered without a display

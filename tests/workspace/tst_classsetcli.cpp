@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +25,20 @@ Run Program(const QStringList& arguments) {
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// what a poppler tool writes to standard output
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// each page's text of pdf, read back
+QStringList PageTexts(const QString& pdf) {
+    return Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+        .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
 }
 
 QByteArray Bytes(const QString& path) {
@@ -50,9 +65,10 @@ private slots:
         QVERIFY(first.out.contains(QStringLiteral("30 варианта")));
         QCOMPARE(Program(QStringList{QStringLiteral("--class-set"), b} + args).status, 0);
         const QStringList names = QDir(a).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(names.size(), 31);  // no scratch folder or file left
+        QCOMPARE(names.size(), 33);  // no scratch folder or file left
         QCOMPARE(QDir(a).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
-                 31);
+                 33);
+        QVERIFY(first.out.contains(QStringLiteral("работни-листове.pdf, отговори.pdf")));
         // each variant's counts in the CSV are the analysis of its file
         const QList<QByteArray> rows =
             Bytes(QDir(a).filePath(QStringLiteral("отговори.csv"))).split('\n');
@@ -70,6 +86,52 @@ private slots:
         }
         QCOMPARE(Bytes(QDir(a).filePath(QStringLiteral("отговори.csv"))),
                  Bytes(QDir(b).filePath(QStringLiteral("отговори.csv"))));
+    }
+
+    // The worksheets, a variant a page (or more), each headed with its
+    // variant, code and heading line; the key's table and every variant's
+    // report; drawn points or, for plotting, only their table.
+    void WritesTheSheets_data() {
+        QTest::addColumn<bool>("plotting");
+        QTest::newRow("drawn") << false;
+        QTest::newRow("plotting") << true;
+    }
+    void WritesTheSheets() {
+        QFETCH(bool, plotting);
+        for (const char* tool : {"pdftotext", "pdfinfo"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QFAIL("poppler-utils are missing");
+        }
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("6a"));
+        QStringList args{QStringLiteral("--class-set"), folder,
+                         QStringLiteral("--variants"),  QStringLiteral("12"),
+                         QStringLiteral("--code"),      QStringLiteral("48213"),
+                         QStringLiteral("--heading"),   QStringLiteral("6 а клас, 12.12.2026")};
+        if (plotting) args << QStringLiteral("--plotting");
+        QCOMPARE(Program(args).status, 0);
+        const QStringList sheets =
+            PageTexts(QDir(folder).filePath(QStringLiteral("работни-листове.pdf")));
+        QCOMPARE(sheets.size(), 12);
+        for (int v = 1; v <= 12; ++v) {
+            const QString& page = sheets[v - 1];
+            QVERIFY2(page.contains(QStringLiteral("Вариант %1 от 12, код 48213").arg(v)),
+                     qPrintable(page));
+            QVERIFY(page.contains(QStringLiteral("6 а клас, 12.12.2026")));
+            QCOMPARE(page.contains(QStringLiteral("Нанесете точките")), plotting);
+            // the point table holds every point of the variant's file
+            const auto parsed = plane_figures::pointfile::Parse(
+                Bytes(QDir(folder).filePath(
+                          QString::fromStdString(plane_figures::classset::VariantFileName(v))))
+                    .toStdString());
+            const auto& points = std::get<std::vector<plane_figures::GridPoint>>(parsed);
+            QVERIFY(page.contains(QString::number(points.back().x)));
+        }
+        const QString key =
+            PageTexts(QDir(folder).filePath(QStringLiteral("отговори.pdf"))).join(QChar(' '));
+        QVERIFY(key.contains(QStringLiteral("12 варианта по 10 точки, код 48213")));
+        for (int v = 1; v <= 12; ++v)
+            QVERIFY(key.contains(QStringLiteral("Вариант %1. Брой въведени точки: 10").arg(v)));
     }
 
     void RefusesAndWritesNothing_data() {

@@ -115,7 +115,7 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
         mistake_ = QString::fromStdString(*refusal);
 }
 
-int ClassSetCommand::Answer(QIODevice& out, QIODevice& err) const {
+int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets) const {
     if (!mistake_.isEmpty()) {
         WriteLine(err, kName + QStringLiteral(": ") + mistake_);
         return kWrongValue;
@@ -126,12 +126,19 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err) const {
         return kWrongValue;
     }
     const auto& set = std::get<classset::ClassSet>(made);
-    if (const QString failed = classsetfolder::Write(set, folder_); !failed.isEmpty()) {
+    const auto pdfs = sheets(set, heading_, plotting_);
+    if (!pdfs) {
+        WriteLine(err, kName + QStringLiteral(": Листовете на класа не можаха да се съставят; "
+                                              "нищо не е записано."));
+        return kNotWritten;
+    }
+    if (const QString failed = classsetfolder::Write(set, folder_, *pdfs); !failed.isEmpty()) {
         WriteLine(err, kName + QStringLiteral(": ") + failed);
         return kNotWritten;
     }
-    WriteLine(out, QStringLiteral("Записани са %1 варианта с по %2 точки (код %3) и отговори.csv "
-                                  "в папката „%4“.")
+    WriteLine(out, QStringLiteral("Записани са %1 варианта с по %2 точки (код %3), "
+                                  "работни-листове.pdf, отговори.pdf и отговори.csv в папката "
+                                  "„%4“.")
                        .arg(settings_.variants)
                        .arg(settings_.points)
                        .arg(settings_.code)
@@ -139,7 +146,7 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err) const {
     return kSuccess;
 }
 
-int ClassSetCommand::Answer() const {
+int ClassSetCommand::Answer(const Sheets& sheets) const {
 #ifdef Q_OS_WIN
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
@@ -147,7 +154,7 @@ int ClassSetCommand::Answer() const {
     QFile out, err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return Answer(out, err);
+    return Answer(out, err, sheets);
 }
 
 }  // namespace plane_figures::workspace

@@ -1,14 +1,18 @@
 // The class set on the command line, answered without a display:
 //   plane-figures --class-set DIR [--variants N] [--points P] [--kinds LIST]
 //                 [--code C] [--heading TEXT] [--plotting]
-// It writes each variant's point file and the answer key's table into DIR,
-// all or nothing, and says in one line what it wrote.
+// It writes each variant's point file, the answer key's table and the PDFs
+// that a maker given to it paints (the worksheets and the key) into DIR, all
+// or nothing, and says in one line what it wrote.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
-#include "classsettings.h"
+#include "classset.h"
+#include "classsetfolder.h"
 
 class QIODevice;
 
@@ -33,10 +37,15 @@ public:
     QString Heading() const { return heading_; }
     bool Plotting() const { return plotting_; }
 
-    // Make the set and write it, telling out and err; the exit status.
-    int Answer(QIODevice& out, QIODevice& err) const;
+    // The PDFs of a set by name, or nothing when they could not be painted.
+    using Sheets = std::function<std::optional<classsetfolder::NamedBytes>(
+        const classset::ClassSet&, const QString& heading, bool plotting)>;
+
+    // Make the set and write it with its sheets, telling out and err; the
+    // exit status.
+    int Answer(QIODevice& out, QIODevice& err, const Sheets& sheets) const;
     // The same on standard output and standard error.
-    int Answer() const;
+    int Answer(const Sheets& sheets) const;
 
 private:
     classset::ClassSettings settings_;

@@ -32,7 +32,7 @@ QString NotWritten(const QString& folder) {
 
 }  // namespace
 
-QString Write(const classset::ClassSet& set, const QString& folder) {
+QString Write(const classset::ClassSet& set, const QString& folder, const NamedBytes& more) {
     const QDir dir(folder);
     const bool made = !dir.exists();
     if (made && !QDir().mkpath(folder)) return NotWritten(folder);
@@ -51,6 +51,10 @@ QString Write(const classset::ClassSet& set, const QString& folder) {
     }
     names << Utf8(std::string(classset::kKeyCsvName));
     if (!WriteBytes(scratch.filePath(names.last()), classset::KeyCsv(set))) return fail();
+    for (const auto& [name, bytes] : more) {
+        names << name;
+        if (!WriteBytes(scratch.filePath(name), bytes.toStdString())) return fail();
+    }
     // then moved into place, the files they replace kept aside until all are
     QStringList moved, kept;
     const auto old = [&](const QString& name) { return dir.absoluteFilePath(name) + ".old"; };

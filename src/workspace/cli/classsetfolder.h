@@ -3,14 +3,21 @@
 // the folder as it was.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include "classset.h"
 
 namespace plane_figures::workspace::classsetfolder {
 
-// Write every variant's point file and the answer key's CSV into folder
-// (made when missing). A message naming what failed, empty on success.
-[[nodiscard]] QString Write(const classset::ClassSet& set, const QString& folder);
+// Files made elsewhere, by name (the PDFs), written with the others.
+using NamedBytes = QList<QPair<QString, QByteArray>>;
+
+// Write every variant's point file, the answer key's CSV and more into
+// folder (made when missing). A message naming what failed, empty on success.
+[[nodiscard]] QString Write(const classset::ClassSet& set, const QString& folder,
+                            const NamedBytes& more = {});
 
 }  // namespace plane_figures::workspace::classsetfolder

@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "mainform.h"
 #include "qtinbulgarian.h"
+#include "teacherwindow.h"
 
 using namespace plane_figures::workspace;
 
@@ -35,6 +36,11 @@ int main(int argc, char* argv[]) {
     InstallQtInBulgarian(app);
     const CommandLine command_line(QCoreApplication::arguments());
     if (!command_line.WantsWindow()) return command_line.Answer();
+    if (command_line.Teacher()) {  // a window of its own, never the pupil's
+        TeacherWindow teacher;
+        teacher.show();
+        return QApplication::exec();
+    }
     MainForm form;
     form.show();
     if (!command_line.File().isEmpty()) form.OpenFile(command_line.File());

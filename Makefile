@@ -64,9 +64,11 @@ test: deps-test build
 
 bench: deps-bench
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLANE_FIGURES_BENCH=ON
-	cmake --build $(BUILD)-bench -j $(JOBS) --target figures_bench
+	cmake --build $(BUILD)-bench -j $(JOBS) --target figures_bench classset_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/figures_bench --benchmark_min_time=0.5 \
 	    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./$(BUILD)-bench/bench/classset_bench --benchmark_min_time=2 \
+	    --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 
 # the point-file reader and the exercise loading path under libFuzzer with
 # AddressSanitizer and UndefinedBehaviorSanitizer for FUZZ_SECONDS; what it

@@ -23,6 +23,7 @@ Target amd64-unicode
 !define PROGID "plane-figures.exercise"
 !define CLASSES "Software\Classes"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+!define TEACHER_SHORTCUT "$SMPROGRAMS\${NAME} — за учителя.lnk"
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -76,6 +77,8 @@ Section
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
     SW_SHOWNORMAL "" "Намира триъгълниците и четириъгълниците с върхове в посочени точки от мрежа"
+  CreateShortcut "${TEACHER_SHORTCUT}" "$INSTDIR\${EXE}" "--teacher" "$INSTDIR\${EXE}" 0 \
+    SW_SHOWNORMAL "" "Съставя за всеки ученик различни и еднакво трудни точки с работни листове и отговори"
 
   ; the .pfig file type: its icon and a double click opening it in the program
   WriteRegStr HKLM "${CLASSES}\.pfig" "" "${PROGID}"
@@ -112,6 +115,7 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
+  Delete "${TEACHER_SHORTCUT}"
   ; .pfig only while it is still ours
   ReadRegStr $0 HKLM "${CLASSES}\.pfig" ""
   ${If} $0 == "${PROGID}"

@@ -13,6 +13,11 @@ for f in bin/plane-figures share/applications/$app.desktop share/metainfo/$app.m
     [ -f "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$app.desktop"
+# the teacher's entry opens the teacher's window
+teacher="$prefix/share/applications/$app.Teacher.desktop"
+desktop-file-validate "$teacher"
+grep -q '^Name\[bg\]=Равнинни фигури — за учителя$' "$teacher"
+grep -q '^Exec=plane-figures --teacher$' "$teacher"
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$app.metainfo.xml"
 grep -q '^Name\[bg\]=Равнинни фигури$' "$prefix/share/applications/$app.desktop"
 grep -q '^Categories=Education;Math;$' "$prefix/share/applications/$app.desktop"

@@ -19,6 +19,7 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 classes='HKLM\Software\Classes'
 folder="$WINEPREFIX/drive_c/plane-figures"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Равнинни фигури.lnk"
+teacher_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Равнинни фигури — за учителя.lnk"
 
 # the value $2 of the key $1 ("(default)" for its default value) as a .reg
 # file writes it (from UTF-16)
@@ -50,6 +51,10 @@ cmp -s "$folder/plane-figures.exe" "$program" || fail "the program is not in the
 python3 -c 'import sys; sys.exit("plane-figures.exe".encode("utf-16-le") not in open(sys.argv[1], "rb").read()
                                  and b"plane-figures.exe" not in open(sys.argv[1], "rb").read())' \
     "$shortcut" || fail "the Start-menu entry does not start the program"
+[ -f "$teacher_shortcut" ] || fail "no Start-menu entry for the teacher"
+python3 -c 'import sys; data = open(sys.argv[1], "rb").read()
+sys.exit("--teacher".encode("utf-16-le") not in data and b"--teacher" not in data)' \
+    "$teacher_shortcut" || fail "the teacher's Start-menu entry does not open the teacher's window"
 entries=$(wine reg export "$uninstall_key" "$(winepath -w "$work/all.reg")" /y >/dev/null &&
     iconv -f UTF-16 -t UTF-8 "$work/all.reg" | grep -c '^"DisplayName"="Равнинни фигури"')
 [ "$entries" = 1 ] || fail "$entries entries among the installed programs"

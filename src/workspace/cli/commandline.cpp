@@ -83,7 +83,10 @@ CommandLine::CommandLine(const QStringList& arguments)
               QStringLiteral("ФАЙЛ")),
       help_({QStringLiteral("h"), QStringLiteral("help")},
             QStringLiteral("Показва тази помощ и спира.")),
-      version_(QStringLiteral("version"), QStringLiteral("Показва версията и спира.")) {
+      version_(QStringLiteral("version"), QStringLiteral("Показва версията и спира.")),
+      teacher_(QStringLiteral("teacher"),
+               QStringLiteral("Отваря прозореца за учителя, в който се съставят варианти за "
+                              "целия клас.")) {
     QCoreApplication::setApplicationName(kName);
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
     parser_.setApplicationDescription(QStringLiteral(
@@ -92,7 +95,7 @@ CommandLine::CommandLine(const QStringList& arguments)
         QStringLiteral("ФАЙЛ"),
         QStringLiteral("Файл с точки (.pfig), който да се отвори в прозореца."),
         QStringLiteral("[ФАЙЛ]"));
-    parser_.addOptions({report_, help_, version_});
+    parser_.addOptions({report_, help_, version_, teacher_});
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(QtOptions());
@@ -143,6 +146,8 @@ QString CommandLine::Mistake() const {
     }
     const qsizetype files = parser_.positionalArguments().size();
     if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
+    if (files == 1 && parser_.isSet(teacher_))
+        return QStringLiteral("Прозорецът за учителя не отваря файл с точки.");
     if (files == 1 && parser_.isSet(report_)) {
         return QStringLiteral("След --report напишете точно един файл.");
     }

@@ -1,6 +1,7 @@
 // The program's command line:
 //   plane-figures [FILE]          the window, FILE's points entered in it
 //   plane-figures --report FILE   the report "Чертай" gives for FILE's points
+//   plane-figures --teacher       the teacher's window, apart from the pupil's
 //   plane-figures --help | --version
 #pragma once
 
@@ -37,6 +38,8 @@ public:
 
     // Whether to open the window: nothing else is asked and nothing is wrong.
     bool WantsWindow() const;
+    // Whether the window to open is the teacher's.
+    bool Teacher() const { return parser_.isSet(teacher_); }
     // The file to open in the window; empty for none.
     QString File() const;
 
@@ -59,6 +62,7 @@ private:
     QCommandLineOption report_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QCommandLineOption teacher_;
     QStringList arguments_;  // as given, the program's name left out
     bool parsed_ = false;
 };

@@ -35,6 +35,7 @@ struct SheetContent {
     QStringList pupil_counts;          // the pupil's counts as typed, one per kind (may be empty)
     QStringList program_counts;        // the program's counts, one per kind (empty = none)
     QStringList report_lines;          // the report's lines, header first, no line ends
+    bool plotting = false;             // a worksheet's points only in their table, to be plotted
 };
 
 // The kinds' names in full, as the count table of a sheet writes them.

@@ -62,7 +62,7 @@ QString SheetTitle(Sheet sheet) {
                                         : QStringLiteral("Работен лист");
 }
 
-int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw) {
+int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, bool plotting) {
     const int row_gap = Mm(painter, kRowGapMm);
     QFont title_font = TextFont(true);
     title_font.setPointSize(kTitlePoints);
@@ -71,10 +71,17 @@ int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw) {
     top += NameLine(painter, top, draw);
     if (sheet == Sheet::kWorksheet) {
         top += row_gap;
-        top += Centred(painter, TextFont(), top,
-                       QStringLiteral("Пребройте фигурите от всеки вид с върхове в дадените точки "
-                                      "и запишете броя им в таблицата."),
-                       draw);
+        const QString task = plotting
+                                 ? QStringLiteral(
+                                       "Нанесете точките от таблицата върху мрежата и ги "
+                                       "номерирайте: началото е горният ляв ъгъл, страната на "
+                                       "квадратчето е 20, а ординатата расте надолу. След това "
+                                       "пребройте фигурите от всеки вид с върхове в тези точки и "
+                                       "запишете броя им в таблицата.")
+                                 : QStringLiteral(
+                                       "Пребройте фигурите от всеки вид с върхове в дадените "
+                                       "точки и запишете броя им в таблицата.");
+        top += Centred(painter, TextFont(), top, task, draw);
         top += Centred(painter, TextFont(), top, Utf8(kOneKindEach), draw);
     }
     painter.setFont(TextFont());

@@ -14,7 +14,8 @@ namespace plane_figures::workspace::sheetheading {
 QString SheetTitle(Sheet sheet);
 
 // The head across the top of the page; returns its height. With draw false
-// only measured.
-int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw = true);
+// only measured. A worksheet for plotting asks first to plot the points.
+int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw = true,
+         bool plotting = false);
 
 }  // namespace plane_figures::workspace::sheetheading

@@ -104,7 +104,8 @@ QString Worksheet::DocumentTitle() const {
 Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
     const int gap = Mm(painter, kGapMm);
     const int width = Area(painter).width();
-    const int head = sheetheading::Draw(painter, sheet_, content_.title, false) + gap;
+    const int head =
+        sheetheading::Draw(painter, sheet_, content_.title, false, content_.plotting) + gap;
     const Table points = PointTable(content_.points);
     const Table counts = CountTable();
     const std::array<QRect, 2> places = sheettable::Places(painter, points, counts);
@@ -160,9 +161,7 @@ Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
 }
 
 bool Worksheet::Paint(QPagedPaintDevice& device) const {
-    // the same margins on paper whichever way it goes, whatever a printer had
-    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
+    SetMargins(device);
     if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
         // the job's name, and the title that a PDF printer or a file gives
         printer->setDocName(DocumentTitle());
@@ -170,18 +169,30 @@ bool Worksheet::Paint(QPagedPaintDevice& device) const {
     }
     QPainter painter;
     if (!painter.begin(&device)) return false;
+    PaintPages(painter, device);
+    return painter.end();
+}
+
+void Worksheet::SetMargins(QPagedPaintDevice& device) {
+    // the same margins on paper whichever way it goes, whatever a printer had
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
+}
+
+void Worksheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) const {
     painter.setFont(TextFont());
     painter.setPen(QPen(Qt::black, Mm(painter, kLineMm)));
     const int footer = painter.fontMetrics().lineSpacing() + Mm(painter, kGapMm);
     const Plan plan = LayOut(painter, Area(painter).height() - footer);
     const int pages = plan.Pages();
     int page = 0;
-    sheetheading::Draw(painter, sheet_, content_.title);
+    sheetheading::Draw(painter, sheet_, content_.title, true, content_.plotting);
     if (sheet_ == Sheet::kAnswerSheet) {
         sheetcanvas::Draw(painter, plan.canvas, content_);
-    } else {  // a worksheet gives away no figure
+    } else {  // a worksheet gives away no figure, and for plotting no point either
         SheetContent points_alone = content_;
         points_alone.outlines.clear();
+        if (content_.plotting) points_alone.points.clear();
         sheetcanvas::Draw(painter, plan.canvas, points_alone);
     }
     if (plan.tables_apart) NextPage(painter, device, page, pages);
@@ -199,7 +210,6 @@ bool Worksheet::Paint(QPagedPaintDevice& device) const {
         }
     }
     if (pages > 1) DrawPageNumber(painter, page, pages);  // a sheet of one page needs no number
-    return painter.end();
 }
 
 QStringList Worksheet::ReportLines() const {

@@ -26,6 +26,11 @@ public:
     // Paint every page onto device, its page size and margins as they are set.
     // False when painting could not start.
     bool Paint(QPagedPaintDevice& device) const;
+    // The same with painter already begun on device, which ends on this
+    // sheet's last page (several sheets go into one file this way).
+    void PaintPages(QPainter& painter, QPagedPaintDevice& device) const;
+    // The sheets' margins on device, set before painting begins.
+    static void SetMargins(QPagedPaintDevice& device);
 
     // Write file_name: a name ending in .pdf (any case) gets the pages, one
     // ending in .png the canvas alone, pixel for pixel. The file appears

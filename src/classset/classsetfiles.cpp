@@ -1,0 +1,86 @@
+#include "classsetfiles.h"
+
+#include <charconv>
+
+#include "pointfile.h"
+
+namespace plane_figures::classset {
+
+namespace {
+
+constexpr std::string_view kLineStart = "# Равнинни фигури: вариант ";
+
+// a whole number of digits only, read from the front of text, which moves past it
+std::optional<std::uint64_t> TakeNumber(std::string_view& text) {
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data() || text.front() == '+' || end - text.data() > 10)
+        return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    return value;
+}
+
+bool TakeWord(std::string_view& text, std::string_view word) {
+    if (!text.starts_with(word)) return false;
+    text.remove_prefix(word.size());
+    return true;
+}
+
+}  // namespace
+
+std::string VariantFileName(int number) {
+    const std::string digits = std::to_string(number);
+    return "вариант-" + std::string(digits.size() < 2 ? "0" : "") + digits + ".pfig";
+}
+
+std::string VariantLine(const ClassSettings& settings, int number) {
+    return std::string(kLineStart) + std::to_string(number) + " от " +
+           std::to_string(settings.variants) + ", код " + std::to_string(settings.code) +
+           ", точки " + std::to_string(settings.points) + ", видове " + KindList(settings.kinds);
+}
+
+std::optional<VariantLabel> ParseVariantLine(std::string_view line) {
+    if (line.ends_with('\n')) line.remove_suffix(1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    VariantLabel label;
+    if (!TakeWord(line, kLineStart)) return std::nullopt;
+    const auto number = TakeNumber(line);
+    if (!number || !TakeWord(line, " от ")) return std::nullopt;
+    const auto variants = TakeNumber(line);
+    if (!variants || !TakeWord(line, ", код ")) return std::nullopt;
+    const auto code = TakeNumber(line);
+    if (!code || !TakeWord(line, ", точки ")) return std::nullopt;
+    const auto points = TakeNumber(line);
+    if (!points || !TakeWord(line, ", видове ")) return std::nullopt;
+    const auto kinds = ParseKindList(std::string(line));
+    if (!kinds || *variants > 40 || *points > 15) return std::nullopt;
+    label.number = static_cast<int>(*number);
+    label.settings =
+        ClassSettings{static_cast<int>(*variants), static_cast<int>(*points), *kinds, *code};
+    if (Refusal(label.settings) || label.number < 1 || label.number > label.settings.variants)
+        return std::nullopt;
+    return label;
+}
+
+std::string VariantFileText(const ClassSet& set, int number) {
+    const Variant& variant = set.variants.at(static_cast<std::size_t>(number - 1));
+    return VariantLine(set.settings, number) + '\n' + pointfile::Format(variant.points);
+}
+
+std::string KeyCsv(const ClassSet& set) {
+    std::string csv = "\xEF\xBB\xBF";
+    csv += "Вариант";
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
+        csv += ';';
+        csv += kKindNames[k];
+    }
+    csv += kCrLf;
+    for (std::size_t v = 0; v < set.variants.size(); ++v) {
+        csv += std::to_string(v + 1);
+        for (const int count : set.variants[v].counts) csv += ';' + std::to_string(count);
+        csv += kCrLf;
+    }
+    return csv;
+}
+
+}  // namespace plane_figures::classset

@@ -1,0 +1,43 @@
+// The files of a class set as bytes: each variant's point file and the
+// answer key's table for a spreadsheet.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "classset.h"
+
+namespace plane_figures::classset {
+
+// "вариант-07.pfig" for variant 7 (numbered from 1).
+std::string VariantFileName(int number);
+inline constexpr std::string_view kKeyCsvName = "отговори.csv";
+inline constexpr std::string_view kWorksheetsName = "работни-листове.pdf";
+inline constexpr std::string_view kKeyPdfName = "отговори.pdf";
+
+// The first comment line of variant number's file, without its line end:
+// "# Равнинни фигури: вариант 7 от 25, код 48213, точки 10, видове 1,2,3,4,5,6,7".
+// What follows the code is what, with it, makes the variant again.
+std::string VariantLine(const ClassSettings& settings, int number);
+
+// What a first comment line names: the variant and the settings of its set.
+struct VariantLabel {
+    int number = 0;
+    ClassSettings settings;
+    friend bool operator==(const VariantLabel&, const VariantLabel&) = default;
+};
+// The label of such a line (with or without its line end), or nothing when
+// the line is not one or names settings that make no class set.
+std::optional<VariantLabel> ParseVariantLine(std::string_view line);
+
+// Variant number's point file: its line above, then the points as any point
+// file holds them.
+std::string VariantFileText(const ClassSet& set, int number);
+
+// The answer key for a spreadsheet: UTF-8 with a byte-order mark, fields
+// separated by ';', CR LF line ends; the header "Вариант" and the seven kinds
+// in full words, then a row per variant with its counts.
+std::string KeyCsv(const ClassSet& set);
+
+}  // namespace plane_figures::classset

@@ -1,0 +1,101 @@
+// Makes the class set of some settings: the same settings always give the
+// same variants, on every platform.
+//
+// A pool of sets holding every kind asked for, each of a shape not met
+// before, is found first: from a figure of every such kind planted on random
+// nodes, or from points packed into a small square, brought to hold every
+// kind a point moved at a time, and walked from with moves that keep every
+// kind. Then the ranges of counts, one per kind and each as wide as the
+// balance rule allows, that hold the most sets of the pool; the variants are
+// those sets in order of finding. Where too few are within the ranges, the
+// pool grows, then the sets' images under the grid's similarities join it
+// (where few shapes hold the kinds), then more are walked to from the
+// variants within the ranges. The work is bounded: it stops with a message
+// when the analyses it may run are spent.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "classset.h"
+#include "splitmix64.h"
+
+namespace plane_figures::classset {
+
+class ClassSetGenerator {
+public:
+    explicit ClassSetGenerator(const ClassSettings& settings);
+
+    // The class set, or why it was not made (the settings' refusal, or no
+    // balanced set found within the work allowed).
+    std::variant<ClassSet, std::string> Make();
+
+    // The analyses run so far.
+    long Analyses() const { return analyses_; }
+
+    // The figure tests one analysis of n points makes (its triples and
+    // quadruples); the work allowed is counted in these.
+    static long WorkOf(int n);
+    static constexpr long kWorkAllowed = 32'000'000;
+
+private:
+    struct Range {
+        int low = 0;
+        int high = 0;
+    };
+    using Points = std::vector<GridPoint>;
+    using Cost = int (ClassSetGenerator::*)(const Counts&) const;
+    bool ranges_set_ = false;
+
+    bool Count(const Points& points, Counts& counts);
+    Points RandomPoints(Points points);
+    GridPoint RandomNode();
+    bool Move(Points& points, const Counts& counts);
+    // Add a figure of kind to points: on the side between two of its points
+    // (two random nodes when it has fewer), one new vertex for a triangle,
+    // two for a quadrilateral. False (points unchanged) when the new
+    // vertices fall off the canvas or on a point.
+    bool Plant(Points& points, int kind);
+    Points PlantedPoints();
+    // random nodes in a small square of nodes placed at random
+    Points PackedPoints();
+    // the kind furthest below its range; -1 when none is below
+    int Lacking(const Counts& counts) const;
+    // Seek a set whose cost is 0 from start; false when max_steps moves did
+    // not find one or the work ran out.
+    bool Seek(Cost cost, int max_steps, Points start, Points& points, Counts& counts);
+    // One point moved to a random free node so that the counts stay within
+    // the ranges; false when no such move was found in a few hundred tries.
+    bool Step(Points& points, Counts& counts);
+    // points with two of them moved to random free nodes
+    Points Shaken(Points points);
+    // points turned or mirrored at random and shifted to a random place on
+    // the canvas; the counts stay as they were
+    Points Placed(const Points& points);
+    int MissingKinds(const Counts& counts) const;
+    int OutsideRanges(const Counts& counts) const;
+    struct Found {
+        Points points;
+        Counts counts{};
+    };
+    void GrowPool(std::vector<Found>& pool, std::size_t size, long work_until);
+    void ChooseRanges(const std::vector<Found>& pool);
+    // false when a set of the same shape was met before
+    bool Remember(const Points& points);
+    static std::vector<Points> Similar(const Points& points);
+
+    ClassSettings settings_;
+    SplitMix64 random_;
+    std::array<Range, kKindCount> ranges_{};
+    // the canonical forms of the variants made, as (x, y) pairs
+    std::set<std::vector<std::pair<std::int32_t, std::int32_t>>> shapes_;
+    long analyses_ = 0;
+    long work_ = 0;
+    long starts_ = 0;
+};
+
+}  // namespace plane_figures::classset

@@ -1,0 +1,156 @@
+#include "answerkey.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <utility>
+
+#include "figureanalysis.h"
+#include "figurekinds.h"
+#include "pagemeasure.h"
+#include "sheetreport.h"
+#include "utf8.h"
+#include "worksheet.h"
+
+namespace plane_figures::workspace {
+
+using namespace page;
+
+namespace {
+
+constexpr int kTitlePoints = 16;
+constexpr int kTablePoints = 10;
+constexpr int kHeadingPoints = 8;  // the kinds' names, wrapped in narrow columns
+
+QFont TableFont(bool bold = false) {
+    QFont font = TextFont(bold);
+    font.setPointSize(bold ? kHeadingPoints : kTablePoints);
+    return font;
+}
+
+}  // namespace
+
+AnswerKey::AnswerKey(const classset::ClassSet& set, QString heading)
+    : set_(set), heading_(std::move(heading)) {}
+
+QStringList AnswerKey::ReportLines(int number) const {
+    const classset::Variant& variant = set_.variants.at(static_cast<std::size_t>(number - 1));
+    const AnalysisResult result = FigureAnalysis().Run(variant.points);
+    QStringList lines;
+    for (int line = 0; line < result.LineCount(); ++line)
+        lines << QString::fromStdString(result.ReportLine(line));
+    lines[0] = QStringLiteral("Вариант %1. ").arg(number) + lines[0];
+    return lines;
+}
+
+int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bottom) const {
+    const int width = Area(painter).width();
+    const int gap = Mm(painter, kGapMm);
+    const int padding = Mm(painter, kCellPaddingMm);
+    QFont title_font = TextFont(true);
+    title_font.setPointSize(kTitlePoints);
+    painter.setFont(title_font);
+    int top = 0;
+    const auto centred = [&](const QString& text) {
+        const QRect place = painter.fontMetrics().boundingRect(
+            QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::AlignHCenter, text);
+        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap | Qt::AlignHCenter,
+                         text);
+        top += place.height();
+    };
+    centred(QStringLiteral("Отговори"));
+    painter.setFont(TextFont(true));
+    if (!heading_.simplified().isEmpty()) centred(heading_.simplified());
+    centred(QStringLiteral("%1 варианта по %2 точки, код %3")
+                .arg(set_.variants.size())
+                .arg(set_.settings.points)
+                .arg(set_.settings.code));
+    top += gap;
+    // the variant's column, then the seven kinds, their names wrapped
+    const int columns = kKindCount + 1;
+    const int first = Mm(painter, 16);
+    const int cell = (width - first) / kKindCount;
+    const auto left = [&](int c) { return c == 0 ? 0 : first + (c - 1) * cell; };
+    const auto column_width = [&](int c) { return c == 0 ? first : cell; };
+    QStringList heading{QStringLiteral("Вариант")};
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
+        heading << Utf8(kKindNames[k]);
+    painter.setFont(TableFont(true));
+    int heading_height = 0;
+    for (int c = 0; c < columns; ++c) {
+        heading_height = std::max(heading_height,
+                                  painter.fontMetrics()
+                                      .boundingRect(QRect(0, 0, column_width(c) - 2 * padding, 0),
+                                                    Qt::TextWordWrap | Qt::AlignHCenter, heading[c])
+                                      .height());
+    }
+    heading_height += 2 * padding;
+    const int row_height = QFontMetrics(TableFont(), painter.device()).height() + padding;
+    const auto row = [&](const QStringList& cells, int height, bool bold) {
+        painter.setFont(TableFont(bold));
+        for (int c = 0; c < columns; ++c) {
+            const QRect box(left(c), top, column_width(c), height);
+            painter.drawRect(box);
+            painter.drawText(box.adjusted(padding, 0, -padding, 0),
+                             Qt::TextWordWrap | Qt::AlignCenter, cells.value(c));
+        }
+        top += height;
+    };
+    row(heading, heading_height, true);
+    for (std::size_t v = 0; v < set_.variants.size(); ++v) {
+        if (top + row_height > bottom) {  // on the next page, under the heading again
+            device.newPage();
+            top = 0;
+            row(heading, heading_height, true);
+        }
+        QStringList cells{QString::number(v + 1)};
+        for (const int count : set_.variants[v].counts) cells << QString::number(count);
+        row(cells, row_height, false);
+    }
+    return top;
+}
+
+bool AnswerKey::WritePdf(QIODevice& device) const {
+    QPdfWriter writer(&device);
+    writer.setPageLayout(QPageLayout(Worksheet::DefaultPageSize(), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Отговори, код %1").arg(set_.settings.code));
+    writer.setCreator(QStringLiteral("plane-figures"));
+    Worksheet::SetMargins(writer);
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    painter.setPen(QPen(Qt::black, Mm(painter, kLineMm)));
+    const int bottom = Area(painter).height();
+    int top = PaintTable(painter, writer, bottom) + Mm(painter, kGapMm);
+    // each variant's report in columns, going on where the one before ended
+    const QFontMetrics metrics(ReportFont(), painter.device());
+    for (int v = 1; v <= static_cast<int>(set_.variants.size()); ++v) {
+        const QStringList lines = ReportLines(v);
+        sheetreport::Frame frame;
+        frame.width = Area(painter).width();
+        frame.first_top = top;
+        frame.bottom = bottom;
+        frame.column_gap = Mm(painter, kColumnGapMm);
+        frame.band_gap = Mm(painter, kGapMm / 2);
+        frame.alone = 1;  // the variant's own line
+        const QList<sheetreport::Page> pages = sheetreport::LayOut(metrics, frame, lines);
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            if (p > 0) {
+                writer.newPage();
+                top = 0;
+            }
+            for (const sheetreport::Placed& placed : pages[p]) {
+                painter.setFont(ReportFont(placed.line == 0));
+                painter.drawText(placed.place, Qt::TextWordWrap, lines[placed.line]);
+                top = std::max(top, placed.place.bottom());
+            }
+        }
+        top += Mm(painter, kGapMm / 2);
+    }
+    return painter.end();
+}
+
+}  // namespace plane_figures::workspace

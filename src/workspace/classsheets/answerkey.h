@@ -1,0 +1,34 @@
+// The answer key of a class set: a table with a row per variant and the
+// counts of the seven kinds, then each variant's report in small print.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "classset.h"
+
+class QIODevice;
+class QPainter;
+class QPagedPaintDevice;
+
+namespace plane_figures::workspace {
+
+class AnswerKey {
+public:
+    AnswerKey(const classset::ClassSet& set, QString heading);
+
+    // The key into device as a PDF; false when it could not be painted.
+    bool WritePdf(QIODevice& device) const;
+
+    // Variant number's report lines, the first naming the variant.
+    QStringList ReportLines(int number) const;
+
+private:
+    // the title and the table of counts from the page's top; the height taken
+    int PaintTable(QPainter& painter, QPagedPaintDevice& device, int bottom) const;
+
+    const classset::ClassSet& set_;
+    QString heading_;
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,160 @@
+#include "classsetcommand.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <variant>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "classsetfolder.h"
+#include "classsetgenerator.h"
+
+namespace plane_figures::workspace {
+
+namespace {
+
+const QString kName = QStringLiteral("plane-figures");
+
+void WriteLine(QIODevice& device, const QString& line) {
+    device.write((line + QLatin1Char('\n')).toUtf8());
+}
+
+// a whole number of digits only, or -1
+qint64 WholeNumber(const QString& text) {
+    if (text.isEmpty() || text.size() > 10) return -1;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
+    }
+    return text.toLongLong();
+}
+
+}  // namespace
+
+bool ClassSetCommand::Asked(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--class-set") ||
+            argument.startsWith(QStringLiteral("--class-set=")))
+            return true;
+    }
+    return false;
+}
+
+ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
+    const QCommandLineOption class_set(QStringLiteral("class-set"), QString(),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption variants(QStringLiteral("variants"), QString(), QStringLiteral("N"));
+    const QCommandLineOption points(QStringLiteral("points"), QString(), QStringLiteral("P"));
+    const QCommandLineOption kinds(QStringLiteral("kinds"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption code(QStringLiteral("code"), QString(), QStringLiteral("C"));
+    const QCommandLineOption heading(QStringLiteral("heading"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption plotting(QStringLiteral("plotting"), QString());
+    QCommandLineParser parser;
+    parser.addOptions({class_set, variants, points, kinds, code, heading, plotting});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        mistake_ = unknown.isEmpty() ? QStringLiteral(
+                                           "След --class-set и другите опции на класа напишете "
+                                           "стойност.")
+                                     : QStringLiteral("Непозната опция „%1%2“ за класа.")
+                                           .arg(unknown.first().size() > 1 ? QStringLiteral("--")
+                                                                           : QStringLiteral("-"),
+                                                unknown.first());
+        return;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        mistake_ = QStringLiteral("Излишен аргумент „%1“: папката се пише след --class-set.")
+                       .arg(parser.positionalArguments().first());
+        return;
+    }
+    folder_ = parser.value(class_set);
+    heading_ = parser.value(heading);
+    plotting_ = parser.isSet(plotting);
+    if (folder_.isEmpty()) {
+        mistake_ =
+            QStringLiteral("След --class-set напишете папката, в която да се запише класът.");
+        return;
+    }
+    const auto number = [&](const QCommandLineOption& option, qint64 fallback) {
+        return parser.isSet(option) ? WholeNumber(parser.value(option)) : fallback;
+    };
+    const qint64 n = number(variants, settings_.variants);
+    const qint64 p = number(points, settings_.points);
+    const qint64 c = number(code, -2);
+    if (n < 0 || n > 1000) {
+        mistake_ = QStringLiteral("Броят на вариантите трябва да е цяло число от 1 до 40.");
+    } else if (p < 0 || p > 1000) {
+        mistake_ =
+            QStringLiteral("Броят на точките във вариант трябва да е цяло число от 4 до 15.");
+    } else if (c == -1) {
+        mistake_ = QStringLiteral("Кодът трябва да е цяло число от 0 до 999999999.");
+    }
+    if (!mistake_.isEmpty()) return;
+    settings_.variants = static_cast<int>(n);
+    settings_.points = static_cast<int>(p);
+    // without a code, one from the clock's nanoseconds; the line written names it
+    settings_.code = c >= 0 ? static_cast<std::uint64_t>(c)
+                            : static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) %
+                                  (classset::ClassSettings::kMaxCode + 1);
+    if (parser.isSet(kinds)) {
+        const auto mask = classset::ParseKindList(parser.value(kinds).toStdString());
+        if (!mask) {
+            mistake_ = QStringLiteral(
+                "Видовете се пишат с номерата на редовете си от 1 до 7, "
+                "разделени със запетаи, например 1,2,6.");
+            return;
+        }
+        settings_.kinds = *mask;
+    }
+    if (const auto refusal = classset::Refusal(settings_))
+        mistake_ = QString::fromStdString(*refusal);
+}
+
+int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets) const {
+    if (!mistake_.isEmpty()) {
+        WriteLine(err, kName + QStringLiteral(": ") + mistake_);
+        return kWrongValue;
+    }
+    auto made = classset::ClassSetGenerator(settings_).Make();
+    if (const auto* message = std::get_if<std::string>(&made)) {
+        WriteLine(err, kName + QStringLiteral(": ") + QString::fromStdString(*message));
+        return kWrongValue;
+    }
+    const auto& set = std::get<classset::ClassSet>(made);
+    const auto pdfs = sheets(set, heading_, plotting_);
+    if (!pdfs) {
+        WriteLine(err, kName + QStringLiteral(": Листовете на класа не можаха да се съставят; "
+                                              "нищо не е записано."));
+        return kNotWritten;
+    }
+    if (const QString failed = classsetfolder::Write(set, folder_, *pdfs); !failed.isEmpty()) {
+        WriteLine(err, kName + QStringLiteral(": ") + failed);
+        return kNotWritten;
+    }
+    WriteLine(out, QStringLiteral("Записани са %1 варианта с по %2 точки (код %3), "
+                                  "работни-листове.pdf, отговори.pdf и отговори.csv в папката "
+                                  "„%4“.")
+                       .arg(settings_.variants)
+                       .arg(settings_.points)
+                       .arg(settings_.code)
+                       .arg(QDir::toNativeSeparators(folder_)));
+    return kSuccess;
+}
+
+int ClassSetCommand::Answer(const Sheets& sheets) const {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    QFile out, err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    return Answer(out, err, sheets);
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,58 @@
+// The class set on the command line, answered without a display:
+//   plane-figures --class-set DIR [--variants N] [--points P] [--kinds LIST]
+//                 [--code C] [--heading TEXT] [--plotting]
+// It writes each variant's point file, the answer key's table and the PDFs
+// that a maker given to it paints (the worksheets and the key) into DIR, all
+// or nothing, and says in one line what it wrote.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "classset.h"
+#include "classsetfolder.h"
+
+class QIODevice;
+
+namespace plane_figures::workspace {
+
+class ClassSetCommand {
+public:
+    static constexpr int kSuccess = 0;
+    static constexpr int kWrongValue = 1;
+    static constexpr int kNotWritten = 2;
+
+    // The arguments with the program's name first.
+    explicit ClassSetCommand(const QStringList& arguments);
+
+    // Whether the arguments ask for a class set (--class-set is among them).
+    static bool Asked(const QStringList& arguments);
+
+    // What is wrong with the arguments, in Bulgarian; empty when nothing is.
+    QString Mistake() const { return mistake_; }
+    const classset::ClassSettings& Settings() const { return settings_; }
+    QString Folder() const { return folder_; }
+    QString Heading() const { return heading_; }
+    bool Plotting() const { return plotting_; }
+
+    // The PDFs of a set by name, or nothing when they could not be painted.
+    using Sheets = std::function<std::optional<classsetfolder::NamedBytes>(
+        const classset::ClassSet&, const QString& heading, bool plotting)>;
+
+    // Make the set and write it with its sheets, telling out and err; the
+    // exit status.
+    int Answer(QIODevice& out, QIODevice& err, const Sheets& sheets) const;
+    // The same on standard output and standard error.
+    int Answer(const Sheets& sheets) const;
+
+private:
+    classset::ClassSettings settings_;
+    QString folder_;
+    QString heading_;
+    bool plotting_ = false;
+    QString mistake_;
+};
+
+}  // namespace plane_figures::workspace

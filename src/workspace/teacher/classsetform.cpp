@@ -1,0 +1,174 @@
+#include "classsetform.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "classsetfolder.h"
+#include "classsetgenerator.h"
+#include "classsheetfiles.h"
+#include "utf8.h"
+
+namespace plane_figures::workspace {
+
+using classset::ClassSettings;
+
+ClassSetForm::ClassSetForm(QWidget* parent)
+    : QWidget(parent),
+      variants_(new QSpinBox(this)),
+      points_(new QSpinBox(this)),
+      code_(new QLineEdit(this)),
+      heading_(new QLineEdit(this)),
+      drawn_(new QRadioButton(QStringLiteral("с нанесените точки"), this)),
+      plotting_(new QRadioButton(
+          QStringLiteral("само с таблицата на точките и празна мрежа (учениците ги нанасят)"),
+          this)),
+      folder_(new QLineEdit(this)),
+      make_(new QPushButton(QStringLiteral("Състави вариантите"), this)),
+      message_(new QLabel(this)) {
+    variants_->setRange(ClassSettings::kMinVariants, ClassSettings::kMaxVariants);
+    variants_->setValue(ClassSettings{}.variants);
+    points_->setRange(ClassSettings::kMinPoints, ClassSettings::kMaxPoints);
+    points_->setValue(ClassSettings{}.points);
+    code_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), code_));
+    heading_->setPlaceholderText(QStringLiteral("например 6 а клас, 12.12.2026"));
+    drawn_->setChecked(true);
+    folder_->setText(QDir::toNativeSeparators(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("Равнинни фигури"))));
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Брой варианти (1–40):"), variants_);
+    form->addRow(QStringLiteral("&Точки във вариант (4–15):"), points_);
+    auto* kinds_box =
+        new QGroupBox(QStringLiteral("Видове, които трябва да има във всеки вариант"));
+    auto* kinds_grid = new QGridLayout(kinds_box);
+    for (std::size_t k = 0; k < kinds_.size(); ++k) {
+        kinds_[k] =
+            new QCheckBox(QStringLiteral("%1. %2").arg(k + 1).arg(Utf8(kKindNames[k])), kinds_box);
+        kinds_[k]->setChecked(true);
+        kinds_grid->addWidget(kinds_[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
+        connect(kinds_[k], &QCheckBox::toggled, this, &ClassSetForm::Check);
+    }
+    auto* code_row = new QHBoxLayout;
+    auto* new_code = new QPushButton(QStringLiteral("&Нов код"), this);
+    code_row->addWidget(code_, 1);
+    code_row->addWidget(new_code);
+    form->addRow(QStringLiteral("&Код на комплекта:"), code_row);
+    form->addRow(QStringLiteral("&Заглавен ред:"), heading_);
+    auto* sheets_box = new QGroupBox(QStringLiteral("Работни листове"));
+    auto* sheets_column = new QVBoxLayout(sheets_box);
+    sheets_column->addWidget(drawn_);
+    sheets_column->addWidget(plotting_);
+    auto* folder_row = new QHBoxLayout;
+    auto* choose = new QPushButton(QStringLiteral("&Избери…"), this);
+    folder_row->addWidget(folder_, 1);
+    folder_row->addWidget(choose);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(kinds_box);
+    column->addWidget(sheets_box);
+    auto* folder_form = new QFormLayout;
+    folder_form->addRow(QStringLiteral("&Папка:"), folder_row);
+    column->addLayout(folder_form);
+    column->addWidget(message_);
+    column->addWidget(make_, 0, Qt::AlignRight);
+    column->addStretch(1);
+
+    connect(variants_, &QSpinBox::valueChanged, this, &ClassSetForm::Check);
+    connect(points_, &QSpinBox::valueChanged, this, &ClassSetForm::Check);
+    connect(code_, &QLineEdit::textChanged, this, &ClassSetForm::Check);
+    connect(folder_, &QLineEdit::textChanged, this, &ClassSetForm::Check);
+    connect(new_code, &QPushButton::clicked, this, &ClassSetForm::OfferNewCode);
+    connect(choose, &QPushButton::clicked, this, &ClassSetForm::ChooseFolder);
+    connect(make_, &QPushButton::clicked, this, [this] { Make(); });
+    OfferNewCode();
+}
+
+void ClassSetForm::OfferNewCode() {
+    code_->setText(QString::number(
+        QRandomGenerator::global()->bounded(1, static_cast<int>(ClassSettings::kMaxCode) + 1)));
+}
+
+ClassSettings ClassSetForm::Settings() const {
+    ClassSettings settings;
+    settings.variants = variants_->value();
+    settings.points = points_->value();
+    settings.kinds = 0;
+    for (std::size_t k = 0; k < kinds_.size(); ++k) {
+        if (kinds_[k]->isChecked()) settings.kinds |= 1u << k;
+    }
+    settings.code = code_->text().toULongLong();
+    return settings;
+}
+
+QString ClassSetForm::Refusal() const {
+    if (code_->text().isEmpty()) return QStringLiteral("Напишете код: цяло число до 999999999.");
+    if (folder_->text().trimmed().isEmpty())
+        return QStringLiteral("Изберете папката, в която да се запишат файловете.");
+    const auto refusal = classset::Refusal(Settings());
+    return refusal ? QString::fromStdString(*refusal) : QString();
+}
+
+void ClassSetForm::Check() {
+    const QString refusal = Refusal();
+    make_->setEnabled(refusal.isEmpty());
+    message_->setText(refusal);
+}
+
+void ClassSetForm::ChooseFolder() {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Папка за вариантите"), folder_->text());
+    if (!chosen.isEmpty()) folder_->setText(QDir::toNativeSeparators(chosen));
+}
+
+bool ClassSetForm::Make() {
+    Check();
+    if (!make_->isEnabled()) return false;
+    const ClassSettings settings = Settings();
+    auto made = classset::ClassSetGenerator(settings).Make();
+    if (const auto* why = std::get_if<std::string>(&made)) {
+        message_->setText(QString::fromStdString(*why));
+        return false;
+    }
+    const auto& set = std::get<classset::ClassSet>(made);
+    const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
+    const auto pdfs = classsheetfiles::Pdfs(set, heading_->text(), plotting_->isChecked());
+    const QString failed =
+        pdfs ? classsetfolder::Write(set, folder, *pdfs)
+             : QStringLiteral("Листовете не можаха да се съставят; нищо не е записано.");
+    if (!failed.isEmpty()) {
+        message_->setText(failed);
+        return false;
+    }
+    message_->setText(QStringLiteral("Готово: %1 варианта по %2 точки с код %3, работните листове "
+                                     "и отговорите са в папката „%4“. Предлагаме нов код за "
+                                     "следващия клас.")
+                          .arg(settings.variants)
+                          .arg(settings.points)
+                          .arg(settings.code)
+                          .arg(QDir::toNativeSeparators(folder)));
+    const QString said = message_->text();
+    OfferNewCode();
+    message_->setText(said);
+    return true;
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,67 @@
+// The class-set form: how many variants, points per variant, the kinds every
+// variant must hold, the code, a heading line, drawn points or plotting, and
+// the folder. It says before any work why settings cannot make a set, and
+// makes and writes the set when asked.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "classsettings.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace plane_figures::workspace {
+
+class ClassSetForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ClassSetForm(QWidget* parent = nullptr);
+
+    // the settings as the form holds them
+    classset::ClassSettings Settings() const;
+    // Why the settings cannot make a set, empty when they can.
+    QString Refusal() const;
+    // Make the set and write its files into the folder; what happened, in
+    // words for the teacher (also shown under the form). True on success,
+    // after which a new code is offered.
+    bool Make();
+    // a new code in the code's box
+    void OfferNewCode();
+
+    // the form's fields, for tests and a screen reader's names
+    QSpinBox* Variants() const { return variants_; }
+    QSpinBox* Points() const { return points_; }
+    QCheckBox* Kind(int row) const { return kinds_.at(static_cast<std::size_t>(row)); }
+    QLineEdit* Code() const { return code_; }
+    QLineEdit* Heading() const { return heading_; }
+    QRadioButton* Plotting() const { return plotting_; }
+    QLineEdit* Folder() const { return folder_; }
+    QPushButton* MakeButton() const { return make_; }
+    QLabel* Message() const { return message_; }
+
+private:
+    void ChooseFolder();
+    // the refusal or the settings' summary under the form, the button enabled
+    // only when the set can be made
+    void Check();
+
+    QSpinBox* variants_;
+    QSpinBox* points_;
+    std::array<QCheckBox*, kKindCount> kinds_{};
+    QLineEdit* code_;
+    QLineEdit* heading_;
+    QRadioButton* drawn_;
+    QRadioButton* plotting_;
+    QLineEdit* folder_;
+    QPushButton* make_;
+    QLabel* message_;
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,108 @@
+// The teacher's window: its form's defaults, the refusals it shows before
+// any work, and a set made and written from it.
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "classsetfiles.h"
+#include "classsetform.h"
+#include "teacherwindow.h"
+
+using namespace plane_figures::workspace;
+
+class TeacherWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void DefaultsAsAClassNeedsThem() {
+        TeacherWindow window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Равнинни фигури — за учителя"));
+        const ClassSetForm& form = *window.Form();
+        QCOMPARE(form.Variants()->value(), 25);
+        QCOMPARE(form.Variants()->minimum(), 1);
+        QCOMPARE(form.Variants()->maximum(), 40);
+        QCOMPARE(form.Points()->value(), 10);
+        QCOMPARE(form.Points()->minimum(), 4);
+        QCOMPARE(form.Points()->maximum(), 15);
+        for (int k = 0; k < 7; ++k) QVERIFY(form.Kind(k)->isChecked());
+        QVERIFY(!form.Plotting()->isChecked());
+        QVERIFY(!form.Code()->text().isEmpty());
+        QVERIFY(form.Refusal().isEmpty());
+    }
+
+    // Each setting that cannot make a set is said under the form, naming
+    // the kind, and the button stays disabled.
+    void SaysBeforeAnyWork_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QList<int>>("unchecked");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("four_points_all") << 4 << QList<int>{} << "„Успоредник“";
+        QTest::newRow("six_points_all") << 6 << QList<int>{} << "„Ромб“";
+        // six points hold the other six kinds in few shapes: how many is said
+        QTest::newRow("six_points_no_rhombus") << 6 << QList<int>{6} << "най-много 9 различни";
+        QTest::newRow("eight_points_all") << 8 << QList<int>{} << "";
+        QTest::newRow("five_square_rectangle") << 5 << QList<int>{0, 1, 2, 3, 6} << "„Квадрат“";
+        QTest::newRow("four_no_kind") << 4 << QList<int>{0, 1, 2, 3, 4, 5, 6} << "";
+    }
+    void SaysBeforeAnyWork() {
+        QFETCH(int, points);
+        QFETCH(QList<int>, unchecked);
+        QFETCH(QString, says);
+        ClassSetForm form;
+        form.Points()->setValue(points);
+        for (const int k : unchecked) form.Kind(k)->setChecked(false);
+        QCOMPARE(form.MakeButton()->isEnabled(), says.isEmpty());
+        if (!says.isEmpty()) {
+            QVERIFY2(form.Message()->text().contains(says), qPrintable(form.Message()->text()));
+        }
+        // an empty code or folder is said too
+        form.Code()->clear();
+        QVERIFY(!form.MakeButton()->isEnabled());
+    }
+
+    void MakesAndWritesTheSetAndOffersANewCode() {
+        QTemporaryDir scratch;
+        ClassSetForm form;
+        form.Variants()->setValue(3);
+        form.Points()->setValue(8);
+        form.Code()->setText(QStringLiteral("48213"));
+        form.Heading()->setText(QStringLiteral("6 а клас"));
+        form.Plotting()->setChecked(true);
+        const QString folder = scratch.filePath(QStringLiteral("6a"));
+        form.Folder()->setText(QDir::toNativeSeparators(folder));
+        QVERIFY(form.MakeButton()->isEnabled());
+        QTest::mouseClick(form.MakeButton(), Qt::LeftButton);
+        QVERIFY2(form.Message()->text().startsWith(QStringLiteral("Готово")),
+                 qPrintable(form.Message()->text()));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 6);
+        QFile first(QDir(folder).filePath(
+            QString::fromStdString(plane_figures::classset::VariantFileName(1))));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(first.readLine()).trimmed(),
+                 QStringLiteral("# Равнинни фигури: вариант 1 от 3, код 48213, точки 8, видове "
+                                "1,2,3,4,5,6,7"));
+        QVERIFY(form.Code()->text() != QStringLiteral("48213"));
+    }
+
+    void AFolderThatCannotBeWrittenIsSaid() {
+        QTemporaryDir scratch;
+        const QString file = scratch.filePath(QStringLiteral("a-file"));
+        QFile(file).open(QIODevice::WriteOnly);
+        ClassSetForm form;
+        form.Variants()->setValue(2);
+        form.Folder()->setText(file + QStringLiteral("/6a"));
+        const QString code = form.Code()->text();
+        QVERIFY(!form.Make());
+        QVERIFY(form.Message()->text().contains(QStringLiteral("не е записан")));
+        QCOMPARE(form.Code()->text(), code);  // the same code offered again
+    }
+};
+
+QTEST_MAIN(TeacherWindowTest)
+#include "tst_teacherwindow.moc"

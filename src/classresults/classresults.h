@@ -1,0 +1,72 @@
+// The class's results: the pupils' saved tasks of a folder, a row each, each
+// kind judged anew from the file's own points, never from what the file
+// says of them, and the share of right answers of each kind.
+//
+// A file is judged against the variant its first line names, made again from
+// the set's settings and code. A file whose points are not that variant's
+// (a point moved, added, taken away or written twice) is marked changed and
+// wrong in every kind. A file that is no variant of a class set is a row too,
+// with a note that says why it is left out of the shares.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "figurekinds.h"
+
+namespace plane_figures::classresults {
+
+// A file of the folder: its name and bytes (the first
+// pointfile::kMaxFileBytes + 1 at most), nothing when it could not be read.
+struct FolderFile {
+    std::string name;
+    std::optional<std::string> bytes;
+};
+
+// The notes of the rows, short, for the table's last column.
+inline constexpr std::string_view kUnreadable = "файлът не може да се прочете";
+inline constexpr std::string_view kNotPoints = "не е файл с точки";
+inline constexpr std::string_view kNotVariant = "не е вариант от класен комплект";
+inline constexpr std::string_view kNotMadeAgain = "вариантът не може да се състави отново";
+inline constexpr std::string_view kChangedPoints = "променени точки";
+inline constexpr std::string_view kNoPupilLines = "без отговорите на ученика";
+
+struct PupilRow {
+    std::string file_name;
+    std::string pupil;  // as the file gives it; empty when it names no pupil
+    int variant = 0;    // its number in its set; 0 for a file left out
+    // each kind right: the pupil's count is the analysis's count of the
+    // file's points; an empty box, a changed file or no answer is wrong
+    std::array<bool, kKindCount> right{};
+    // nothing when the file holds no pupil's lines
+    std::optional<int> checks;
+    std::optional<int> hints;
+    std::optional<bool> answers_shown;
+    bool counted = false;  // in the shares; false for a file left out
+    bool changed = false;  // its points are not its variant's
+    std::string note;      // why it is left out, or what is amiss; empty when nothing
+
+    // The name the table shows: the pupil's, or the file's where the file
+    // names no pupil (no pupil's lines, an empty name, a file left out).
+    std::string Name() const { return pupil.empty() ? file_name : pupil; }
+};
+
+struct ClassResults {
+    std::vector<PupilRow> rows;  // one per file, in the files' order
+    int counted = 0;             // the rows that count in the shares
+    // each kind's share of right answers over the rows that count, in whole
+    // percent; nothing when no row counts
+    std::array<std::optional<int>, kKindCount> shares{};
+};
+
+// The rows of these files, one each and in their order (the caller gives
+// them sorted by name), and the shares.
+ClassResults Judge(std::span<const FolderFile> files);
+
+// right of counted in whole percent, halves rounded up; counted > 0.
+int SharePercent(int right, int counted);
+
+}  // namespace plane_figures::classresults

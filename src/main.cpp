@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
             return ClassSetCommand(QCoreApplication::arguments()).Answer(&classsheetfiles::Pdfs);
         }
     }
-    // --report, --help, --version and wrong arguments are answered without a display
+    // --report, --class-results, --help, --version and wrong arguments are answered
+    // without a display
     if (!CommandLine::NeedsDisplay(argc, argv)) {
         QCoreApplication app(argc, argv);
         InstallQtInBulgarian(app);

@@ -6,8 +6,10 @@
 #include <string>
 #include <variant>
 
+#include "classresultsfolder.h"
 #include "exercisefile.h"
 #include "figureanalysis.h"
+#include "resultscsv.h"
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -86,7 +88,13 @@ CommandLine::CommandLine(const QStringList& arguments)
       version_(QStringLiteral("version"), QStringLiteral("Показва версията и спира.")),
       teacher_(QStringLiteral("teacher"),
                QStringLiteral("Отваря прозореца за учителя, в който се съставят варианти за "
-                              "целия клас.")) {
+                              "целия клас.")),
+      class_results_(QStringLiteral("class-results"),
+                     QCoreApplication::translate(
+                         "CommandLine",
+                         "Извежда резултатите на класа от записаните задачи (.pfig) в ПАПКА: "
+                         "таблица CSV с ред за всеки файл и дял на верните отговори, и спира."),
+                     QCoreApplication::translate("CommandLine", "ПАПКА")) {
     QCoreApplication::setApplicationName(kName);
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
     parser_.setApplicationDescription(QStringLiteral(
@@ -95,7 +103,7 @@ CommandLine::CommandLine(const QStringList& arguments)
         QStringLiteral("ФАЙЛ"),
         QStringLiteral("Файл с точки (.pfig), който да се отвори в прозореца."),
         QStringLiteral("[ФАЙЛ]"));
-    parser_.addOptions({report_, help_, version_, teacher_});
+    parser_.addOptions({report_, class_results_, help_, version_, teacher_});
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(QtOptions());
@@ -120,7 +128,8 @@ bool CommandLine::NeedsDisplay(int argc, char* argv[]) {
 }
 
 bool CommandLine::AsksWithoutWindow() const {
-    return parser_.isSet(report_) || parser_.isSet(help_) || parser_.isSet(version_);
+    return parser_.isSet(report_) || parser_.isSet(class_results_) || parser_.isSet(help_) ||
+           parser_.isSet(version_);
 }
 
 bool CommandLine::WantsWindow() const { return !AsksWithoutWindow() && Mistake().isEmpty(); }
@@ -145,6 +154,11 @@ QString CommandLine::Mistake() const {
         return QStringLiteral("След --report напишете точно един файл.");
     }
     const qsizetype files = parser_.positionalArguments().size();
+    if (parser_.isSet(class_results_) &&
+        (parser_.values(class_results_).size() > 1 || files > 0 || parser_.isSet(report_))) {
+        return QCoreApplication::translate("CommandLine",
+                                           "След --class-results напишете точно една папка.");
+    }
     if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
     if (files == 1 && parser_.isSet(teacher_))
         return QStringLiteral("Прозорецът за учителя не отваря файл с точки.");
@@ -166,6 +180,8 @@ int CommandLine::Answer(QIODevice& out, QIODevice& err) const {
         WriteLine(out, QStringLiteral(PLANE_FIGURES_WEBSITE));
     } else if (parser_.isSet(report_)) {
         return Report(out, err);
+    } else if (parser_.isSet(class_results_)) {
+        return ClassResults(out, err);
     }
     return kSuccess;
 }
@@ -178,6 +194,18 @@ int CommandLine::Report(QIODevice& out, QIODevice& err) const {
     }
     const std::string report = ReportOf(std::get<exercisefile::Points>(read));
     out.write(report.data(), static_cast<qint64>(report.size()));
+    return kSuccess;
+}
+
+int CommandLine::ClassResults(QIODevice& out, QIODevice& err) const {
+    const auto read = classresultsfolder::Read(parser_.value(class_results_));
+    if (const auto* message = std::get_if<QString>(&read)) {
+        WriteLine(err, *message);
+        return kUnreadableFile;
+    }
+    const std::string csv = classresults::ResultsCsv(
+        classresults::Judge(std::get<std::vector<classresults::FolderFile>>(read)));
+    out.write(csv.data(), static_cast<qint64>(csv.size()));
     return kSuccess;
 }
 

@@ -2,6 +2,7 @@
 //   plane-figures [FILE]          the window, FILE's points entered in it
 //   plane-figures --report FILE   the report "Чертай" gives for FILE's points
 //   plane-figures --teacher       the teacher's window, apart from the pupil's
+//   plane-figures --class-results DIR   the class's results of DIR's saved tasks, as CSV
 //   plane-figures --help | --version
 #pragma once
 
@@ -26,7 +27,7 @@ public:
     explicit CommandLine(const QStringList& arguments);
 
     // Whether the arguments ask for the window: nothing else is asked
-    // (--report, --help, --version) and nothing is wrong, Qt's own options
+    // (--report, --class-results, --help, --version) and nothing is wrong, Qt's own options
     // (-platform, -style, ...) being right. Read from argv as given, before
     // any application object, so that no answer needs a display.
     static bool NeedsDisplay(int argc, char* argv[]);
@@ -43,8 +44,8 @@ public:
     // The file to open in the window; empty for none.
     QString File() const;
 
-    // Write what is asked for without a window (the report, the help, the
-    // version) or what is wrong with the arguments to out and err, as UTF-8;
+    // Write what is asked for without a window (the report, the class's
+    // results, the help, the version) or what is wrong with the arguments to out and err, as UTF-8;
     // the exit status.
     int Answer(QIODevice& out, QIODevice& err) const;
     // The same on standard output and standard error, byte for byte; an
@@ -57,12 +58,14 @@ private:
     // What is wrong with the arguments, empty when nothing is.
     QString Mistake() const;
     int Report(QIODevice& out, QIODevice& err) const;
+    int ClassResults(QIODevice& out, QIODevice& err) const;
 
     QCommandLineParser parser_;
     QCommandLineOption report_;
     QCommandLineOption help_;
     QCommandLineOption version_;
     QCommandLineOption teacher_;
+    QCommandLineOption class_results_;
     QStringList arguments_;  // as given, the program's name left out
     bool parsed_ = false;
 };

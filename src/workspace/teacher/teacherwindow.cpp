@@ -1,13 +1,19 @@
 #include "teacherwindow.h"
 
 #include <QLabel>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "classresultsview.h"
 #include "classsetform.h"
 
 namespace plane_figures::workspace {
 
-TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent), form_(new ClassSetForm(this)) {
+TeacherWindow::TeacherWindow(QWidget* parent)
+    : QWidget(parent),
+      form_(new ClassSetForm(this)),
+      results_(new ClassResultsView(this)),
+      tabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Равнинни фигури — за учителя"));
     auto* intro = new QLabel(
         QStringLiteral("Всеки ученик получава свой вариант: различни точки, еднакво трудна "
@@ -15,9 +21,13 @@ TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent), form_(new Class
                        "работните листове и отговорите."),
         this);
     intro->setWordWrap(true);
-    auto* column = new QVBoxLayout(this);
+    auto* class_set = new QWidget(tabs_);
+    auto* column = new QVBoxLayout(class_set);
     column->addWidget(intro);
     column->addWidget(form_, 1);
+    tabs_->addTab(class_set, tr("Класен комплект"));
+    tabs_->addTab(results_, tr("Резултати на класа"));
+    (new QVBoxLayout(this))->addWidget(tabs_);
 }
 
 }  // namespace plane_figures::workspace

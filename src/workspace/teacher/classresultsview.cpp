@@ -1,0 +1,218 @@
+#include "classresultsview.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "classresultsfolder.h"
+#include "resultscell.h"
+#include "resultscsv.h"
+#include "resultssheet.h"
+#include "utf8.h"
+
+namespace plane_figures::workspace {
+
+ClassResultsView::ClassResultsView(QWidget* parent)
+    : QWidget(parent),
+      folder_(new QLineEdit(this)),
+      table_(new QTableWidget(this)),
+      message_(new QLabel(this)),
+      csv_(new QPushButton(tr("Запиши за &електронна таблица (CSV)…"), this)),
+      pdf_(new QPushButton(tr("Запиши като P&DF…"), this)),
+      print_(new QPushButton(tr("&Отпечатай…"), this)) {
+    auto* intro = new QLabel(
+        tr("Съберете записаните от учениците файлове (.pfig) в една папка. Програмата проверява "
+           "всеки отговор по точките на файла и показва кои видове са преброени вярно и какъв "
+           "дял от класа е отговорил вярно."),
+        this);
+    intro->setWordWrap(true);
+    folder_->setPlaceholderText(tr("папката със записаните задачи"));
+    auto* choose = new QPushButton(tr("&Избери…"), this);
+    auto* read = new QPushButton(tr("&Прочети"), this);
+    auto* folder_row = new QHBoxLayout;
+    folder_row->addWidget(folder_, 1);
+    folder_row->addWidget(choose);
+    folder_row->addWidget(read);
+    auto* folder_form = new QFormLayout;
+    auto* folder_label = new QLabel(tr("П&апка:"), this);
+    folder_label->setBuddy(folder_);
+    folder_form->addRow(folder_label, folder_row);
+
+    table_->setColumnCount(resultscell::kColumns);
+    const QStringList header = resultscell::Header();
+    for (int c = 0; c < resultscell::kColumns; ++c) {
+        // the kinds by their short captions, in full on a tooltip
+        const int kind = c - resultscell::kFirstKind;
+        auto* item = new QTableWidgetItem(kind >= 0 && kind < kKindCount
+                                              ? Utf8(kKindCaptions[static_cast<std::size_t>(kind)])
+                                              : header[c]);
+        item->setToolTip(header[c]);
+        table_->setHorizontalHeaderItem(c, item);
+    }
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setAccessibleName(tr("Резултати на класа"));
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(csv_);
+    buttons->addWidget(pdf_);
+    buttons->addWidget(print_);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(intro);
+    column->addLayout(folder_form);
+    column->addWidget(table_, 1);
+    column->addWidget(message_);
+    column->addLayout(buttons);
+
+    connect(choose, &QPushButton::clicked, this, &ClassResultsView::ChooseFolder);
+    connect(read, &QPushButton::clicked, this, [this] { Load(folder_->text().trimmed()); });
+    connect(folder_, &QLineEdit::returnPressed, this, [this] { Load(folder_->text().trimmed()); });
+    connect(csv_, &QPushButton::clicked, this, &ClassResultsView::AskCsv);
+    connect(pdf_, &QPushButton::clicked, this, &ClassResultsView::AskPdf);
+    connect(print_, &QPushButton::clicked, this, &ClassResultsView::Print);
+    Show();
+}
+
+bool ClassResultsView::Load(const QString& folder) {
+    const QString path = QDir::fromNativeSeparators(folder);
+    const auto read = classresultsfolder::Read(path);
+    if (const auto* why = std::get_if<QString>(&read)) {
+        results_ = {};
+        loaded_.clear();
+        Show();
+        message_->setText(*why);
+        return false;
+    }
+    results_ = classresults::Judge(std::get<std::vector<classresults::FolderFile>>(read));
+    loaded_ = path;
+    folder_->setText(QDir::toNativeSeparators(path));
+    Show();
+    return true;
+}
+
+void ClassResultsView::Show() {
+    table_->setRowCount(0);
+    const auto rows = static_cast<int>(results_.rows.size());
+    if (!loaded_.isEmpty()) table_->setRowCount(rows + 1);
+    for (int r = 0; r < rows; ++r) {
+        const classresults::PupilRow& row = results_.rows[static_cast<std::size_t>(r)];
+        const QStringList cells = resultscell::Row(row);
+        for (int c = 0; c < resultscell::kColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells.value(c));
+            if (const QColor fill = resultscell::Fill(row, c); fill.isValid()) {
+                item->setBackground(fill);
+                item->setForeground(Qt::black);
+            }
+            if (!row.counted) item->setForeground(palette().color(QPalette::PlaceholderText));
+            if (c > 0 && c < resultscell::kColumns - 1) item->setTextAlignment(Qt::AlignCenter);
+            table_->setItem(r, c, item);
+        }
+    }
+    if (!loaded_.isEmpty()) {
+        const QStringList shares = resultscell::Shares(results_);
+        QFont bold = table_->font();
+        bold.setBold(true);
+        for (int c = 0; c < resultscell::kColumns; ++c) {
+            auto* item = new QTableWidgetItem(shares.value(c));
+            item->setFont(bold);
+            if (c > 0) item->setTextAlignment(Qt::AlignCenter);
+            table_->setItem(rows, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    for (QPushButton* button : {csv_, pdf_, print_}) button->setEnabled(!loaded_.isEmpty());
+    message_->setText(loaded_.isEmpty() ? QString() : Heading());
+}
+
+QString ClassResultsView::Heading() const {
+    const int left_out = static_cast<int>(results_.rows.size()) - results_.counted;
+    return tr("Папка „%1“ — прочетени файлове: %2, оставени настрана: %3.")
+        .arg(QFileInfo(loaded_).fileName().isEmpty() ? QDir::toNativeSeparators(loaded_)
+                                                     : QFileInfo(loaded_).fileName())
+        .arg(results_.rows.size())
+        .arg(left_out);
+}
+
+namespace {
+
+QString NotWritten(const QString& path) {
+    return QCoreApplication::translate("ClassResultsView", "Файлът „%1“ не е записан.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
+QString ClassResultsView::SaveCsv(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return NotWritten(path);
+    const std::string csv = classresults::ResultsCsv(results_);
+    file.write(csv.data(), static_cast<qint64>(csv.size()));
+    return file.commit() ? QString() : NotWritten(path);
+}
+
+QString ClassResultsView::SavePdf(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return NotWritten(path);
+    if (!ResultsSheet(results_, Heading()).WritePdf(file)) {
+        file.cancelWriting();
+        return NotWritten(path);
+    }
+    return file.commit() ? QString() : NotWritten(path);
+}
+
+void ClassResultsView::ChooseFolder() {
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, tr("Папка със записаните задачи"), folder_->text());
+    if (!chosen.isEmpty()) Load(chosen);
+}
+
+void ClassResultsView::AskCsv() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Запиши резултатите"),
+                                                      QDir(loaded_).filePath(tr("резултати.csv")),
+                                                      tr("Таблица CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    const QString failed = SaveCsv(path);
+    message_->setText(failed.isEmpty() ? tr("Записано в „%1“.").arg(QDir::toNativeSeparators(path))
+                                       : failed);
+}
+
+void ClassResultsView::AskPdf() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Запиши резултатите"),
+                                                      QDir(loaded_).filePath(tr("резултати.pdf")),
+                                                      tr("Документ PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    const QString failed = SavePdf(path);
+    message_->setText(failed.isEmpty() ? tr("Записано в „%1“.").arg(QDir::toNativeSeparators(path))
+                                       : failed);
+}
+
+void ClassResultsView::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(tr("Резултати на класа"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!ResultsSheet(results_, Heading()).Paint(printer)) {
+        message_->setText(
+            tr("Таблицата не можа да се отпечата на принтера „%1“.").arg(printer.printerName()));
+    }
+}
+
+}  // namespace plane_figures::workspace

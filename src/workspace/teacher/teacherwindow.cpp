@@ -8,11 +8,11 @@
 namespace plane_figures::workspace {
 
 TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent), form_(new ClassSetForm(this)) {
-    setWindowTitle(QStringLiteral("Равнинни фигури — за учителя"));
+    setWindowTitle(tr("Равнинни фигури — за учителя"));
     auto* intro = new QLabel(
-        QStringLiteral("Всеки ученик получава свой вариант: различни точки, еднакво трудна "
-                       "задача. Програмата записва в папката файл с точките на всеки вариант, "
-                       "работните листове и отговорите."),
+        tr("Всеки ученик получава свой вариант: различни точки, еднакво трудна задача. "
+           "Програмата записва в папката файл с точките на всеки вариант, работните листове и "
+           "отговорите."),
         this);
     intro->setWordWrap(true);
     auto* column = new QVBoxLayout(this);

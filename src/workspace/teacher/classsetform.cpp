@@ -72,6 +72,9 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     code_row->addWidget(code_, 1);
     code_row->addWidget(new_code);
     form->addRow(QStringLiteral("&Код на комплекта:"), code_row);
+    // a row of a field and its button: the label names the field, for the
+    // mnemonic and for a screen reader
+    qobject_cast<QLabel*>(form->labelForField(code_row))->setBuddy(code_);
     form->addRow(QStringLiteral("&Заглавен ред:"), heading_);
     auto* sheets_box = new QGroupBox(QStringLiteral("Работни листове"));
     auto* sheets_column = new QVBoxLayout(sheets_box);
@@ -87,6 +90,7 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     column->addWidget(sheets_box);
     auto* folder_form = new QFormLayout;
     folder_form->addRow(QStringLiteral("&Папка:"), folder_row);
+    qobject_cast<QLabel*>(folder_form->labelForField(folder_row))->setBuddy(folder_);
     column->addLayout(folder_form);
     column->addWidget(message_);
     column->addWidget(make_, 0, Qt::AlignRight);

@@ -232,7 +232,7 @@ void TestTranslation::messagesTranslated() {
             .Answer(out, err, [](auto&&...) { return classsetfolder::NamedBytes{}; });
     };
     const QString written =
-        "Записани са 1 варианта с по 4 точки (код 7), работни-листове.pdf, "
+        "Записан е 1 вариант с 4 точки (код 7), работни-листове.pdf, "
         "отговори.pdf и отговори.csv в папката „" +
         QDir::toNativeSeparators(set_dir) + "“.";
     const QString no_display =

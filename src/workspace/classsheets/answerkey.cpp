@@ -27,6 +27,8 @@ struct Texts {
     static QString Variant() { return AnswerKey::tr("Вариант"); }
     static QString VariantLine(int number) { return AnswerKey::tr("Вариант %1. ").arg(number); }
     static QString Set(std::size_t variants, int points, std::uint64_t code) {
+        if (variants == 1)
+            return AnswerKey::tr("1 вариант с %1 точки, код %2").arg(points).arg(code);
         return AnswerKey::tr("%1 варианта по %2 точки, код %3").arg(variants).arg(points).arg(code);
     }
     static QString DocumentTitle(std::uint64_t code) {

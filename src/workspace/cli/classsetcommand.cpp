@@ -134,12 +134,20 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
         return kNotWritten;
     }
     //: the files' names stay as they are: the class set's files are named so
-    WriteLine(out, tr("Записани са %1 варианта с по %2 точки (код %3), работни-листове.pdf, "
-                      "отговори.pdf и отговори.csv в папката „%4“.")
-                       .arg(settings_.variants)
-                       .arg(settings_.points)
-                       .arg(settings_.code)
-                       .arg(QDir::toNativeSeparators(folder_)));
+    const QString folder = QDir::toNativeSeparators(folder_);
+    //: the files' names stay as they are: the class set's files are named so
+    WriteLine(out, settings_.variants == 1
+                       ? tr("Записан е 1 вариант с %1 точки (код %2), работни-листове.pdf, "
+                            "отговори.pdf и отговори.csv в папката „%3“.")
+                             .arg(settings_.points)
+                             .arg(settings_.code)
+                             .arg(folder)
+                       : tr("Записани са %1 варианта с по %2 точки (код %3), "
+                            "работни-листове.pdf, отговори.pdf и отговори.csv в папката „%4“.")
+                             .arg(settings_.variants)
+                             .arg(settings_.points)
+                             .arg(settings_.code)
+                             .arg(folder));
     return kSuccess;
 }
 

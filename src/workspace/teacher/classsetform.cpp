@@ -72,6 +72,9 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     code_row->addWidget(code_, 1);
     code_row->addWidget(new_code);
     form->addRow(tr("&Код на комплекта:"), code_row);
+    // a row of a field and its button: the label names the field, for the
+    // mnemonic and for a screen reader
+    qobject_cast<QLabel*>(form->labelForField(code_row))->setBuddy(code_);
     form->addRow(tr("&Заглавен ред:"), heading_);
     auto* sheets_box = new QGroupBox(tr("Работни листове"));
     auto* sheets_column = new QVBoxLayout(sheets_box);
@@ -87,6 +90,7 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     column->addWidget(sheets_box);
     auto* folder_form = new QFormLayout;
     folder_form->addRow(tr("&Папка:"), folder_row);
+    qobject_cast<QLabel*>(folder_form->labelForField(folder_row))->setBuddy(folder_);
     column->addLayout(folder_form);
     column->addWidget(message_);
     column->addWidget(make_, 0, Qt::AlignRight);
@@ -157,13 +161,20 @@ bool ClassSetForm::Make() {
         message_->setText(failed);
         return false;
     }
-    message_->setText(tr("Готово: %1 варианта по %2 точки с код %3, работните листове "
-                         "и отговорите са в папката „%4“. Предлагаме нов код за "
-                         "следващия клас.")
-                          .arg(settings.variants)
-                          .arg(settings.points)
-                          .arg(settings.code)
-                          .arg(QDir::toNativeSeparators(folder)));
+    const QString place = QDir::toNativeSeparators(folder);
+    message_->setText(
+        settings.variants == 1
+            ? tr("Готово: 1 вариант с %1 точки и код %2; работният лист и отговорите са в "
+                 "папката „%3“. Предлагаме нов код за следващия клас.")
+                  .arg(settings.points)
+                  .arg(settings.code)
+                  .arg(place)
+            : tr("Готово: %1 варианта по %2 точки с код %3, работните листове и отговорите са "
+                 "в папката „%4“. Предлагаме нов код за следващия клас.")
+                  .arg(settings.variants)
+                  .arg(settings.points)
+                  .arg(settings.code)
+                  .arg(place));
     const QString said = message_->text();
     OfferNewCode();
     message_->setText(said);

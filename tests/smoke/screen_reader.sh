@@ -1,7 +1,9 @@
 #!/bin/sh
 # Start the program on Xvfb with an AT-SPI accessibility bus, as a screen
 # reader's desktop has, and ask the bus what it shows: the check is
-# screen_reader_check.py, or the script named second.
+# screen_reader_check.py, or the script named second; arguments after it go
+# to the program.
+#   screen_reader.sh BINARY [CHECK [ARGUMENT...]]
 #
 # The program starts, and the check is given the bus's address
 # (AT_SPI_BUS_ADDRESS), once the launcher owns org.a11y.Bus on the session
@@ -12,6 +14,7 @@
 set -eu
 binary=$1
 check=${2:-screen_reader_check.py}
+[ $# -ge 2 ] && shift 2 || shift $#
 here=$(dirname "$0")
 exec "$here/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" dbus-run-session -- sh -c '
     unset QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
@@ -37,8 +40,9 @@ exec "$here/../../scripts/on-xvfb.sh" "-screen 0 1024x768x24" dbus-run-session -
         kill $bus 2>/dev/null || true
         exit 1
     fi
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$0" & pid=$!
+    here=$1; check=$2; shift 2
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$0" "$@" & pid=$!
     status=0
-    AT_SPI_BUS_ADDRESS="$address" /usr/bin/python3 "$1/$2" plane-figures || status=$?
+    AT_SPI_BUS_ADDRESS="$address" /usr/bin/python3 "$here/$check" plane-figures || status=$?
     kill $pid $bus 2>/dev/null || true
-    exit $status' "$binary" "$here" "$check"
+    exit $status' "$binary" "$here" "$check" "$@"

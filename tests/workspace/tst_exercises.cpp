@@ -634,7 +634,7 @@ void TestExercises::commandLine_data() {
     const QString no_display =
         "plane-figures: Прозорецът не може да се отвори, защото няма "
         "достъпен екран. Без екран програмата отговаря само на --report, "
-        "--help и --version.\n";
+        "--class-set, --class-results, --help и --version.\n";
     QTest::newRow("the window") << QByteArray() << QStringList{} << 1 << QByteArray() << no_display;
     QTest::newRow("the window with a file")
         << QByteArray("0 0\n") << QStringList{"FILE"} << 1 << QByteArray() << no_display;

@@ -78,9 +78,16 @@ private slots:
         form.Folder()->setText(QDir::toNativeSeparators(folder));
         QVERIFY(form.MakeButton()->isEnabled());
         QTest::mouseClick(form.MakeButton(), Qt::LeftButton);
-        QVERIFY2(form.Message()->text().startsWith(QStringLiteral("Готово")),
+        QVERIFY2(form.Message()->text().startsWith(QStringLiteral("Готово: 3 варианта по 8 точки")),
                  qPrintable(form.Message()->text()));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 6);
+        // one variant is said in the singular
+        form.Variants()->setValue(1);
+        form.Code()->setText(QStringLiteral("48213"));
+        form.Folder()->setText(QDir::toNativeSeparators(scratch.filePath(QStringLiteral("one"))));
+        QTest::mouseClick(form.MakeButton(), Qt::LeftButton);
+        QVERIFY2(form.Message()->text().startsWith(QStringLiteral("Готово: 1 вариант с 8 точки")),
+                 qPrintable(form.Message()->text()));
         QFile first(QDir(folder).filePath(
             QString::fromStdString(plane_figures::classset::VariantFileName(1))));
         QVERIFY(first.open(QIODevice::ReadOnly));

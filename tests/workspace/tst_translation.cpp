@@ -2,19 +2,32 @@
 // as the source texts: a translator installed before the window gives every
 // caption, heading, name and command its translation, while the report, the
 // counts, the lists and the canvas stay as they are; without one, every text
-// is as written.
+// is as written. So do the sheets', the messages' and the teacher's window's.
 #include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QDataStream>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <functional>
 
+#include "answerkey.h"
+#include "classsetcommand.h"
+#include "classsetform.h"
+#include "classworksheets.h"
+#include "commandline.h"
+#include "displayrequired.h"
+#include "exercisefile.h"
 #include "formcontrols.h"
 #include "formtest.h"
 #include "owntranslation.h"
+#include "sheettest.h"
+#include "teacherwindow.h"
 
 using namespace formtest;
 
@@ -99,6 +112,9 @@ private slots:
     void withoutTranslationAsWritten_data();
     void withoutTranslationAsWritten();
     void ownTranslationFound();
+    void messagesTranslated();
+    void sheetsTranslated();
+    void teachersWindowTranslated();
 };
 
 void TestTranslation::ownTextsTranslated() {
@@ -189,6 +205,117 @@ void TestTranslation::ownTranslationFound() {
     delete german;
     QCOMPARE(InstallOwnTranslation(*qApp, QLocale(QLocale::French), folders), nullptr);
     QCOMPARE(InstallOwnTranslation(*qApp, QLocale(QLocale::German), {first.path()}), nullptr);
+}
+
+// Each message as written, and through Marking with its own texts marked,
+// those set into it too; what names a file or the program is not.
+void TestTranslation::messagesTranslated() {
+    QTemporaryDir dir;
+    const QString file = QDir::toNativeSeparators(dir.filePath("a")), set_dir = dir.filePath("set");
+    plane_figures::classset::ClassSet set{{}, {{{{0, 0}, {20, 0}, {20, 20}, {0, 20}}, {}}}};
+    set.settings.code = 7;
+    const auto said = [](const auto& answer) {  // what out and err are given
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        answer(out, err);
+        return QString::fromUtf8(out.data() + err.data());
+    };
+    const auto command_line = [&](QStringList arguments) {
+        return said([&](QIODevice& out, QIODevice& err) {
+            CommandLine(QStringList{"plane-figures"} + arguments).Answer(out, err);
+        });
+    };
+    const auto class_set = [&](QIODevice& out, QIODevice& err) {
+        ClassSetCommand({"", "--class-set", set_dir, "--variants", "1", "--points", "4", "--kinds",
+                         "4", "--code", "7"})
+            .Answer(out, err, [](auto&&...) { return classsetfolder::NamedBytes{}; });
+    };
+    const QString written =
+        "Записан е 1 вариант с 4 точки (код 7), работни-листове.pdf, "
+        "отговори.pdf и отговори.csv в папката „" +
+        QDir::toNativeSeparators(set_dir) + "“.";
+    const QString no_display =
+        "Прозорецът не може да се отвори, защото няма достъпен екран. Без "
+        "екран програмата отговаря само на --report, --class-set, --class-results, --help и "
+        "--version.";
+    // what it says, as written and marked ("" for the whole text marked)
+    const QList<std::tuple<std::function<QString()>, QString, QString>> messages{
+        {[&] { return exercisefile::Write(file, {}); },
+         "Файлът „" + file + "“ не е записан: няма точки за записване.",
+         "[Файлът „" + file + "“ не е записан: [няма точки за записване].]"},
+        {[&] { return ClassWorksheets(set, {}, false).Title(1); }, "Вариант 1 от 1, код 7", ""},
+        {[&] { return AnswerKey(set, {}).ReportLines(1)[0]; }, "Вариант 1. Брой въведени точки: 4",
+         "[Вариант 1. ]Брой въведени точки: 4"},
+        {[&] {
+             return command_line({"a", "b"});
+         },
+         "plane-figures: В прозореца се отваря най-много един файл.\n",
+         "plane-figures: [В прозореца се отваря най-много един файл.]\n"},
+        {[&] { return command_line({"--help"}).split('\n').filter("--help")[0].simplified(); },
+         "-h, --help Показва тази помощ и спира.", "-h, --help [Показва тази помощ и спира.]"},
+        {[&] { return said(class_set); }, written + "\n", "[" + written + "]\n"},
+        {&DisplayRequired::Message, "plane-figures: " + no_display,
+         "plane-figures: [" + no_display + "]"},
+    };
+    const QString name = QCoreApplication::applicationName();  // the command line sets its own
+    for (const auto& [text, plain, marked] : messages) QCOMPARE(text(), plain);
+    Marking marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    for (const auto& [text, plain, marked] : messages)
+        QCOMPARE(text(), marked.isEmpty() ? "[" + plain + "]" : marked);
+    QCoreApplication::removeTranslator(&marking);
+    QCoreApplication::setApplicationName(name);
+}
+
+// The sheets' own texts marked on the page, the core's (the kinds' names, the
+// report) not; as written they are pinned by tst_worksheet.
+void TestTranslation::sheetsTranslated() {
+    REQUIRE_POPPLER();
+    const QStringList both{"[Име:]", "[N]", "[Абсциса]", "[Фигура]", "[Вашият", "[Всяка фигура"};
+    for (const auto& [sheet, extra_lines, marked] :
+         {std::tuple{Sheet::kWorksheet, 0, QStringList{"[Работен лист]", "[Пребройте"}},
+          std::tuple{Sheet::kAnswerSheet, 600,
+                     QStringList{"[Отговори]", "[Броят на", "[стр. 1 от "}}}) {
+        QTemporaryDir dir;
+        const SheetContent content = sheettest::Content(extra_lines);
+        Marking marking;
+        QVERIFY(QCoreApplication::installTranslator(&marking));
+        const QString failed = Worksheet(content, sheet).Export(dir.filePath("sheet.pdf"));
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(failed, QString());
+        const QString text = sheettest::Poppler("pdftotext", {dir.filePath("sheet.pdf"), "-"});
+        for (const QString& own : both + marked) QVERIFY2(text.contains(own), qPrintable(own));
+        for (const QString& line :
+             content.kinds + (extra_lines > 0 ? content.report_lines : QStringList()))
+            QVERIFY2(text.contains(line) && !text.contains("[" + line), qPrintable(line));
+    }
+}
+
+// Every label, button, frame and hint of the teacher's window marked, and
+// what the form says; the kinds' check boxes keep the core's names.
+void TestTranslation::teachersWindowTranslated() {
+    Marking marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    TeacherWindow window;
+    QCoreApplication::removeTranslator(&marking);
+    QStringList texts{window.windowTitle()};
+    for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) texts << frame->title();
+    for (const QLineEdit* edit : window.findChildren<QLineEdit*>())
+        texts << edit->placeholderText();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QCheckBox*>(button) == nullptr) texts << button->text();
+    }
+    texts.removeAll(QString());  // the message, empty while the settings are right
+    QVERIFY(texts.size() >= 15);
+    for (const QString& text : texts) QVERIFY2(Marked(text), qPrintable(text));
+    QCOMPARE(window.Form()->Kind(5)->text(), QStringLiteral("6. Квадрат"));
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    window.Form()->Code()->clear();
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(window.Form()->Message()->text(),
+             QStringLiteral("[Напишете код: цяло число до 999999999.]"));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestTranslation)

@@ -10,6 +10,7 @@
 #include "figureanalysis.h"
 #include "figurekinds.h"
 #include "pagemeasure.h"
+#include "sheetheading.h"
 #include "sheetreport.h"
 #include "utf8.h"
 #include "worksheet.h"
@@ -19,6 +20,21 @@ namespace plane_figures::workspace {
 using namespace page;
 
 namespace {
+
+// The key's own texts, translated in the context "AnswerKey" (its title is
+// the answer sheet's); the kinds' names and the reports are the core's.
+struct Texts {
+    static QString Variant() { return AnswerKey::tr("Вариант"); }
+    static QString VariantLine(int number) { return AnswerKey::tr("Вариант %1. ").arg(number); }
+    static QString Set(std::size_t variants, int points, std::uint64_t code) {
+        if (variants == 1)
+            return AnswerKey::tr("1 вариант с %1 точки, код %2").arg(points).arg(code);
+        return AnswerKey::tr("%1 варианта по %2 точки, код %3").arg(variants).arg(points).arg(code);
+    }
+    static QString DocumentTitle(std::uint64_t code) {
+        return AnswerKey::tr("Отговори, код %1").arg(code);
+    }
+};
 
 constexpr int kTitlePoints = 16;
 constexpr int kTablePoints = 10;
@@ -41,7 +57,7 @@ QStringList AnswerKey::ReportLines(int number) const {
     QStringList lines;
     for (int line = 0; line < result.LineCount(); ++line)
         lines << QString::fromStdString(result.ReportLine(line));
-    lines[0] = QStringLiteral("Вариант %1. ").arg(number) + lines[0];
+    lines[0] = Texts::VariantLine(number) + lines[0];
     return lines;
 }
 
@@ -60,13 +76,10 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
                          text);
         top += place.height();
     };
-    centred(QStringLiteral("Отговори"));
+    centred(sheetheading::SheetTitle(Sheet::kAnswerSheet));
     painter.setFont(TextFont(true));
     if (!heading_.simplified().isEmpty()) centred(heading_.simplified());
-    centred(QStringLiteral("%1 варианта по %2 точки, код %3")
-                .arg(set_.variants.size())
-                .arg(set_.settings.points)
-                .arg(set_.settings.code));
+    centred(Texts::Set(set_.variants.size(), set_.settings.points, set_.settings.code));
     top += gap;
     // the variant's column, then the seven kinds, their names wrapped
     const int columns = kKindCount + 1;
@@ -74,7 +87,7 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
     const int cell = (width - first) / kKindCount;
     const auto left = [&](int c) { return c == 0 ? 0 : first + (c - 1) * cell; };
     const auto column_width = [&](int c) { return c == 0 ? first : cell; };
-    QStringList heading{QStringLiteral("Вариант")};
+    QStringList heading{Texts::Variant()};
     for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
         heading << Utf8(kKindNames[k]);
     painter.setFont(TableFont(true));
@@ -117,7 +130,7 @@ bool AnswerKey::WritePdf(QIODevice& device) const {
     writer.setPageLayout(QPageLayout(Worksheet::DefaultPageSize(), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Отговори, код %1").arg(set_.settings.code));
+    writer.setTitle(Texts::DocumentTitle(set_.settings.code));
     writer.setCreator(QStringLiteral("plane-figures"));
     Worksheet::SetMargins(writer);
     QPainter painter;

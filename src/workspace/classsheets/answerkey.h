@@ -2,6 +2,7 @@
 // counts of the seven kinds, then each variant's report in small print.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class QPagedPaintDevice;
 namespace plane_figures::workspace {
 
 class AnswerKey {
+    Q_DECLARE_TR_FUNCTIONS(AnswerKey)  // the key's own texts, in the context "AnswerKey"
+
 public:
     AnswerKey(const classset::ClassSet& set, QString heading);
 

@@ -17,7 +17,7 @@ ClassWorksheets::ClassWorksheets(const classset::ClassSet& set, QString heading,
     : set_(set), heading_(std::move(heading)), plotting_(plotting) {}
 
 QString ClassWorksheets::Title(int number) const {
-    const QString variant = QStringLiteral("Вариант %1 от %2, код %3")
+    const QString variant = tr("Вариант %1 от %2, код %3")
                                 .arg(number)
                                 .arg(set_.variants.size())
                                 .arg(set_.settings.code);
@@ -45,7 +45,7 @@ bool ClassWorksheets::WritePdf(QIODevice& device) const {
         QPageLayout(Worksheet::DefaultPageSize(), QPageLayout::Portrait,
                     QMarginsF(page::kMarginMm, page::kMarginMm, page::kMarginMm, page::kMarginMm),
                     QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Работни листове, код %1").arg(set_.settings.code));
+    writer.setTitle(tr("Работни листове, код %1").arg(set_.settings.code));
     writer.setCreator(QStringLiteral("plane-figures"));
     Worksheet::SetMargins(writer);
     QPainter painter;

@@ -3,6 +3,7 @@
 // into one PDF so that a teacher prints them all at once.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "classset.h"
@@ -13,6 +14,8 @@ class QIODevice;
 namespace plane_figures::workspace {
 
 class ClassWorksheets {
+    Q_DECLARE_TR_FUNCTIONS(ClassWorksheets)  // the set's titles, in the context "ClassWorksheets"
+
 public:
     // plotting: the points only in their table, beside an empty grid
     ClassWorksheets(const classset::ClassSet& set, QString heading, bool plotting);

@@ -58,17 +58,16 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     parser.addOptions({class_set, variants, points, kinds, code, heading, plotting});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        mistake_ = unknown.isEmpty() ? QStringLiteral(
-                                           "След --class-set и другите опции на класа напишете "
-                                           "стойност.")
-                                     : QStringLiteral("Непозната опция „%1%2“ за класа.")
-                                           .arg(unknown.first().size() > 1 ? QStringLiteral("--")
-                                                                           : QStringLiteral("-"),
-                                                unknown.first());
+        mistake_ =
+            unknown.isEmpty()
+                ? tr("След --class-set и другите опции на класа напишете стойност.")
+                : tr("Непозната опция „%1%2“ за класа.")
+                      .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"),
+                           unknown.first());
         return;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        mistake_ = QStringLiteral("Излишен аргумент „%1“: папката се пише след --class-set.")
+        mistake_ = tr("Излишен аргумент „%1“: папката се пише след --class-set.")
                        .arg(parser.positionalArguments().first());
         return;
     }
@@ -76,8 +75,7 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     heading_ = parser.value(heading);
     plotting_ = parser.isSet(plotting);
     if (folder_.isEmpty()) {
-        mistake_ =
-            QStringLiteral("След --class-set напишете папката, в която да се запише класът.");
+        mistake_ = tr("След --class-set напишете папката, в която да се запише класът.");
         return;
     }
     const auto number = [&](const QCommandLineOption& option, qint64 fallback) {
@@ -87,12 +85,11 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     const qint64 p = number(points, settings_.points);
     const qint64 c = number(code, -2);
     if (n < 0 || n > 1000) {
-        mistake_ = QStringLiteral("Броят на вариантите трябва да е цяло число от 1 до 40.");
+        mistake_ = tr("Броят на вариантите трябва да е цяло число от 1 до 40.");
     } else if (p < 0 || p > 1000) {
-        mistake_ =
-            QStringLiteral("Броят на точките във вариант трябва да е цяло число от 4 до 15.");
+        mistake_ = tr("Броят на точките във вариант трябва да е цяло число от 4 до 15.");
     } else if (c == -1) {
-        mistake_ = QStringLiteral("Кодът трябва да е цяло число от 0 до 999999999.");
+        mistake_ = tr("Кодът трябва да е цяло число от 0 до 999999999.");
     }
     if (!mistake_.isEmpty()) return;
     settings_.variants = static_cast<int>(n);
@@ -104,9 +101,9 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     if (parser.isSet(kinds)) {
         const auto mask = classset::ParseKindList(parser.value(kinds).toStdString());
         if (!mask) {
-            mistake_ = QStringLiteral(
-                "Видовете се пишат с номерата на редовете си от 1 до 7, "
-                "разделени със запетаи, например 1,2,6.");
+            mistake_ =
+                tr("Видовете се пишат с номерата на редовете си от 1 до 7, разделени със запетаи, "
+                   "например 1,2,6.");
             return;
         }
         settings_.kinds = *mask;
@@ -128,21 +125,29 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
     const auto& set = std::get<classset::ClassSet>(made);
     const auto pdfs = sheets(set, heading_, plotting_);
     if (!pdfs) {
-        WriteLine(err, kName + QStringLiteral(": Листовете на класа не можаха да се съставят; "
-                                              "нищо не е записано."));
+        WriteLine(err, kName + QStringLiteral(": ") +
+                           tr("Листовете на класа не можаха да се съставят; нищо не е записано."));
         return kNotWritten;
     }
     if (const QString failed = classsetfolder::Write(set, folder_, *pdfs); !failed.isEmpty()) {
         WriteLine(err, kName + QStringLiteral(": ") + failed);
         return kNotWritten;
     }
-    WriteLine(out, QStringLiteral("Записани са %1 варианта с по %2 точки (код %3), "
-                                  "работни-листове.pdf, отговори.pdf и отговори.csv в папката "
-                                  "„%4“.")
-                       .arg(settings_.variants)
-                       .arg(settings_.points)
-                       .arg(settings_.code)
-                       .arg(QDir::toNativeSeparators(folder_)));
+    //: the files' names stay as they are: the class set's files are named so
+    const QString folder = QDir::toNativeSeparators(folder_);
+    //: the files' names stay as they are: the class set's files are named so
+    WriteLine(out, settings_.variants == 1
+                       ? tr("Записан е 1 вариант с %1 точки (код %2), работни-листове.pdf, "
+                            "отговори.pdf и отговори.csv в папката „%3“.")
+                             .arg(settings_.points)
+                             .arg(settings_.code)
+                             .arg(folder)
+                       : tr("Записани са %1 варианта с по %2 точки (код %3), "
+                            "работни-листове.pdf, отговори.pdf и отговори.csv в папката „%4“.")
+                             .arg(settings_.variants)
+                             .arg(settings_.points)
+                             .arg(settings_.code)
+                             .arg(folder));
     return kSuccess;
 }
 

@@ -6,6 +6,7 @@
 // or nothing, and says in one line what it wrote.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,6 +20,8 @@ class QIODevice;
 namespace plane_figures::workspace {
 
 class ClassSetCommand {
+    Q_DECLARE_TR_FUNCTIONS(ClassSetCommand)  // its own texts, in the context "ClassSetCommand"
+
 public:
     static constexpr int kSuccess = 0;
     static constexpr int kWrongValue = 1;
@@ -30,7 +33,8 @@ public:
     // Whether the arguments ask for a class set (--class-set is among them).
     static bool Asked(const QStringList& arguments);
 
-    // What is wrong with the arguments, in Bulgarian; empty when nothing is.
+    // What is wrong with the arguments, in the interface's language; empty when
+    // nothing is.
     QString Mistake() const { return mistake_; }
     const classset::ClassSettings& Settings() const { return settings_; }
     QString Folder() const { return folder_; }

@@ -1,5 +1,6 @@
 #include "classsetfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,9 +25,9 @@ bool WriteBytes(const QString& path, const std::string& bytes) {
 }
 
 QString NotWritten(const QString& folder) {
-    return QStringLiteral(
-               "Класът не е записан в папката „%1“: проверете дали в нея може да се "
-               "записва и дали има място.")
+    return QCoreApplication::translate("ClassSetFolder",
+                                       "Класът не е записан в папката „%1“: проверете дали в нея "
+                                       "може да се записва и дали има място.")
         .arg(QDir::toNativeSeparators(folder));
 }
 

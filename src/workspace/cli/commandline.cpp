@@ -81,28 +81,22 @@ void BinaryStandardStreams() {
 
 CommandLine::CommandLine(const QStringList& arguments)
     : report_(QStringLiteral("report"),
-              QStringLiteral("Извежда резултата, който „Чертай“ дава за точките от ФАЙЛ, и спира."),
-              QStringLiteral("ФАЙЛ")),
-      help_({QStringLiteral("h"), QStringLiteral("help")},
-            QStringLiteral("Показва тази помощ и спира.")),
-      version_(QStringLiteral("version"), QStringLiteral("Показва версията и спира.")),
+              tr("Извежда резултата, който „Чертай“ дава за точките от ФАЙЛ, и спира."),
+              tr("ФАЙЛ")),
+      help_({QStringLiteral("h"), QStringLiteral("help")}, tr("Показва тази помощ и спира.")),
+      version_(QStringLiteral("version"), tr("Показва версията и спира.")),
       teacher_(QStringLiteral("teacher"),
-               QStringLiteral("Отваря прозореца за учителя, в който се съставят варианти за "
-                              "целия клас.")),
+               tr("Отваря прозореца за учителя, в който се съставят варианти за целия клас.")),
       class_results_(QStringLiteral("class-results"),
-                     QCoreApplication::translate(
-                         "CommandLine",
-                         "Извежда резултатите на класа от записаните задачи (.pfig) в ПАПКА: "
-                         "таблица CSV с ред за всеки файл и дял на верните отговори, и спира."),
-                     QCoreApplication::translate("CommandLine", "ПАПКА")) {
+                     tr("Извежда резултатите на класа от записаните задачи (.pfig) в ПАПКА: "
+                        "таблица CSV с ред за всеки файл и дял на верните отговори, и спира."),
+                     tr("ПАПКА")) {
     QCoreApplication::setApplicationName(kName);
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
-    parser_.setApplicationDescription(QStringLiteral(
-        "Равнинни фигури: триъгълници и четириъгълници с върхове в точки от мрежа."));
+    parser_.setApplicationDescription(
+        tr("Равнинни фигури: триъгълници и четириъгълници с върхове в точки от мрежа."));
     parser_.addPositionalArgument(
-        QStringLiteral("ФАЙЛ"),
-        QStringLiteral("Файл с точки (.pfig), който да се отвори в прозореца."),
-        QStringLiteral("[ФАЙЛ]"));
+        tr("ФАЙЛ"), tr("Файл с точки (.pfig), който да се отвори в прозореца."), tr("[ФАЙЛ]"));
     parser_.addOptions({report_, class_results_, help_, version_, teacher_});
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -145,26 +139,21 @@ QString CommandLine::Mistake() const {
             QString bare = name;
             while (bare.startsWith(QLatin1Char('-'))) bare.remove(0, 1);
             if (name.startsWith(QLatin1Char('-')) && !unknown.isEmpty() && unknown.contains(bare))
-                return QStringLiteral("Непозната опция „%1“.").arg(name);
+                return tr("Непозната опция „%1“.").arg(name);
         }
         const QString error = parser_.errorText().replace(QLatin1Char(':'), QString());
         return error.endsWith(QLatin1Char('.')) ? error : error + QLatin1Char('.');
     }
-    if (parser_.values(report_).size() > 1) {
-        return QStringLiteral("След --report напишете точно един файл.");
-    }
+    if (parser_.values(report_).size() > 1) return tr("След --report напишете точно един файл.");
     const qsizetype files = parser_.positionalArguments().size();
     if (parser_.isSet(class_results_) &&
         (parser_.values(class_results_).size() > 1 || files > 0 || parser_.isSet(report_))) {
-        return QCoreApplication::translate("CommandLine",
-                                           "След --class-results напишете точно една папка.");
+        return tr("След --class-results напишете точно една папка.");
     }
-    if (files > 1) return QStringLiteral("В прозореца се отваря най-много един файл.");
+    if (files > 1) return tr("В прозореца се отваря най-много един файл.");
     if (files == 1 && parser_.isSet(teacher_))
-        return QStringLiteral("Прозорецът за учителя не отваря файл с точки.");
-    if (files == 1 && parser_.isSet(report_)) {
-        return QStringLiteral("След --report напишете точно един файл.");
-    }
+        return tr("Прозорецът за учителя не отваря файл с точки.");
+    if (files == 1 && parser_.isSet(report_)) return tr("След --report напишете точно един файл.");
     return QString();
 }
 
@@ -216,10 +205,10 @@ int CommandLine::Answer() const {
     err.open(stderr, QIODevice::WriteOnly);
     const int status = Answer(out, err);
     if (out.flush() && out.error() == QFileDevice::NoError) return status;
-    WriteLine(err, kName + QStringLiteral(": целият резултат не можа да се изведе: ") +
-                       (output_closed ? QStringLiteral("стандартният изход е затворен.")
-                                      : QStringLiteral("стандартният изход не го прие целия "
-                                                       "(може би дискът е пълен).")));
+    WriteLine(err, kName + QStringLiteral(": ") + tr("целият резултат не можа да се изведе: ") +
+                       (output_closed ? tr("стандартният изход е затворен.")
+                                      : tr("стандартният изход не го прие целия (може би "
+                                           "дискът е пълен).")));
     return kUnwritableOutput;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ class QIODevice;
 namespace plane_figures::workspace {
 
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)  // its own texts, in the context "CommandLine"
+
 public:
     // Exit statuses of the answers.
     static constexpr int kSuccess = 0;

@@ -21,9 +21,9 @@ DisplayRequired::~DisplayRequired() {
 }
 
 QString DisplayRequired::Message() {
-    return QStringLiteral(
-        "plane-figures: Прозорецът не може да се отвори, защото няма достъпен екран. Без екран "
-        "програмата отговаря само на --report, --help и --version.");
+    return QStringLiteral("plane-figures: ") +
+           tr("Прозорецът не може да се отвори, защото няма достъпен екран. Без екран програмата "
+              "отговаря само на --report, --class-set, --class-results, --help и --version.");
 }
 
 void DisplayRequired::Handle(QtMsgType type, const QMessageLogContext& context,

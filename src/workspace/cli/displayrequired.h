@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -13,6 +14,8 @@
 namespace plane_figures::workspace {
 
 class DisplayRequired {
+    Q_DECLARE_TR_FUNCTIONS(DisplayRequired)
+
 public:
     DisplayRequired();
     ~DisplayRequired();

@@ -1,5 +1,6 @@
 #include "exercisefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,23 +15,60 @@ namespace plane_figures::workspace::exercisefile {
 
 namespace {
 
+// The files' messages, translated in the context "ExerciseFile"; what is
+// wrong inside a file is the point-file reader's and stays as it says it.
+struct Texts {
+    static QString NotOpened() {
+        return QCoreApplication::translate("ExerciseFile",
+                                           "Файлът „%1“ не може да бъде отворен. %2.");
+    }
+    static QString NotWritten() {
+        return QCoreApplication::translate("ExerciseFile", "Файлът „%1“ не е записан: %2.");
+    }
+    static QString NoSuchFile() {
+        return QCoreApplication::translate("ExerciseFile", "няма такъв файл");
+    }
+    static QString AFolder() {
+        return QCoreApplication::translate("ExerciseFile", "това е папка, а не файл");
+    }
+    static QString NotRegular() {
+        return QCoreApplication::translate("ExerciseFile", "това не е обикновен файл");
+    }
+    static QString Unreadable() {
+        return QCoreApplication::translate("ExerciseFile", "съдържанието му не може да се прочете");
+    }
+    static QString NoFolder() {
+        return QCoreApplication::translate("ExerciseFile", "папката му не съществува");
+    }
+    static QString NoPoints() {
+        return QCoreApplication::translate("ExerciseFile", "няма точки за записване");
+    }
+    static QString NoRight() {
+        return QCoreApplication::translate("ExerciseFile", "нямате право да записвате там");
+    }
+    static QString Interrupted() {
+        return QCoreApplication::translate("ExerciseFile",
+                                           "дискът е пълен или записът беше прекъснат");
+    }
+};
+
 // the file's name as the messages give it
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString NotOpened(const QString& path, const QString& reason) {
     // two sentences, so that a message has one colon at most ("Ред 3: …")
     const QString sentence = reason.left(1).toUpper() + reason.mid(1);
-    return QStringLiteral("Файлът „%1“ не може да бъде отворен. %2.").arg(Shown(path), sentence);
+    return Texts::NotOpened().arg(Shown(path), sentence);
 }
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 // why the file at path cannot be read before reading it; empty when it can
 QString ReadFault(const QFileInfo& file) {
-    if (!file.exists()) return QStringLiteral("няма такъв файл");
-    if (file.isDir()) return QStringLiteral("това е папка, а не файл");
+    if (!file.exists()) return Texts::NoSuchFile();
+    if (file.isDir()) return Texts::AFolder();
     // a named pipe, a device or a socket may never end, or never begin
-    if (!file.isFile()) return QStringLiteral("това не е обикновен файл");
+    if (!file.isFile()) return Texts::NotRegular();
     return QString();
 }
 
@@ -45,8 +83,8 @@ std::optional<QByteArray> Bytes(const QString& path) {
 
 // why a file cannot be written at path before trying; empty when it may be
 QString WriteFault(const QFileInfo& file) {
-    if (file.isDir()) return QStringLiteral("това е папка, а не файл");
-    if (!file.absoluteDir().exists()) return QStringLiteral("папката му не съществува");
+    if (file.isDir()) return Texts::AFolder();
+    if (!file.absoluteDir().exists()) return Texts::NoFolder();
     return QString();
 }
 
@@ -57,7 +95,7 @@ std::variant<Points, QString> Read(const QString& path) {
         return NotOpened(path, fault);
     }
     const std::optional<QByteArray> bytes = Bytes(path);
-    if (!bytes) return NotOpened(path, QStringLiteral("съдържанието му не може да се прочете"));
+    if (!bytes) return NotOpened(path, Texts::Unreadable());
     const auto parsed = pointfile::ParseFile(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
     if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
@@ -71,18 +109,18 @@ std::variant<Points, QString> Read(const QString& path) {
 
 QString Write(const QString& path, std::span<const GridPoint> points) {
     // a file without points would not open again
-    if (points.empty()) return NotWritten(path, QStringLiteral("няма точки за записване"));
+    if (points.empty()) return NotWritten(path, Texts::NoPoints());
     if (const QString fault = WriteFault(QFileInfo(path)); !fault.isEmpty()) {
         return NotWritten(path, fault);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return NotWritten(path, QStringLiteral("нямате право да записвате там"));
+        return NotWritten(path, Texts::NoRight());
     }
     const std::string text = pointfile::Format(points);
     file.write(text.data(), static_cast<qint64>(text.size()));
     if (!file.commit()) {
-        return NotWritten(path, QStringLiteral("дискът е пълен или записът беше прекъснат"));
+        return NotWritten(path, Texts::Interrupted());
     }
     return QString();
 }
@@ -92,7 +130,7 @@ QString WithSuffix(const QString& path) {
 }
 
 QString NotWritten(const QString& path, const QString& reason) {
-    return QStringLiteral("Файлът „%1“ не е записан: %2.").arg(Shown(path), reason);
+    return Texts::NotWritten().arg(Shown(path), reason);
 }
 
 }  // namespace plane_figures::workspace::exercisefile

@@ -1,6 +1,6 @@
 // An exercise: a .pfig file of points (see pointfile.h), read and written
-// whole by the window and the command line, with Bulgarian messages that name
-// the file.
+// whole by the window and the command line, with messages that name the file
+// (Bulgarian, or their translation where one is installed).
 #pragma once
 
 #include <QString>

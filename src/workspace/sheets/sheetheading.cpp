@@ -1,18 +1,43 @@
 #include "sheetheading.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <array>
 
 #include "figurekinds.h"
 #include "pagemeasure.h"
-#include "utf8.h"
 
 namespace plane_figures::workspace::sheetheading {
 
 using namespace page;
 
 namespace {
+
+// The head's own texts, translated in the sheets' context "Worksheet".
+struct Texts {
+    static QString Answers() { return QCoreApplication::translate("Worksheet", "Отговори"); }
+    static QString Worksheet() { return QCoreApplication::translate("Worksheet", "Работен лист"); }
+    static QString Name() { return QCoreApplication::translate("Worksheet", "Име:"); }
+    static QString Class() { return QCoreApplication::translate("Worksheet", "Клас:"); }
+    static QString Date() { return QCoreApplication::translate("Worksheet", "Дата:"); }
+    static QString Count() {
+        return QCoreApplication::translate(
+            "Worksheet",
+            "Пребройте фигурите от всеки вид с върхове в дадените точки и запишете броя им в "
+            "таблицата.");
+    }
+    static QString PlotAndCount() {
+        return QCoreApplication::translate(
+            "Worksheet",
+            "Нанесете точките от таблицата върху мрежата и ги номерирайте: началото е горният ляв "
+            "ъгъл, страната на квадратчето е 20, а ординатата расте надолу. След това пребройте "
+            "фигурите от всеки вид с върхове в тези точки и запишете броя им в таблицата.");
+    }
+};
+
+// the core's sentence is translated where it is used, by its own bytes as the source text
+static_assert(kOneKindEach.data()[kOneKindEach.size()] == '\0');
 
 constexpr int kTitlePoints = 16;
 constexpr double kRowGapMm = 2.5;
@@ -37,9 +62,8 @@ int NameLine(QPainter& painter, int top, bool draw) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int height = metrics.height() + Mm(painter, 2);
     if (!draw) return height;
-    const std::array<std::pair<QString, double>, 3> fields{{{QStringLiteral("Име:"), 0.55},
-                                                            {QStringLiteral("Клас:"), 0.18},
-                                                            {QStringLiteral("Дата:"), 0.27}}};
+    const std::array<std::pair<QString, double>, 3> fields{
+        {{Texts::Name(), 0.55}, {Texts::Class(), 0.18}, {Texts::Date(), 0.27}}};
     const int width = Area(painter).width();
     const int gap = Mm(painter, kGapMm);
     const int baseline = top + height - metrics.descent();
@@ -58,9 +82,10 @@ int NameLine(QPainter& painter, int top, bool draw) {
 }  // namespace
 
 QString SheetTitle(Sheet sheet) {
-    return sheet == Sheet::kAnswerSheet ? QStringLiteral("Отговори")
-                                        : QStringLiteral("Работен лист");
+    return sheet == Sheet::kAnswerSheet ? Texts::Answers() : Texts::Worksheet();
 }
+
+QString OneKindEach() { return QCoreApplication::translate("Worksheet", kOneKindEach.data()); }
 
 int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, bool plotting) {
     const int row_gap = Mm(painter, kRowGapMm);
@@ -71,18 +96,9 @@ int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, b
     top += NameLine(painter, top, draw);
     if (sheet == Sheet::kWorksheet) {
         top += row_gap;
-        const QString task = plotting
-                                 ? QStringLiteral(
-                                       "Нанесете точките от таблицата върху мрежата и ги "
-                                       "номерирайте: началото е горният ляв ъгъл, страната на "
-                                       "квадратчето е 20, а ординатата расте надолу. След това "
-                                       "пребройте фигурите от всеки вид с върхове в тези точки и "
-                                       "запишете броя им в таблицата.")
-                                 : QStringLiteral(
-                                       "Пребройте фигурите от всеки вид с върхове в дадените "
-                                       "точки и запишете броя им в таблицата.");
+        const QString task = plotting ? Texts::PlotAndCount() : Texts::Count();
         top += Centred(painter, TextFont(), top, task, draw);
-        top += Centred(painter, TextFont(), top, Utf8(kOneKindEach), draw);
+        top += Centred(painter, TextFont(), top, OneKindEach(), draw);
     }
     painter.setFont(TextFont());
     return top;

@@ -13,6 +13,9 @@ namespace plane_figures::workspace::sheetheading {
 // "Отговори" or "Работен лист"
 QString SheetTitle(Sheet sheet);
 
+// How the kinds are counted (the core's kOneKindEach), as the sheets print it.
+QString OneKindEach();
+
 // The head across the top of the page; returns its height. With draw false
 // only measured. A worksheet for plotting asks first to plot the points.
 int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw = true,

@@ -16,13 +16,11 @@
 #include <utility>
 
 #include "exercisefile.h"
-#include "figurekinds.h"
 #include "pagemeasure.h"
 #include "sheetcanvas.h"
 #include "sheetheading.h"
 #include "sheetreport.h"
 #include "sheettable.h"
-#include "utf8.h"
 
 namespace plane_figures::workspace {
 
@@ -30,6 +28,31 @@ using namespace page;
 using sheettable::Table;
 
 namespace {
+
+// The sheets' own texts, translated in the context "Worksheet" (the head's
+// are in sheetheading.cpp); the kinds' names, the counts and the report are
+// the core's and stay as they are.
+struct Texts {
+    static QString Number() { return Worksheet::tr("N"); }
+    static QString X() { return Worksheet::tr("Абсциса"); }
+    static QString Y() { return Worksheet::tr("Ордината"); }
+    static QString Kind() { return Worksheet::tr("Фигура"); }
+    static QString PupilsCount() { return Worksheet::tr("Вашият брой"); }
+    static QString ProgramsCount() { return Worksheet::tr("Броят на програмата"); }
+    static QString Page(int page, int pages) {
+        return Worksheet::tr("стр. %1 от %2").arg(page).arg(pages);
+    }
+    static QString CheckFolder() {
+        return Worksheet::tr("проверете дали папката съществува и дали в нея може да се записва");
+    }
+    static QString WrongSuffix() {
+        return Worksheet::tr(
+            "името трябва да завършва на .pdf (за листа) или на .png (само за платното)");
+    }
+    static QString NotPrinted(const QString& printer) {
+        return Worksheet::tr("Листът не можа да се отпечата на принтера „%1“.").arg(printer);
+    }
+};
 
 // The canvas's scale (device pixels a canvas pixel) that fits it within
 // width and height.
@@ -49,7 +72,7 @@ constexpr double kReportShareMm = 25;
 
 // the table of points: number, abscissa, ordinate
 Table PointTable(const QList<QPoint>& points) {
-    Table table{{QStringLiteral("N"), QStringLiteral("Абсциса"), QStringLiteral("Ордината")}};
+    Table table{{Texts::Number(), Texts::X(), Texts::Y()}};
     for (qsizetype p = 0; p < points.size(); ++p) {
         table << QStringList{QString::number(p), QString::number(points[p].x()),
                              QString::number(points[p].y())};
@@ -60,7 +83,7 @@ Table PointTable(const QList<QPoint>& points) {
 // the page's number of all at its bottom right
 void DrawPageNumber(QPainter& painter, int page, int pages) {
     painter.setFont(TextFont());
-    const QString text = QStringLiteral("стр. %1 от %2").arg(page + 1).arg(pages);
+    const QString text = Texts::Page(page + 1, pages);
     painter.drawText(Area(painter), Qt::AlignRight | Qt::AlignBottom, text);
 }
 
@@ -71,9 +94,7 @@ void NextPage(QPainter& painter, QPagedPaintDevice& device, int& page, int pages
 }
 
 QString NotWritten(const QString& file_name) {
-    return exercisefile::NotWritten(
-        file_name,
-        QStringLiteral("проверете дали папката съществува и дали в нея може да се записва"));
+    return exercisefile::NotWritten(file_name, Texts::CheckFolder());
 }
 
 }  // namespace
@@ -114,7 +135,7 @@ Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
         const QFontMetrics metrics(ReportFont(), painter.device());
         const int height = metrics
                                .boundingRect(QRect(0, 0, places[1].width(), 0), Qt::TextWordWrap,
-                                             Utf8(kOneKindEach))
+                                             sheetheading::OneKindEach())
                                .height();
         note = QRect(places[1].left(), places[1].bottom() + 1 + gap / 2, places[1].width(), height);
     }
@@ -199,7 +220,7 @@ void Worksheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) const {
     sheettable::DrawTables(painter, plan.tables_top, PointTable(content_.points), CountTable());
     if (!plan.note.isEmpty()) {
         painter.setFont(ReportFont());
-        painter.drawText(plan.note, Qt::TextWordWrap, Utf8(kOneKindEach));
+        painter.drawText(plan.note, Qt::TextWordWrap, sheetheading::OneKindEach());
     }
     const QStringList lines = ReportLines();
     for (qsizetype r = 0; r < plan.report.size(); ++r) {
@@ -219,8 +240,8 @@ QStringList Worksheet::ReportLines() const {
 // Kind, the pupil's count and the program's; on a worksheet kind and an empty box.
 QList<QStringList> Worksheet::CountTable() const {
     const bool answers = sheet_ == Sheet::kAnswerSheet;
-    Table table{{QStringLiteral("Фигура"), QStringLiteral("Вашият брой")}};
-    if (answers) table[0] << QStringLiteral("Броят на програмата");
+    Table table{{Texts::Kind(), Texts::PupilsCount()}};
+    if (answers) table[0] << Texts::ProgramsCount();
     for (qsizetype k = 0; k < content_.kinds.size(); ++k) {
         table << QStringList{content_.kinds[k],
                              answers ? content_.pupil_counts.value(k) : QString()};
@@ -232,10 +253,7 @@ QList<QStringList> Worksheet::CountTable() const {
 QString Worksheet::Export(const QString& file_name) const {
     const QString suffix = QFileInfo(file_name).suffix().toLower();
     if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
-        return exercisefile::NotWritten(
-            file_name,
-            QStringLiteral("името трябва да завършва на .pdf (за листа) или на .png (само "
-                           "за платното)"));
+        return exercisefile::NotWritten(file_name, Texts::WrongSuffix());
     }
     QSaveFile file(file_name);
     if (!file.open(QIODevice::WriteOnly)) return NotWritten(file_name);
@@ -259,8 +277,7 @@ QString Worksheet::Print(QWidget* parent) const {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted || Paint(printer)) return QString();
-    return QStringLiteral("Листът не можа да се отпечата на принтера „%1“.")
-        .arg(printer.printerName());
+    return Texts::NotPrinted(printer.printerName());
 }
 
 QPageSize Worksheet::DefaultPageSize() {

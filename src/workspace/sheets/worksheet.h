@@ -3,6 +3,7 @@
 // PDF file.
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ class QWidget;
 namespace plane_figures::workspace {
 
 class Worksheet {
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)  // the sheets' texts, in the context "Worksheet"
+
 public:
     using Sheet = workspace::Sheet;
 

@@ -33,12 +33,11 @@ ClassSetForm::ClassSetForm(QWidget* parent)
       points_(new QSpinBox(this)),
       code_(new QLineEdit(this)),
       heading_(new QLineEdit(this)),
-      drawn_(new QRadioButton(QStringLiteral("с нанесените точки"), this)),
+      drawn_(new QRadioButton(tr("с нанесените точки"), this)),
       plotting_(new QRadioButton(
-          QStringLiteral("само с таблицата на точките и празна мрежа (учениците ги нанасят)"),
-          this)),
+          tr("само с таблицата на точките и празна мрежа (учениците ги нанасят)"), this)),
       folder_(new QLineEdit(this)),
-      make_(new QPushButton(QStringLiteral("Състави вариантите"), this)),
+      make_(new QPushButton(tr("Състави вариантите"), this)),
       message_(new QLabel(this)) {
     variants_->setRange(ClassSettings::kMinVariants, ClassSettings::kMaxVariants);
     variants_->setValue(ClassSettings{}.variants);
@@ -46,8 +45,9 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     points_->setValue(ClassSettings{}.points);
     code_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), code_));
-    heading_->setPlaceholderText(QStringLiteral("например 6 а клас, 12.12.2026"));
+    heading_->setPlaceholderText(tr("например 6 а клас, 12.12.2026"));
     drawn_->setChecked(true);
+    // a name on disk, as the set's files are: not translated
     folder_->setText(QDir::toNativeSeparators(
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(QStringLiteral("Равнинни фигури"))));
@@ -55,12 +55,12 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Брой варианти (1–40):"), variants_);
-    form->addRow(QStringLiteral("&Точки във вариант (4–15):"), points_);
-    auto* kinds_box =
-        new QGroupBox(QStringLiteral("Видове, които трябва да има във всеки вариант"));
+    form->addRow(tr("&Брой варианти (1–40):"), variants_);
+    form->addRow(tr("&Точки във вариант (4–15):"), points_);
+    auto* kinds_box = new QGroupBox(tr("Видове, които трябва да има във всеки вариант"));
     auto* kinds_grid = new QGridLayout(kinds_box);
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
+        // the kind's number and the core's name, as --kinds and the key's table give them
         kinds_[k] =
             new QCheckBox(QStringLiteral("%1. %2").arg(k + 1).arg(Utf8(kKindNames[k])), kinds_box);
         kinds_[k]->setChecked(true);
@@ -68,17 +68,20 @@ ClassSetForm::ClassSetForm(QWidget* parent)
         connect(kinds_[k], &QCheckBox::toggled, this, &ClassSetForm::Check);
     }
     auto* code_row = new QHBoxLayout;
-    auto* new_code = new QPushButton(QStringLiteral("&Нов код"), this);
+    auto* new_code = new QPushButton(tr("&Нов код"), this);
     code_row->addWidget(code_, 1);
     code_row->addWidget(new_code);
-    form->addRow(QStringLiteral("&Код на комплекта:"), code_row);
-    form->addRow(QStringLiteral("&Заглавен ред:"), heading_);
-    auto* sheets_box = new QGroupBox(QStringLiteral("Работни листове"));
+    form->addRow(tr("&Код на комплекта:"), code_row);
+    // a row of a field and its button: the label names the field, for the
+    // mnemonic and for a screen reader
+    qobject_cast<QLabel*>(form->labelForField(code_row))->setBuddy(code_);
+    form->addRow(tr("&Заглавен ред:"), heading_);
+    auto* sheets_box = new QGroupBox(tr("Работни листове"));
     auto* sheets_column = new QVBoxLayout(sheets_box);
     sheets_column->addWidget(drawn_);
     sheets_column->addWidget(plotting_);
     auto* folder_row = new QHBoxLayout;
-    auto* choose = new QPushButton(QStringLiteral("&Избери…"), this);
+    auto* choose = new QPushButton(tr("&Избери…"), this);
     folder_row->addWidget(folder_, 1);
     folder_row->addWidget(choose);
     auto* column = new QVBoxLayout(this);
@@ -86,7 +89,8 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     column->addWidget(kinds_box);
     column->addWidget(sheets_box);
     auto* folder_form = new QFormLayout;
-    folder_form->addRow(QStringLiteral("&Папка:"), folder_row);
+    folder_form->addRow(tr("&Папка:"), folder_row);
+    qobject_cast<QLabel*>(folder_form->labelForField(folder_row))->setBuddy(folder_);
     column->addLayout(folder_form);
     column->addWidget(message_);
     column->addWidget(make_, 0, Qt::AlignRight);
@@ -120,9 +124,9 @@ ClassSettings ClassSetForm::Settings() const {
 }
 
 QString ClassSetForm::Refusal() const {
-    if (code_->text().isEmpty()) return QStringLiteral("Напишете код: цяло число до 999999999.");
+    if (code_->text().isEmpty()) return tr("Напишете код: цяло число до 999999999.");
     if (folder_->text().trimmed().isEmpty())
-        return QStringLiteral("Изберете папката, в която да се запишат файловете.");
+        return tr("Изберете папката, в която да се запишат файловете.");
     const auto refusal = classset::Refusal(Settings());
     return refusal ? QString::fromStdString(*refusal) : QString();
 }
@@ -134,8 +138,8 @@ void ClassSetForm::Check() {
 }
 
 void ClassSetForm::ChooseFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Папка за вариантите"), folder_->text());
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, tr("Папка за вариантите"), folder_->text());
     if (!chosen.isEmpty()) folder_->setText(QDir::toNativeSeparators(chosen));
 }
 
@@ -151,20 +155,26 @@ bool ClassSetForm::Make() {
     const auto& set = std::get<classset::ClassSet>(made);
     const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
     const auto pdfs = classsheetfiles::Pdfs(set, heading_->text(), plotting_->isChecked());
-    const QString failed =
-        pdfs ? classsetfolder::Write(set, folder, *pdfs)
-             : QStringLiteral("Листовете не можаха да се съставят; нищо не е записано.");
+    const QString failed = pdfs ? classsetfolder::Write(set, folder, *pdfs)
+                                : tr("Листовете не можаха да се съставят; нищо не е записано.");
     if (!failed.isEmpty()) {
         message_->setText(failed);
         return false;
     }
-    message_->setText(QStringLiteral("Готово: %1 варианта по %2 точки с код %3, работните листове "
-                                     "и отговорите са в папката „%4“. Предлагаме нов код за "
-                                     "следващия клас.")
-                          .arg(settings.variants)
-                          .arg(settings.points)
-                          .arg(settings.code)
-                          .arg(QDir::toNativeSeparators(folder)));
+    const QString place = QDir::toNativeSeparators(folder);
+    message_->setText(
+        settings.variants == 1
+            ? tr("Готово: 1 вариант с %1 точки и код %2; работният лист и отговорите са в "
+                 "папката „%3“. Предлагаме нов код за следващия клас.")
+                  .arg(settings.points)
+                  .arg(settings.code)
+                  .arg(place)
+            : tr("Готово: %1 варианта по %2 точки с код %3, работните листове и отговорите са "
+                 "в папката „%4“. Предлагаме нов код за следващия клас.")
+                  .arg(settings.variants)
+                  .arg(settings.points)
+                  .arg(settings.code)
+                  .arg(place));
     const QString said = message_->text();
     OfferNewCode();
     message_->setText(said);

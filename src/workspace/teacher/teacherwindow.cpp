@@ -14,11 +14,11 @@ TeacherWindow::TeacherWindow(QWidget* parent)
       form_(new ClassSetForm(this)),
       results_(new ClassResultsView(this)),
       tabs_(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("Равнинни фигури — за учителя"));
+    setWindowTitle(tr("Равнинни фигури — за учителя"));
     auto* intro = new QLabel(
-        QStringLiteral("Всеки ученик получава свой вариант: различни точки, еднакво трудна "
-                       "задача. Програмата записва в папката файл с точките на всеки вариант, "
-                       "работните листове и отговорите."),
+        tr("Всеки ученик получава свой вариант: различни точки, еднакво трудна задача. "
+           "Програмата записва в папката файл с точките на всеки вариант, работните листове и "
+           "отговорите."),
         this);
     intro->setWordWrap(true);
     auto* class_set = new QWidget(tabs_);

@@ -6,6 +6,7 @@
 
 #include "figureanalysis.h"
 #include "grid.h"
+#include "countcheck.h"
 #include "handedin.h"
 #include "pointfile.h"
 #include "variantsource.h"
@@ -73,8 +74,10 @@ PupilRow Row(const FolderFile& file, VariantSource& sets) {
     std::vector<GridPoint> nodes;
     for (const GridPoint p : points) nodes.push_back(SnapToNode(p));
     const AnalysisResult result = FigureAnalysis().Run(nodes);
+    // judged as "Провери" judges: an empty box is right only where there is no figure
+    const task::Verdicts verdicts = task::Check(pupil.answer, result.counts);
     for (std::size_t k = 0; k < row.right.size(); ++k)
-        row.right[k] = pupil.answer[k] && *pupil.answer[k] == result.counts[k];
+        row.right[k] = verdicts[k] == task::Verdict::kRight;
     return row;
 }
 

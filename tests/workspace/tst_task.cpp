@@ -123,6 +123,10 @@ private slots:
     void savedWithThePupilsLines();
     void plainFileAsBefore();
     void leavingFreesThePoints();
+    void countReadFromItsBox_data();
+    void countReadFromItsBox();
+    void anotherFileAsksFirst_data();
+    void anotherFileAsksFirst();
 };
 
 void TestTask::opensBesideTheWindow() {
@@ -371,6 +375,59 @@ void TestTask::leavingFreesThePoints() {
     QCOMPARE(window.form.PointCount(), kPoints.size() + 1);
     QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(PointsOf(window.form), kPoints);
+}
+
+void TestTask::anotherFileAsksFirst_data() {
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("nothing to save") << false << int(QMessageBox::Cancel) << true;
+    QTest::newRow("a count typed, kept") << true << int(QMessageBox::Cancel) << false;
+    QTest::newRow("a count typed, let go") << true << int(QMessageBox::Discard) << true;
+}
+
+void TestTask::countReadFromItsBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("number");
+    QTest::addColumn<int>("count");  // -1: none
+    QTest::newRow("empty") << "" << true << -1;
+    QTest::newRow("blanks only") << "   " << true << -1;
+    QTest::newRow("a count with blanks") << " 7 " << true << 7;
+    QTest::newRow("zero") << "0" << true << 0;
+    QTest::newRow("leading zeros") << "007" << true << 7;
+    QTest::newRow("nine digits") << "123456789" << true << 123456789;
+    QTest::newRow("ten digits") << "1234567890" << false << -1;
+    QTest::newRow("a sign") << "+3" << false << -1;
+    QTest::newRow("negative") << "-1" << false << -1;
+    QTest::newRow("decimal") << "3.0" << false << -1;
+    QTest::newRow("two numbers") << "3 4" << false << -1;
+    QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << false << -1;
+    QTest::newRow("a word") << "пет" << false << -1;
+}
+
+void TestTask::countReadFromItsBox() {
+    QFETCH(QString, box);
+    QFETCH(bool, number);
+    QFETCH(int, count);
+    const TaskState::Parsed parsed = TaskState::ParseCount(box);
+    QCOMPARE(parsed.is_number, number);
+    QCOMPARE(parsed.count, count < 0 ? std::nullopt : std::optional<int>(count));
+}
+
+// A task's counts and checks are no step to undo: opening another file over
+// them asks first.
+void TestTask::anotherFileAsksFirst() {
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    TaskWindow window;
+    window.answer = static_cast<QMessageBox::StandardButton>(answer);
+    if (typed) Type(window.form, QStringList{"1"});
+    const QString plain = Write(window.dir, "точки.pfig", "# точки\n" + PointLines());
+    QCOMPARE(window.form.OpenFile(plain), opened);
+    QCOMPARE(window.asked.size(), typed ? 1 : 0);
+    QCOMPARE(window.form.Model().Task() == nullptr, opened);
+    QCOMPARE(Text2(window.form, 0)->text(), typed && !opened ? QString("1") : QString());
 }
 
 PLANE_FIGURES_TEST_MAIN(TestTask)

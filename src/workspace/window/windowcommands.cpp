@@ -146,6 +146,7 @@ QAction* WindowCommands::AddCommand(QAction* action, const char* name, const cha
 }
 
 bool WindowCommands::OpenFile(const QString& path) {
+    if (!MayLeaveTask()) return false;
     const QString refused = Opened(path);
     if (!refused.isEmpty()) prompts_.tell(QMessageBox::Warning, refused);
     return refused.isEmpty();
@@ -164,11 +165,16 @@ QString WindowCommands::Opened(const QString& path) {
     return QString();
 }
 
+// A task's counts, checks and hints are no step to undo: another file opened
+// over them asks first, as closing the window does.
+bool WindowCommands::MayLeaveTask() { return model_.Task() == nullptr || MayClose(); }
+
 void WindowCommands::OpenDropped(const QStringList& paths) {
     if (paths.size() < 2) {
         if (!paths.isEmpty()) OpenFile(paths.first());
         return;
     }
+    if (!MayLeaveTask()) return;
     const QString refused = Opened(paths.first());
     const QString name = QDir::toNativeSeparators(paths.first());
     const QString several = Texts::DroppedSeveral(paths.size());

@@ -47,6 +47,8 @@ public:
     // the file was last opened or saved and the pupil, asked, keeps the
     // window open or the file cannot be written.
     bool MayClose();
+    // Whether the open task, if any, may give way to another file.
+    bool MayLeaveTask();
 
     // The local files among the dragged URLs, in their order.
     static QStringList DroppedFiles(const QMimeData* data);

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <variant>
 
+#include "countcheck.h"
 #include "figureanalysis.h"
 #include "grid.h"
-#include "countcheck.h"
 #include "handedin.h"
 #include "pointfile.h"
 #include "variantsource.h"

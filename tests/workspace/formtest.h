@@ -172,6 +172,14 @@ struct PromptedWindow {
             asked << text;
             return answer;
         };
+        prompts.confirm = [this](const QString& text) {
+            asked << text;
+            return answer == QMessageBox::Yes;
+        };
+        prompts.line = [this](const QString& text) {
+            asked << text;
+            return QString();
+        };
         form.SetPrompts(prompts);
         if (!Show(form) || !QTest::qWaitForWindowActive(&form)) qFatal("window not active");
     }

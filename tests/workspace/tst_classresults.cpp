@@ -20,6 +20,7 @@
 #include "figureanalysis.h"
 #include "handedin.h"
 #include "pointfile.h"
+#include "sheettest.h"
 #include "teacherwindow.h"
 
 using namespace plane_figures;
@@ -145,10 +146,7 @@ private slots:
 
     // The PDF: landscape pages, the table's header on each, every pupil.
     void WritesThePdf() {
-        for (const char* tool : {"pdftotext", "pdfinfo"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QFAIL("poppler-utils are missing");
-        }
+        REQUIRE_POPPLER();
         QTemporaryDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("6a"));
         QVERIFY(QDir().mkdir(folder));

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "grid.h"
 #include "pointfile.h"
@@ -90,7 +91,7 @@ QString WriteFault(const QFileInfo& file) {
 
 }  // namespace
 
-std::variant<Points, QString> Read(const QString& path) {
+std::variant<Exercise, QString> ReadExercise(const QString& path) {
     if (const QString fault = ReadFault(QFileInfo(path)); !fault.isEmpty()) {
         return NotOpened(path, fault);
     }
@@ -102,12 +103,23 @@ std::variant<Points, QString> Read(const QString& path) {
         return NotOpened(path, FromUtf8(error->message));
     }
     // each point goes to its nearest grid node, as a click there would
-    Points nodes;
-    for (const GridPoint p : std::get<Points>(parsed)) nodes.push_back(SnapToNode(p));
-    return nodes;
+    Exercise exercise;
+    for (const GridPoint p : std::get<Points>(parsed)) exercise.points.push_back(SnapToNode(p));
+    exercise.task =
+        task::Read(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    return exercise;
 }
 
-QString Write(const QString& path, std::span<const GridPoint> points) {
+std::variant<Points, QString> Read(const QString& path) {
+    auto read = ReadExercise(path);
+    if (auto* message = std::get_if<QString>(&read)) return std::move(*message);
+    return std::move(std::get<Exercise>(read).points);
+}
+
+namespace {
+
+// text written to path whole or not at all
+QString WriteText(const QString& path, std::span<const GridPoint> points, const std::string& text) {
     // a file without points would not open again
     if (points.empty()) return NotWritten(path, Texts::NoPoints());
     if (const QString fault = WriteFault(QFileInfo(path)); !fault.isEmpty()) {
@@ -117,12 +129,22 @@ QString Write(const QString& path, std::span<const GridPoint> points) {
     if (!file.open(QIODevice::WriteOnly)) {
         return NotWritten(path, Texts::NoRight());
     }
-    const std::string text = pointfile::Format(points);
     file.write(text.data(), static_cast<qint64>(text.size()));
     if (!file.commit()) {
         return NotWritten(path, Texts::Interrupted());
     }
     return QString();
+}
+
+}  // namespace
+
+QString Write(const QString& path, std::span<const GridPoint> points) {
+    return WriteText(path, points, pointfile::Format(points));
+}
+
+QString WriteTask(const QString& path, const task::HandedIn& handed_in,
+                  std::span<const GridPoint> points) {
+    return WriteText(path, points, task::FileText(handed_in, points));
 }
 
 QString WithSuffix(const QString& path) {

@@ -4,17 +4,26 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <span>
 #include <variant>
 #include <vector>
 
 #include "gridpoint.h"
+#include "handedin.h"
 
 namespace plane_figures::workspace {
 
 namespace exercisefile {
 
 using Points = std::vector<GridPoint>;
+
+// A file's points, and what its comment lines say when its first line names
+// a class set's variant: then it is a pupil's task.
+struct Exercise {
+    Points points;
+    std::optional<task::HandedIn> task;
+};
 
 // The one way a file's points come in, for the window, a dropped file, a
 // file named on the command line and --report: the points of the file at
@@ -24,10 +33,15 @@ using Points = std::vector<GridPoint>;
 // is read: a named pipe, a device or a socket is refused before it is
 // opened, since reading one may wait for ever.
 std::variant<Points, QString> Read(const QString& path);
+// The same, with the task its comment lines name, read from the same bytes.
+std::variant<Exercise, QString> ReadExercise(const QString& path);
 
 // Write the points to path whole or not at all: a failure leaves a file
 // already there as it was. Empty on success, else why it was not written.
 [[nodiscard]] QString Write(const QString& path, std::span<const GridPoint> points);
+// The same for a pupil's task: the variant's line and his lines before the points.
+[[nodiscard]] QString WriteTask(const QString& path, const task::HandedIn& handed_in,
+                                std::span<const GridPoint> points);
 
 // path with ".pfig" added when its name has no suffix.
 QString WithSuffix(const QString& path);

@@ -12,7 +12,7 @@ WorkspaceModel::WorkspaceModel(QString report_text, QObject* parent)
 }
 
 bool WorkspaceModel::AddPoint(GridPoint node) {
-    if (points_.Full()) return false;
+    if (points_.Full() || !PointsMayChange()) return false;
     const Told before = Now();
     const int row = points_.Size();
     undo_stack_.push(new AddPointCommand(*this, node));
@@ -22,7 +22,7 @@ bool WorkspaceModel::AddPoint(GridPoint node) {
 }
 
 bool WorkspaceModel::DeletePoint(int row) {
-    if (row < 0 || row >= points_.Size()) return false;
+    if (row < 0 || row >= points_.Size() || !PointsMayChange()) return false;
     const Told before = Now();
     undo_stack_.push(new DeletePointCommand(*this, row));
     emit PointRemoved(row);
@@ -30,10 +30,13 @@ bool WorkspaceModel::DeletePoint(int row) {
     return true;
 }
 
-void WorkspaceModel::Clear() { Replace({}, tr("изчистването")); }
+void WorkspaceModel::Clear() {
+    if (PointsMayChange()) Replace({}, tr("изчистването"));
+}
 
 bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
     if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
+    LeaveTask();  // another file opened: a deliberate leaving
     Replace(points, tr("отварянето на файл"));
     MarkSaved();  // the work is as in the file
     return true;
@@ -42,6 +45,75 @@ bool WorkspaceModel::ReplacePoints(std::span<const GridPoint> points) {
 void WorkspaceModel::MarkSaved() {
     undo_stack_.setClean();
     has_file_ = true;
+    if (task_) task_->MarkSaved(pupil_counts_);
+}
+
+bool WorkspaceModel::Unsaved() const {
+    return has_file_ && (!undo_stack_.isClean() || (task_ && task_->Changed(pupil_counts_)));
+}
+
+bool WorkspaceModel::OpenTask(std::span<const GridPoint> points, const task::HandedIn& handed_in) {
+    if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return false;
+    const Told told = Now();
+    WorkspaceSnapshot opened = Replaced(points);
+    if (handed_in.pupil) {
+        for (std::size_t k = 0; k < opened.pupil_counts.size(); ++k) {
+            const std::optional<int> count = handed_in.pupil->answer[k];
+            opened.pupil_counts[k] = count ? QString::number(*count) : QString();
+        }
+    }
+    Restore(opened);
+    // no step back to the points before, nor on to others
+    undo_stack_.clear();
+    task_ = std::make_unique<TaskState>(
+        handed_in, std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points())));
+    MarkSaved();
+    emit PointsReplaced();
+    TellChanges(told);
+    emit TaskChanged();
+    return true;
+}
+
+void WorkspaceModel::LeaveTask() {
+    if (!task_) return;
+    task_.reset();
+    emit TaskChanged();
+}
+
+bool WorkspaceModel::PointsMayChange() {
+    if (!task_) return true;
+    emit PointsLocked();
+    return false;
+}
+
+void WorkspaceModel::CheckCounts() {
+    if (!task_) return;
+    task_->Check(pupil_counts_);
+    emit TaskChanged();
+}
+
+std::optional<TaskState::Hint> WorkspaceModel::NextHint(int kind) {
+    if (!task_) return std::nullopt;
+    auto hint = task_->NextHint(kind);
+    emit TaskChanged();
+    return hint;
+}
+
+void WorkspaceModel::ShowAnswers() {
+    if (!task_ || task_->AnswersShown()) return;
+    task_->ShowAnswers();
+    emit TaskChanged();
+}
+
+void WorkspaceModel::SetPupil(const QString& pupil) {
+    if (!task_) return;
+    task_->SetPupil(pupil.simplified().toStdString());
+    emit TaskChanged();
+}
+
+std::optional<task::HandedIn> WorkspaceModel::HandedIn() const {
+    if (!task_) return std::nullopt;
+    return task_->HandedIn(pupil_counts_);
 }
 
 template <typename Move>
@@ -52,12 +124,13 @@ void WorkspaceModel::Retrace(Move move) {
     TellChanges(before);
 }
 
+// A task's points stay: its opening is no step, and no step is taken on it.
 void WorkspaceModel::Undo() {
-    if (undo_stack_.canUndo()) Retrace([this] { undo_stack_.undo(); });
+    if (!task_ && undo_stack_.canUndo()) Retrace([this] { undo_stack_.undo(); });
 }
 
 void WorkspaceModel::Redo() {
-    if (undo_stack_.canRedo()) Retrace([this] { undo_stack_.redo(); });
+    if (!task_ && undo_stack_.canRedo()) Retrace([this] { undo_stack_.redo(); });
 }
 
 void WorkspaceModel::Choose(int row) {

@@ -14,7 +14,9 @@
 
 #include "analysisresult.h"
 #include "figureanalysis.h"
+#include "handedin.h"
 #include "pointset.h"
+#include "taskstate.h"
 #include "workspacesnapshot.h"
 
 namespace plane_figures::workspace {
@@ -49,7 +51,8 @@ public:
     const QUndoStack& UndoStack() const { return undo_stack_; }
     // Whether the work came from a file or went to one, and has changed since:
     // the undo stack is not where it was when the file was opened or saved.
-    bool Unsaved() const { return has_file_ && !undo_stack_.isClean(); }
+    // A task's counts, checks and hints count as changes too.
+    bool Unsaved() const;
 
     // The steps: each is one command on the undo stack.
     // Enter a point (already on its grid node); false when the set is full.
@@ -68,6 +71,26 @@ public:
     // included, as it was before the step, or after it.
     void Undo();
     void Redo();
+
+    // A class set's variant opened as the pupil's task: its points as an
+    // opening puts them, but no step that can be undone into other points;
+    // the counts of a task he saved in the boxes. While the task is open no
+    // step changes its points (each is refused and PointsLocked said), until
+    // he leaves it. False (and no change) when there are too many points.
+    bool OpenTask(std::span<const GridPoint> points, const task::HandedIn& handed_in);
+    void LeaveTask();
+    // The open task, or null.
+    const TaskState* Task() const { return task_.get(); }
+    // Whether a step may change the points; if not, PointsLocked is said.
+    bool PointsMayChange();
+    // "Провери", "Подсказка" for kind, "Покажи отговорите" and the pupil's
+    // name on a task; nothing without one.
+    void CheckCounts();
+    std::optional<TaskState::Hint> NextHint(int kind);
+    void ShowAnswers();
+    void SetPupil(const QString& pupil);
+    // What a saved task holds now.
+    std::optional<task::HandedIn> HandedIn() const;
 
     // Not steps: choosing a point (kNone: none), "Чертай", the pupil typing
     // his count of a kind, and saving the work to a file.
@@ -93,6 +116,10 @@ signals:
     // Both columns of counts, as a whole.
     void CountsChanged();
     void PupilCountChanged(int kind);
+    // A task opened or left, or its checks, hints or answers changed.
+    void TaskChanged();
+    // A step that would change the points of the open task was refused.
+    void PointsLocked();
 
 private:
     friend class AddPointCommand;
@@ -133,6 +160,7 @@ private:
     Counts program_counts_;
     QUndoStack undo_stack_;
     bool has_file_ = false;  // the work was opened from a file or saved to one
+    std::unique_ptr<TaskState> task_;
 };
 
 }  // namespace plane_figures::workspace

@@ -42,6 +42,11 @@ void ReportExplorer::Choose(int line) {
     ShowChoice(figure);
 }
 
+void ReportExplorer::ShowFigure(const Figure& figure) {
+    Choose(-1);
+    ShowChoice(&figure);
+}
+
 // Put the report box's cursor at the start of the line, the whole line
 // selected when it names a figure; line -1 only drops the selection.
 void ReportExplorer::MoveCursor(int line, bool select) {

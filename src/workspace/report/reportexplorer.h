@@ -26,6 +26,9 @@ public:
     // Choose report line n (the header is line 0); a line that names no
     // figure, or -1, chooses none.
     void Choose(int line);
+    // Show figure over the canvas and why it is its kind, as a chosen line
+    // shows its figure, with no line chosen (a hint of the pupil's task).
+    void ShowFigure(const plane_figures::Figure& figure);
     // The chosen line, -1 when none is.
     int ChosenLine() const { return chosen_; }
 

@@ -13,12 +13,12 @@ namespace {
 constexpr int kGap = 8;         // between the window's frame and the panel's
 constexpr int kMargin = 8;      // around the text
 constexpr int kReadable = 220;  // the narrowest the panel is made beside the window
+constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowDoesNotAcceptFocus;
 
 }  // namespace
 
 SidePanel::SidePanel(QWidget* window)
-    : QWidget(window, Qt::Tool | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput),
-      window_(window) {
+    : QWidget(window, kFlags | Qt::WindowTransparentForInput), window_(window) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setWindowTitle(tr("Бележки"));
@@ -56,7 +56,24 @@ QString SidePanel::Text(int section) const {
     return label ? label->text() : QString();
 }
 
+void SidePanel::Host(QWidget* widget) {
+    if (widget == hosted_) return;
+    if (hosted_ != nullptr) {
+        layout()->removeWidget(hosted_);
+        hosted_->hide();
+    }
+    hosted_ = widget;
+    if (hosted_ != nullptr) {
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, hosted_);
+        hosted_->show();
+    }
+    // hidden by the change of flags; Follow shows it again where it belongs
+    setWindowFlags(hosted_ != nullptr ? kFlags : kFlags | Qt::WindowTransparentForInput);
+    Follow();
+}
+
 bool SidePanel::HasText() const {
+    if (hosted_ != nullptr) return true;
     return std::any_of(sections_.begin(), sections_.end(),
                        [](const QLabel* label) { return !label->text().isEmpty(); });
 }
@@ -69,10 +86,14 @@ int SidePanel::NaturalWidth() const {
                                                               Qt::AlignLeft, label->text());
         widest = std::max(widest, lines.width());
     }
+    if (hosted_ != nullptr) widest = std::max(widest, hosted_->sizeHint().width());
     return widest + 2 * kMargin + 2;  // the label's own rounding
 }
 
-int SidePanel::HeightFor(int width) const { return layout()->totalHeightForWidth(width); }
+int SidePanel::HeightFor(int width) const {
+    const int height = layout()->totalHeightForWidth(width);
+    return height >= 0 ? height : layout()->totalSizeHint().height();
+}
 
 QRect SidePanel::Place() const {
     // the window manager's frame around the panel, known once it was shown

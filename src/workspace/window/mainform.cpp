@@ -21,6 +21,7 @@
 #include "qtpoint.h"
 #include "reportexplorer.h"
 #include "sidepanel.h"
+#include "taskcommands.h"
 #include "tasktext.h"
 #include "textbox.h"
 #include "windowcommands.h"
@@ -46,6 +47,11 @@ MainForm::MainForm(QWidget* parent)
         return SheetOf(*model_, sheet, TaskTitle(), controls_.Picture1->Image(), Ruling());
     });
     controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
+    task_commands_ =
+        new TaskCommands({this, *model_, side_panel_, explorer_, controls_.Frame1,
+                          controls_.Text1[FormControls::kReport], commands_->Actions(),
+                          [this] { RunAnalysis(); }, [this] { return commands_->MayClose(); }});
+    connect(model_, &WorkspaceModel::TaskChanged, this, &MainForm::UpdateDrawButton);
     setAcceptDrops(true);
     // the window's last child, so deleted after the controls that show it
     model_->setParent(this);
@@ -143,8 +149,11 @@ void MainForm::Command1_Click(short index) {
     }
 }
 
+// A task is drawn once its counts are right or its answers shown.
 void MainForm::UpdateDrawButton() {
-    controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3);
+    const TaskState* task = model_->Task();
+    controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3 &&
+                                                        (task == nullptr || task->DrawAllowed()));
 }
 
 // The canvas white, with the line style of the grid and the width of a dot.
@@ -160,7 +169,7 @@ void MainForm::ResetWorkspace() {
 // Any button enters a point: snapped to the nearest grid node, marked, listed.
 void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
                                   QPoint at) {
-    if (model_->Points().Full()) return;
+    if (model_->Points().Full() || !model_->PointsMayChange()) return;
     controls_.Picture1->SetDrawWidth(5);
     const GridPoint node = SnapToNode(ToGridPoint(at), grid_step_);
     controls_.Picture1->PSet(ToQPoint(node));
@@ -171,7 +180,7 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifi
 // Delete the chosen point; the rest are renumbered, and the canvas shows the
 // grid and the remaining points only.
 void MainForm::DeleteSelectedPoint() {
-    if (model_->Chosen() == WorkspaceModel::kNone) return;
+    if (!model_->PointsMayChange() || model_->Chosen() == WorkspaceModel::kNone) return;
     controls_.Picture1->SetDrawWidth(5);
     model_->DeleteChosen();
     RedrawPoints();
@@ -191,6 +200,7 @@ void MainForm::List1_Click(short index) {
 // The report and the counts follow the model; the quadrilaterals are
 // outlined in their kind's colour.
 void MainForm::RunAnalysis() {
+    if (model_->Task() != nullptr && !model_->Task()->DrawAllowed()) return;
     const AnalysisResult& result = model_->Analyse();
     drawing::DrawOutlines(controls_.Picture1->Picture(),
                           drawing::Outlines(result, model_->Points().Points()));
@@ -219,7 +229,10 @@ void MainForm::Picture1_KeyDelete() {
 
 bool MainForm::OpenFile(const QString& path) { return commands_->OpenFile(path); }
 bool MainForm::SaveFile(const QString& path) { return commands_->SaveFile(path); }
-void MainForm::SetPrompts(Prompts prompts) { commands_->SetPrompts(std::move(prompts)); }
+void MainForm::SetPrompts(Prompts prompts) {
+    task_commands_->SetPrompts(prompts);
+    commands_->SetPrompts(std::move(prompts));
+}
 
 void MainForm::closeEvent(QCloseEvent* event) {
     if (!commands_->MayClose()) event->ignore();

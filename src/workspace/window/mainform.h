@@ -15,6 +15,7 @@ namespace plane_figures::workspace {
 class CursorDescription;
 class ReportExplorer;
 class SidePanel;
+class TaskCommands;
 class WindowCommands;
 
 class MainForm : public QWidget {
@@ -32,6 +33,8 @@ public:
     const WorkspaceModel& Model() const { return *model_; }
     // The report line chosen on the report box, and why its figure is its kind.
     const ReportExplorer& Explorer() const { return *explorer_; }
+    // The pupil's task: its panel and commands.
+    TaskCommands& Task() { return *task_commands_; }
 
     // Event handlers.
     void Command1_Click(short index);
@@ -82,6 +85,7 @@ private:
     ReportExplorer* explorer_ = nullptr;               // a child of the report box
     CursorDescription* cursor_description_ = nullptr;  // a child of the canvas
     WindowCommands* commands_ = nullptr;
+    TaskCommands* task_commands_ = nullptr;
 };
 
 }  // namespace plane_figures::workspace

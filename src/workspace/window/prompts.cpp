@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 
 #include "helpbox.h"
 
@@ -23,6 +25,8 @@ struct Texts {
     QString save_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Запиши"));
     QString discard_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Не записвай"));
     QString cancel_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Отказ"));
+    QString yes_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Да"));
+    QString no_button = Tr(QT_TRANSLATE_NOOP("Prompts", "Не"));
 };
 
 // A name to save under, the suffix added to a bare name before the dialog
@@ -70,6 +74,22 @@ Prompts Prompts::Dialogs(QWidget* parent) {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         return static_cast<QMessageBox::StandardButton>(box.exec());
+    };
+    prompts.confirm = [parent](const QString& text) {
+        const Texts texts;
+        QMessageBox box(QMessageBox::Question, texts.title, text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.button(QMessageBox::Yes)->setText(texts.yes_button);
+        box.button(QMessageBox::No)->setText(texts.no_button);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    prompts.line = [parent](const QString& label) {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, Texts().title, label, QLineEdit::Normal, QString(), &ok);
+        return ok ? text : QString();
     };
     return prompts;
 }

@@ -26,6 +26,11 @@ struct Prompts {
     // Ask whether to save before closing: Save, Discard or Cancel.
     std::function<QMessageBox::StandardButton(const QString& text)> save_before_closing;
 
+    // Ask a yes-or-no question: true for yes.
+    std::function<bool(const QString& text)> confirm;
+    // A line of text the pupil types (label says what); empty when cancelled.
+    std::function<QString(const QString& label)> line;
+
     // Message boxes and file dialogs over parent.
     static Prompts Dialogs(QWidget* parent);
 };

@@ -15,6 +15,7 @@
 
 #include "exercisefile.h"
 #include "helptext.h"
+#include "tasktexts.h"
 #include "translatedlines.h"
 #include "utf8.h"
 #include "worksheet.h"
@@ -34,6 +35,10 @@ struct WindowCommands::Texts {
     static QString OthersNotOpened() { return tr(" Останалите не бяха отворени."); }
     static QString SaveBeforeClosing(const QString& name) {
         return tr("Точките се различават от записаните във файла „%1“. Да се запишат ли?")
+            .arg(name);
+    }
+    static QString TaskBeforeLeaving(const QString& name) {
+        return tr("Отговорите по задачата не са записани във файла „%1“. Да се запишат ли?")
             .arg(name);
     }
     static QString NothingToSave() { return tr("Няма точки за записване."); }
@@ -91,6 +96,14 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
     AddCommand(QT_TR_NOOP("Помощ"), "help",
                QT_TR_NOOP("Мишката, клавишите и файловете с точки (F1)"), {Qt::Key_F1},
                [this] { ShowHelp(); });
+    // a task's answer sheet only once the pupil may see the answers
+    connect(&model, &WorkspaceModel::TaskChanged, this, [this] {
+        const TaskState* task = model_.Task();
+        for (QAction* action : actions_) {
+            if (action->objectName().endsWith(QLatin1String("-answers")))
+                action->setEnabled(task == nullptr || task->DrawAllowed());
+        }
+    });
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
         box->installEventFilter(this);
@@ -133,24 +146,35 @@ QAction* WindowCommands::AddCommand(QAction* action, const char* name, const cha
 }
 
 bool WindowCommands::OpenFile(const QString& path) {
+    if (!MayLeaveTask()) return false;
     const QString refused = Opened(path);
     if (!refused.isEmpty()) prompts_.tell(QMessageBox::Warning, refused);
     return refused.isEmpty();
 }
 
 QString WindowCommands::Opened(const QString& path) {
-    const auto read = exercisefile::Read(path);
+    const auto read = exercisefile::ReadExercise(path);
     if (const auto* message = std::get_if<QString>(&read)) return *message;
-    model_.ReplacePoints(std::get<exercisefile::Points>(read));
+    const auto& exercise = std::get<exercisefile::Exercise>(read);
+    if (exercise.task) {
+        model_.OpenTask(exercise.points, *exercise.task);
+    } else {
+        model_.ReplacePoints(exercise.points);
+    }
     last_file_ = path;
     return QString();
 }
+
+// A task's counts, checks and hints are no step to undo: another file opened
+// over them asks first, as closing the window does.
+bool WindowCommands::MayLeaveTask() { return model_.Task() == nullptr || MayClose(); }
 
 void WindowCommands::OpenDropped(const QStringList& paths) {
     if (paths.size() < 2) {
         if (!paths.isEmpty()) OpenFile(paths.first());
         return;
     }
+    if (!MayLeaveTask()) return;
     const QString refused = Opened(paths.first());
     const QString name = QDir::toNativeSeparators(paths.first());
     const QString several = Texts::DroppedSeveral(paths.size());
@@ -164,7 +188,16 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
 
 bool WindowCommands::SaveFile(const QString& path) {
     const auto points = model_.Points().Points();
-    if (const QString error = exercisefile::Write(path, points); !error.isEmpty()) {
+    // a task names its pupil, asked the first time it is saved
+    if (model_.Task() != nullptr && model_.Task()->Pupil().empty()) {
+        const QString pupil = prompts_.line(TaskTexts::NameQuestion()).simplified();
+        if (pupil.isEmpty()) return false;
+        model_.SetPupil(pupil);
+    }
+    const auto handed_in = model_.HandedIn();
+    const QString error = handed_in ? exercisefile::WriteTask(path, *handed_in, points)
+                                    : exercisefile::Write(path, points);
+    if (!error.isEmpty()) {
         prompts_.tell(QMessageBox::Warning, error);
         return false;
     }
@@ -175,7 +208,10 @@ bool WindowCommands::SaveFile(const QString& path) {
 
 bool WindowCommands::MayClose() {
     if (!model_.Unsaved()) return true;
-    const QString question = Texts::SaveBeforeClosing(QDir::toNativeSeparators(last_file_));
+    const QString name = QDir::toNativeSeparators(last_file_);
+    const bool points_changed = !model_.UndoStack().isClean();
+    const QString question =
+        points_changed ? Texts::SaveBeforeClosing(name) : Texts::TaskBeforeLeaving(name);
     switch (prompts_.save_before_closing(question)) {
         case QMessageBox::Save: return SaveFile(last_file_);
         case QMessageBox::Discard: return true;

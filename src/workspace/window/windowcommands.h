@@ -32,10 +32,13 @@ public:
     const QList<QAction*>& Actions() const { return actions_; }
     // How messages are shown and file names asked for (dialogs by default).
     void SetPrompts(Prompts prompts) { prompts_ = std::move(prompts); }
+    const Prompts& CurrentPrompts() const { return prompts_; }
 
     // Opening replaces the points as "Изчисти" and an entry of each point in
-    // file order would, as one undoable step; a refused file changes
-    // nothing. Saving writes the points whole or not at all. Both return
+    // file order would, as one undoable step; a file whose first line names
+    // a class set's variant opens as the pupil's task instead; a refused
+    // file changes nothing. Saving writes the points whole or not at all, a
+    // task's with its pupil's lines (his name asked the first time). Both return
     // false when they did not happen, after telling the pupil why.
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
@@ -44,6 +47,8 @@ public:
     // the file was last opened or saved and the pupil, asked, keeps the
     // window open or the file cannot be written.
     bool MayClose();
+    // Whether the open task, if any, may give way to another file.
+    bool MayLeaveTask();
 
     // The local files among the dragged URLs, in their order.
     static QStringList DroppedFiles(const QMimeData* data);

@@ -1,0 +1,126 @@
+#include "taskpanel.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "taskstate.h"
+#include "tasktexts.h"
+
+namespace plane_figures::workspace {
+
+namespace {
+
+constexpr int kWidth = 220;  // as narrow as the side panel is made
+
+QLabel* Wrapped(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAccessibleName(name);
+    return label;
+}
+
+// a button that takes no focus from the window: its keys are the window's
+QPushButton* Button(QWidget* parent, const QString& text, const QString& tip) {
+    auto* button = new QPushButton(text, parent);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(tip);
+    return button;
+}
+
+}  // namespace
+
+TaskPanel::TaskPanel(QWidget* parent)
+    : QWidget(parent),
+      heading_(Wrapped(this, tr("Задача"))),
+      verdicts_(Wrapped(this, tr("Проверка"))),
+      hint_kind_(new QComboBox(this)),
+      said_(Wrapped(this, tr("Бележка по задачата"))),
+      tally_(Wrapped(this, tr("Проверки и подсказки"))),
+      answers_(
+          Button(this, tr("Покажи отговорите"), tr("Покажи отговорите; „Чертай“ става достъпен"))) {
+    setObjectName(QStringLiteral("TaskPanel"));
+    setMinimumWidth(kWidth);
+    QFont bold = font();
+    bold.setBold(true);
+    heading_->setFont(bold);
+    auto* instruction = Wrapped(this, tr("Какво да направите"));
+    instruction->setText(TaskTexts::Instruction());
+    hint_kind_->setFocusPolicy(Qt::NoFocus);
+    hint_kind_->setAccessibleName(tr("Подсказка за вид"));
+    auto* check = Button(this, tr("Провери"), tr("Провери броевете в белите полета (F5)"));
+    auto* hint = Button(this, tr("Подсказка"), tr("Подсказка за избрания вид (F6)"));
+    check->setObjectName(QStringLiteral("check"));
+    hint->setObjectName(QStringLiteral("hint"));
+    answers_->setObjectName(QStringLiteral("answers"));
+    connect(check, &QPushButton::clicked, this, &TaskPanel::CheckClicked);
+    connect(hint, &QPushButton::clicked, this, &TaskPanel::HintClicked);
+    connect(answers_, &QPushButton::clicked, this, &TaskPanel::AnswersClicked);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(check);
+    buttons->addWidget(hint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : {static_cast<QWidget*>(heading_), static_cast<QWidget*>(instruction)})
+        layout->addWidget(widget);
+    layout->addLayout(buttons);
+    layout->addWidget(verdicts_);
+    layout->addWidget(hint_kind_);
+    layout->addWidget(said_);
+    layout->addWidget(answers_);
+    layout->addWidget(tally_);
+    verdicts_->hide();
+    hint_kind_->hide();
+    said_->hide();
+}
+
+void TaskPanel::Show(const TaskState& task) {
+    heading_->setText(TaskTexts::Heading(task.Variant().number, task.Variant().settings.variants));
+    QStringList lines;
+    if (task.LastCheck()) {
+        for (int k = 0; k < static_cast<int>(task.LastCheck()->size()); ++k)
+            lines << TaskTexts::Verdict(k, (*task.LastCheck())[static_cast<std::size_t>(k)]);
+        if (task.WrongKinds().empty()) lines << TaskTexts::AllRight();
+    }
+    Announce(verdicts_, lines.join(QLatin1Char('\n')));
+    // the kinds a hint may be for; the chosen one stays while it is wrong
+    const int chosen = HintKind();
+    QList<int> kinds;
+    for (const int k : task.WrongKinds()) kinds << k;
+    QList<int> shown;
+    for (int i = 0; i < hint_kind_->count(); ++i) shown << hint_kind_->itemData(i).toInt();
+    if (kinds != shown) {
+        hint_kind_->clear();
+        for (const int k : kinds) hint_kind_->addItem(TaskTexts::KindName(k), k);
+        hint_kind_->setCurrentIndex(std::max(0, static_cast<int>(kinds.indexOf(chosen))));
+    }
+    hint_kind_->setVisible(!kinds.isEmpty());
+    answers_->setEnabled(!task.AnswersShown());
+    tally_->setText(TaskTexts::Tally(task.Checks(), task.HintsUsed()));
+}
+
+void TaskPanel::Say(const QString& text) { Announce(said_, text); }
+
+QString TaskPanel::Said() const { return said_->text(); }
+
+QString TaskPanel::Verdicts() const { return verdicts_->text(); }
+
+int TaskPanel::HintKind() const {
+    return hint_kind_->count() > 0 ? hint_kind_->currentData().toInt() : -1;
+}
+
+// the label's text shown and given to screen readers as its description
+void TaskPanel::Announce(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+    label->setAccessibleDescription(text);
+    QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+}  // namespace plane_figures::workspace

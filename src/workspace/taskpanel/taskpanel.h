@@ -1,0 +1,50 @@
+// The pupil's task beside the window: what to do, the buttons "Провери",
+// "Подсказка" and "Покажи отговорите", the last check's verdict on each
+// kind, the kind a hint is for, what was last said, and how many checks and
+// hints were used. A view of the model's task: the window fills it and acts
+// on its buttons. Its texts are also its accessible names and descriptions,
+// so that a screen reader hears a verdict or a hint when it comes.
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace plane_figures::workspace {
+
+class TaskState;
+
+class TaskPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TaskPanel(QWidget* parent = nullptr);
+
+    // The task's variant, verdicts, the kinds a hint may be for and the tally.
+    void Show(const TaskState& task);
+    // What was said last: a hint, why the points stay, the answers shown.
+    void Say(const QString& text);
+    QString Said() const;
+    QString Verdicts() const;
+    // The kind the pupil chose for a hint; -1 when no kind was found wrong.
+    int HintKind() const;
+
+signals:
+    void CheckClicked();
+    void HintClicked();
+    void AnswersClicked();
+
+private:
+    static void Announce(QLabel* label, const QString& text);
+
+    QLabel* heading_;
+    QLabel* verdicts_;
+    QComboBox* hint_kind_;
+    QLabel* said_;
+    QLabel* tally_;
+    QPushButton* answers_;
+};
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,120 @@
+#include "taskcommands.h"
+
+#include <QAction>
+
+#include "countframe.h"
+#include "reportexplorer.h"
+#include "sidepanel.h"
+#include "taskpanel.h"
+#include "tasktexts.h"
+#include "textbox.h"
+#include "workspacemodel.h"
+
+namespace plane_figures::workspace {
+
+TaskCommands::TaskCommands(Parts parts)
+    : QObject(parts.window), parts_(std::move(parts)), prompts_(Prompts::Dialogs(parts_.window)) {
+    AddCommand(tr("Провери"), QStringLiteral("check"), tr("Провери броевете в белите полета (F5)"),
+               Qt::Key_F5, &TaskCommands::Check);
+    AddCommand(tr("Подсказка"), QStringLiteral("hint"),
+               tr("Подсказка за вид, който проверката е намерила грешен (F6)"), Qt::Key_F6,
+               &TaskCommands::Hint);
+    AddCommand(tr("Покажи отговорите…"), QStringLiteral("answers"),
+               tr("Покажи отговорите на задачата; „Чертай“ става достъпен"), QKeySequence(),
+               &TaskCommands::ShowAnswers);
+    AddCommand(tr("Напусни задачата"), QStringLiteral("leave"),
+               tr("Напусни задачата: точките отново могат да се променят (Ctrl+L)"),
+               Qt::CTRL | Qt::Key_L, &TaskCommands::Leave);
+    connect(&parts_.model, &WorkspaceModel::TaskChanged, this, &TaskCommands::Follow);
+    connect(&parts_.model, &WorkspaceModel::PointsLocked, this, [this] {
+        if (panel_ != nullptr) panel_->Say(TaskTexts::PointsLocked());
+    });
+    Follow();
+}
+
+QAction* TaskCommands::AddCommand(const QString& text, const QString& name, const QString& tip,
+                                  const QKeySequence& key, void (TaskCommands::*run)()) {
+    auto* action = new QAction(text, parts_.window);
+    action->setObjectName(name);
+    action->setToolTip(tip);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, run);
+    parts_.window->addAction(action);
+    actions_ << action;
+    return action;
+}
+
+void TaskCommands::Follow() {
+    const TaskState* task = parts_.model.Task();
+    for (QAction* action : actions_) action->setEnabled(task != nullptr);
+    if (task == nullptr) {
+        if (panel_ == nullptr) return;
+        parts_.side_panel->Host(nullptr);
+        delete panel_;
+        panel_ = nullptr;
+        parts_.report->SetMenuActions(parts_.window_actions);
+        for (int k = 0; k < CountFrame::kRows; ++k)
+            parts_.counts->Row(k)[1]->setAccessibleDescription(QString());
+        return;
+    }
+    if (panel_ == nullptr) {
+        panel_ = new TaskPanel;
+        connect(panel_, &TaskPanel::CheckClicked, this, &TaskCommands::Check);
+        connect(panel_, &TaskPanel::HintClicked, this, &TaskCommands::Hint);
+        connect(panel_, &TaskPanel::AnswersClicked, this, &TaskCommands::ShowAnswers);
+        parts_.side_panel->Host(panel_);
+        parts_.report->SetMenuActions(parts_.window_actions + actions_);
+    }
+    panel_->Show(*task);
+    // a screen reader hears a box's verdict with its name
+    for (int k = 0; k < CountFrame::kRows; ++k) {
+        const QString verdict =
+            task->LastCheck()
+                ? TaskTexts::Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)])
+                : QString();
+        parts_.counts->Row(k)[1]->setAccessibleDescription(verdict);
+    }
+    actions_[2]->setEnabled(!task->AnswersShown());
+    parts_.side_panel->Follow();
+}
+
+void TaskCommands::Check() {
+    if (parts_.model.Task() == nullptr) return;
+    parts_.model.CheckCounts();
+    panel_->Say(QString());
+}
+
+void TaskCommands::Hint() {
+    const TaskState* task = parts_.model.Task();
+    if (task == nullptr) return;
+    if (!task->LastCheck()) return panel_->Say(TaskTexts::CheckFirst());
+    const int kind = panel_->HintKind();
+    if (kind < 0) return panel_->Say(TaskTexts::AllRight());
+    const std::optional<TaskState::Hint> hint = parts_.model.NextHint(kind);
+    if (!hint) return;
+    if (hint->sentence) {
+        panel_->Say(TaskTexts::HintSentence(kind, *hint->sentence));
+    } else if (hint->figure >= 0) {
+        parts_.explorer->ShowFigure(
+            parts_.model.Task()->Result().figures.at(static_cast<std::size_t>(hint->figure)));
+        panel_->Say(TaskTexts::HintFigure(kind));
+    } else {
+        panel_->Say(TaskTexts::NoHintLeft(kind));
+    }
+}
+
+void TaskCommands::ShowAnswers() {
+    const TaskState* task = parts_.model.Task();
+    if (task == nullptr || task->AnswersShown()) return;
+    if (!prompts_.confirm(TaskTexts::ShowAnswersQuestion())) return;
+    parts_.model.ShowAnswers();
+    parts_.draw();  // the program's counts and the report show the answers
+    if (panel_ != nullptr) panel_->Say(TaskTexts::AnswersShown());
+}
+
+void TaskCommands::Leave() {
+    if (parts_.model.Task() == nullptr || !parts_.may_leave()) return;
+    parts_.model.LeaveTask();
+}
+
+}  // namespace plane_figures::workspace

@@ -1,0 +1,434 @@
+// A class set's variant opened as the pupil's task: its panel beside the
+// window, its points that stay, "Провери" kind by kind, the hints in their
+// stages, "Чертай" and the answer sheet kept back until the counts are right
+// or the answers shown, and the task saved with the pupil's lines.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "figureanalysis.h"
+#include "formtest.h"
+#include "handedin.h"
+#include "hints.h"
+#include "qtpoint.h"
+#include "sidepanel.h"
+#include "taskcommands.h"
+#include "taskpanel.h"
+#include "tasktexts.h"
+
+using namespace formtest;
+using plane_figures::AnalysisResult;
+using plane_figures::FigureAnalysis;
+using plane_figures::GridPoint;
+
+namespace {
+
+const char kVariantLine[] =
+    "# Равнинни фигури: вариант 7 от 25, код 48213, точки 10, видове 1,2,3,4,5,6,7\n";
+// a lattice of nine nodes: squares upright and tilted, triangles of each kind
+const QList<QPoint> kPoints{{40, 40},  {80, 40},  {120, 40}, {40, 80},  {80, 80},
+                            {120, 80}, {40, 120}, {80, 120}, {120, 120}};
+
+QByteArray PointLines() {
+    QByteArray text;
+    for (const QPoint& p : kPoints)
+        text += QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + '\n';
+    return text;
+}
+
+QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) qFatal("not written");
+    return path;
+}
+
+AnalysisResult TrueResult() {
+    std::vector<GridPoint> points;
+    for (const QPoint& p : kPoints) points.push_back({p.x(), p.y()});
+    return FigureAnalysis().Run(points);
+}
+
+QAction* Command(const MainForm& form, const char* name) {
+    for (QAction* action : form.actions()) {
+        if (action->objectName() == QLatin1String(name)) return action;
+    }
+    return nullptr;
+}
+
+QList<QPoint> PointsOf(const MainForm& form) {
+    QList<QPoint> points;
+    for (const GridPoint p : form.Model().Points().Points()) points << ToQPoint(p);
+    return points;
+}
+
+// as typed: the box tells the model of each change
+void Type(MainForm& form, const QStringList& counts) {
+    for (std::size_t k = 0; k < CountFrame::kRows; ++k)
+        Text2(form, k)->setText(counts.value(static_cast<int>(k)));
+}
+
+QStringList RightCounts() {
+    QStringList counts;
+    for (const int count : TrueResult().counts)
+        counts << (count == 0 ? QString() : QString::number(count));
+    return counts;
+}
+
+// A window with the task open; its prompts caught.
+struct TaskWindow : PromptedWindow {
+    QTemporaryDir dir;
+    QString path;
+    QStringList asked_lines;
+    QString name = QStringLiteral("Иван Петров, 6 а");
+    bool yes = false;
+    explicit TaskWindow(const QByteArray& extra_lines = {}) {
+        path = Write(dir, "вариант-07.pfig", kVariantLine + extra_lines + PointLines());
+        Prompts prompts;
+        prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
+        prompts.file_to_save = [this](const QString&) { return file_to_save; };
+        prompts.save_before_closing = [this](const QString& text) {
+            asked << text;
+            return answer;
+        };
+        prompts.confirm = [this](const QString& text) {
+            asked << text;
+            return yes;
+        };
+        prompts.line = [this](const QString& label) {
+            asked_lines << label;
+            return name;
+        };
+        form.SetPrompts(prompts);
+        if (!form.OpenFile(path)) qFatal("task not opened");
+    }
+    const TaskPanel* Panel() { return form.Task().Panel(); }
+};
+
+}  // namespace
+
+class TestTask : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensBesideTheWindow();
+    void pointsStay_data();
+    void pointsStay();
+    void checkSaysKindByKind_data();
+    void checkSaysKindByKind();
+    void drawWhenRightOrAnswersShown();
+    void hintsInStages();
+    void savedWithThePupilsLines();
+    void plainFileAsBefore();
+    void leavingFreesThePoints();
+    void countReadFromItsBox_data();
+    void countReadFromItsBox();
+    void anotherFileAsksFirst_data();
+    void anotherFileAsksFirst();
+};
+
+void TestTask::opensBesideTheWindow() {
+    TaskWindow window;
+    QVERIFY(window.form.Model().Task() != nullptr);
+    QCOMPARE(PointsOf(window.form), kPoints);
+    QVERIFY(window.Panel() != nullptr);
+    auto* side = window.form.findChild<SidePanel*>();
+    QTRY_VERIFY(side->isVisible());
+    QVERIFY(window.Panel()->isVisible() && window.Panel()->window() == side);
+    // beside the window, never over it
+    QVERIFY(!side->frameGeometry().intersects(window.form.frameGeometry()));
+    QVERIFY(!(side->windowFlags() & Qt::WindowTransparentForInput));  // its buttons take clicks
+    QVERIFY(!Command1(window.form, 0)->isEnabled());
+    QVERIFY(!Command(window.form, "print-answers")->isEnabled());
+    QVERIFY(!Command(window.form, "export-answers")->isEnabled());
+    QVERIFY(Command(window.form, "check")->isEnabled());
+    // the report box's menu offers the task's commands
+    const auto menu = Text1(window.form, 0)->CreateMenu({});
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text();
+    QVERIFY(texts.contains("Провери") && texts.contains("Подсказка") &&
+            texts.contains("Напусни задачата"));
+    // opening it is no step to undo
+    QVERIFY(!window.form.Model().UndoStack().canUndo());
+}
+
+void TestTask::pointsStay_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("said");  // the panel says why
+    QTest::newRow("click on the canvas") << "click" << true;
+    QTest::newRow("Изтрий  1 т. on a chosen point") << "delete" << true;
+    QTest::newRow("Изтрий  1 т. with none chosen") << "delete-none" << true;
+    QTest::newRow("Delete in a point list") << "delete-key" << true;
+    QTest::newRow("Изчисти") << "clear" << true;
+    QTest::newRow("Ctrl+Z") << "undo" << false;
+    QTest::newRow("Ctrl+Y") << "redo" << false;
+}
+
+void TestTask::pointsStay() {
+    QFETCH(QString, step);
+    QFETCH(bool, said);
+    TaskWindow window;
+    MainForm& form = window.form;
+    const QImage canvas = Picture1(form)->Image();
+    if (step == "click") ClickCanvas(form, 160, 160);
+    if (step.startsWith("delete") && step != "delete-none") {
+        ClickRow(List1(form, 0), 2);
+        QCOMPARE(form.Model().Chosen(), 2);
+    }
+    if (step == "delete" || step == "delete-none") ClickButton(form, 2);
+    if (step == "delete-key") QTest::keyClick(List1(form, 0), Qt::Key_Delete);
+    if (step == "clear") ClickButton(form, 1);
+    if (step == "undo") QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    if (step == "redo") QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(PointsOf(form), kPoints);
+    QCOMPARE(form.Model().UndoStack().count(), 0);
+    if (step != "delete" && step != "delete-key") QCOMPARE(Picture1(form)->Image(), canvas);
+    QCOMPARE(window.Panel()->Said(), said ? TaskTexts::PointsLocked() : QString());
+}
+
+void TestTask::checkSaysKindByKind_data() {
+    QTest::addColumn<QStringList>("typed");
+    const QStringList right = RightCounts();
+    QStringList more, fewer, letters;
+    for (int k = 0; k < right.size(); ++k) {
+        const int count = right[k].toInt();
+        more << QString::number(count + 3);
+        fewer << (count > 0 ? QString::number(count - 1) : QString("0"));
+        letters << (k % 2 == 0 ? QString("5 ц") : right[k]);
+    }
+    QTest::newRow("all empty") << QStringList(7, QString());
+    QTest::newRow("all too many") << more;
+    QTest::newRow("one fewer each") << fewer;
+    QTest::newRow("words in some boxes") << letters;
+    QTest::newRow("all right, blanks around")
+        << QStringList(right).replaceInStrings(QRegularExpression("^(.+)$"), " \\1 ");
+}
+
+void TestTask::checkSaysKindByKind() {
+    QFETCH(QStringList, typed);
+    TaskWindow window;
+    Type(window.form, typed);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    const std::array<int, 7> counts = TrueResult().counts;
+    QStringList expected;
+    for (int k = 0; k < 7; ++k) {
+        const QString box = typed[k].trimmed();
+        const int count = counts[static_cast<std::size_t>(k)];
+        bool number = false;
+        const int value = box.toInt(&number);
+        TaskState::Said said = TaskState::Said::kRight;
+        if (box.isEmpty()) {
+            said = count == 0 ? TaskState::Said::kRight : TaskState::Said::kEmpty;
+        } else if (!number) {
+            said = TaskState::Said::kNoNumber;
+        } else if (value != count) {
+            said = value < count ? TaskState::Said::kMore : TaskState::Said::kFewer;
+        }
+        expected << TaskTexts::Verdict(k, said);
+        // the box itself says it to a screen reader
+        QCOMPARE(Text2(window.form, static_cast<std::size_t>(k))->accessibleDescription(),
+                 expected.last());
+    }
+    const QString verdicts = window.Panel()->Verdicts();
+    QCOMPARE(verdicts.split('\n').mid(0, 7), expected);
+    QVERIFY2(!verdicts.contains(QRegularExpression("\\d")), qPrintable(verdicts));
+    QCOMPARE(window.form.Model().Task()->Checks(), 1);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    QCOMPARE(window.form.Model().Task()->Checks(), 2);
+    const bool all_right = window.form.Model().Task()->WrongKinds().empty();
+    QCOMPARE(Command1(window.form, 0)->isEnabled(), all_right);
+    QCOMPARE(Command(window.form, "print-answers")->isEnabled(), all_right);
+}
+
+void TestTask::drawWhenRightOrAnswersShown() {
+    {
+        TaskWindow window;
+        Type(window.form, RightCounts());
+        QVERIFY(!Command1(window.form, 0)->isEnabled());  // not before the check
+        window.form.Task().Check();
+        QVERIFY(Command1(window.form, 0)->isEnabled());
+        ClickButton(window.form, 0);
+        QCOMPARE(Text3(window.form, 5)->text(), RightCounts()[5]);
+    }
+    TaskWindow window;
+    window.form.Task().ShowAnswers();  // the pupil says no
+    QCOMPARE(window.asked.size(), 1);
+    QVERIFY(!Command1(window.form, 0)->isEnabled() && !window.form.Model().Task()->AnswersShown());
+    window.yes = true;
+    window.form.Task().ShowAnswers();
+    QVERIFY(Command1(window.form, 0)->isEnabled() && window.form.Model().Task()->AnswersShown());
+    QVERIFY(Command(window.form, "export-answers")->isEnabled());
+    for (std::size_t k = 0; k < 7; ++k)
+        QCOMPARE(Text3(window.form, k)->text(), RightCounts()[static_cast<int>(k)]);
+    QVERIFY(!Command(window.form, "answers")->isEnabled());
+}
+
+void TestTask::hintsInStages() {
+    TaskWindow window;
+    MainForm& form = window.form;
+    window.form.Task().Hint();  // before any check
+    QCOMPARE(window.Panel()->Said(), TaskTexts::CheckFirst());
+    QCOMPARE(form.Model().Task()->HintsUsed(), 0);
+    // every box right but the squares', left empty
+    QStringList typed = RightCounts();
+    typed[plane_figures::kSquare] = QString();
+    Type(form, typed);
+    QTest::keyClick(&form, Qt::Key_F5);
+    QCOMPARE(window.Panel()->HintKind(), int(plane_figures::kSquare));
+    const AnalysisResult result = TrueResult();
+    const plane_figures::task::Hints hints = plane_figures::task::HintsFor(
+        result, plane_figures::kSquare, plane_figures::task::Verdict::kEmpty);
+    QVERIFY(hints.figures.size() >= 2);
+    QTest::keyClick(&form, Qt::Key_F6);
+    QCOMPARE(window.Panel()->Said(), TaskTexts::HintSentence(plane_figures::kSquare, hints.first));
+    QVERIFY(!Picture1(form)->ShowsFigure());
+    auto* side = form.findChild<SidePanel*>();
+    for (std::size_t i = 0; i < hints.figures.size(); ++i) {
+        QTest::keyClick(&form, Qt::Key_F6);
+        QCOMPARE(window.Panel()->Said(), TaskTexts::HintFigure(plane_figures::kSquare));
+        // the figure drawn over the canvas as a chosen report line draws it
+        const auto& figure = result.figures[static_cast<std::size_t>(hints.figures[i])];
+        QList<QPoint> vertices;
+        QList<int> numbers;
+        for (int v = 0; v < figure.vertex_count; ++v) {
+            vertices << kPoints[figure.outline[static_cast<std::size_t>(v)]];
+            numbers << figure.outline[static_cast<std::size_t>(v)];
+        }
+        const QImage hinted = Picture1(form)->Composed();
+        Picture1(form)->ShowFigure(vertices, numbers);
+        QCOMPARE(Picture1(form)->Composed(), hinted);
+        QVERIFY(side->Text(0).startsWith("Квадрат"));
+        QCOMPARE(form.Model().Task()->HintsUsed(), static_cast<int>(i) + 2);
+    }
+    QTest::keyClick(&form, Qt::Key_F6);  // nothing left: said, not counted
+    QCOMPARE(window.Panel()->Said(), TaskTexts::NoHintLeft(plane_figures::kSquare));
+    QCOMPARE(form.Model().Task()->HintsUsed(), static_cast<int>(hints.figures.size()) + 1);
+}
+
+void TestTask::savedWithThePupilsLines() {
+    TaskWindow window;
+    QStringList typed = RightCounts();
+    typed[0] = "1";
+    typed[6] = "";
+    Type(window.form, typed);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    QVERIFY(window.form.Model().Unsaved());
+    QVERIFY(window.form.SaveFile(window.path));
+    QCOMPARE(window.asked_lines, QStringList{TaskTexts::NameQuestion()});
+    QVERIFY(!window.form.Model().Unsaved());
+    QFile file(window.path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    const auto read = plane_figures::task::Read(text.toStdString());
+    QVERIFY(read && read->pupil);
+    QCOMPARE(read->variant.number, 7);
+    QCOMPARE(QString::fromStdString(read->pupil->pupil), window.name);
+    QCOMPARE(read->pupil->checks, 1);
+    for (std::size_t k = 0; k < 7; ++k) {
+        const QString box = typed[static_cast<int>(k)];
+        QCOMPARE(read->pupil->answer[k],
+                 box.isEmpty() ? std::nullopt : std::optional<int>(box.toInt()));
+    }
+    QVERIFY(text.endsWith(PointLines()));
+    // opened again: the counts in their boxes, the checks and the name kept
+    TaskWindow again;
+    QVERIFY(again.form.OpenFile(window.path));
+    for (std::size_t k = 0; k < 7; ++k)
+        QCOMPARE(Text2(again.form, k)->text(), typed[static_cast<int>(k)]);
+    QCOMPARE(again.form.Model().Task()->Checks(), 1);
+    QVERIFY(!again.form.Model().Unsaved());
+    QVERIFY(again.form.SaveFile(window.path));
+    QVERIFY(again.asked_lines.isEmpty());  // the name was known
+    // a pupil who gives no name does not save
+    TaskWindow nameless;
+    nameless.name.clear();
+    QVERIFY(!nameless.form.SaveFile(nameless.path));
+}
+
+void TestTask::plainFileAsBefore() {
+    PromptedWindow window;
+    QTemporaryDir dir;
+    const QString path = Write(dir, "точки.pfig", "# точки\n" + PointLines());
+    QVERIFY(window.form.OpenFile(path));
+    QVERIFY(window.form.Model().Task() == nullptr && window.form.Task().Panel() == nullptr);
+    QVERIFY(Command1(window.form, 0)->isEnabled());
+    QVERIFY(!Command(window.form, "check")->isEnabled());
+    QTest::keyClick(&window.form, Qt::Key_F5);  // no task: nothing happens
+    ClickCanvas(window.form, 160, 160);
+    QCOMPARE(window.form.PointCount(), kPoints.size() + 1);
+    QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(PointsOf(window.form), kPoints);
+}
+
+void TestTask::leavingFreesThePoints() {
+    TaskWindow window;
+    window.answer = QMessageBox::Discard;
+    Type(window.form, QStringList{"1"});
+    QTest::keyClick(&window.form, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(window.asked.size(), 1);  // the typed count is no saved work
+    QVERIFY(window.form.Model().Task() == nullptr && window.form.Task().Panel() == nullptr);
+    QVERIFY(Command1(window.form, 0)->isEnabled());
+    QVERIFY(Command(window.form, "print-answers")->isEnabled());
+    ClickCanvas(window.form, 160, 160);
+    QCOMPARE(window.form.PointCount(), kPoints.size() + 1);
+    QTest::keyClick(&window.form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(PointsOf(window.form), kPoints);
+}
+
+void TestTask::anotherFileAsksFirst_data() {
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("nothing to save") << false << int(QMessageBox::Cancel) << true;
+    QTest::newRow("a count typed, kept") << true << int(QMessageBox::Cancel) << false;
+    QTest::newRow("a count typed, let go") << true << int(QMessageBox::Discard) << true;
+}
+
+void TestTask::countReadFromItsBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("number");
+    QTest::addColumn<int>("count");  // -1: none
+    QTest::newRow("empty") << "" << true << -1;
+    QTest::newRow("blanks only") << "   " << true << -1;
+    QTest::newRow("a count with blanks") << " 7 " << true << 7;
+    QTest::newRow("zero") << "0" << true << 0;
+    QTest::newRow("leading zeros") << "007" << true << 7;
+    QTest::newRow("nine digits") << "123456789" << true << 123456789;
+    QTest::newRow("ten digits") << "1234567890" << false << -1;
+    QTest::newRow("a sign") << "+3" << false << -1;
+    QTest::newRow("negative") << "-1" << false << -1;
+    QTest::newRow("decimal") << "3.0" << false << -1;
+    QTest::newRow("two numbers") << "3 4" << false << -1;
+    QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << false << -1;
+    QTest::newRow("a word") << "пет" << false << -1;
+}
+
+void TestTask::countReadFromItsBox() {
+    QFETCH(QString, box);
+    QFETCH(bool, number);
+    QFETCH(int, count);
+    const TaskState::Parsed parsed = TaskState::ParseCount(box);
+    QCOMPARE(parsed.is_number, number);
+    QCOMPARE(parsed.count, count < 0 ? std::nullopt : std::optional<int>(count));
+}
+
+// A task's counts and checks are no step to undo: opening another file over
+// them asks first.
+void TestTask::anotherFileAsksFirst() {
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    TaskWindow window;
+    window.answer = static_cast<QMessageBox::StandardButton>(answer);
+    if (typed) Type(window.form, QStringList{"1"});
+    const QString plain = Write(window.dir, "точки.pfig", "# точки\n" + PointLines());
+    QCOMPARE(window.form.OpenFile(plain), opened);
+    QCOMPARE(window.asked.size(), typed ? 1 : 0);
+    QCOMPARE(window.form.Model().Task() == nullptr, opened);
+    QCOMPARE(Text2(window.form, 0)->text(), typed && !opened ? QString("1") : QString());
+}
+
+PLANE_FIGURES_TEST_MAIN(TestTask)
+#include "tst_task.moc"

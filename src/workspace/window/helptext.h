@@ -13,7 +13,7 @@
 
 namespace plane_figures::workspace {
 
-inline constexpr std::array<std::string_view, 32> kHelpLines{
+inline constexpr std::array<std::string_view, 36> kHelpLines{
     QT_TRANSLATE_NOOP("HelpText", "С мишката:"),
     QT_TRANSLATE_NOOP(
         "HelpText",
@@ -61,6 +61,16 @@ inline constexpr std::array<std::string_view, 32> kHelpLines{
         "  Ctrl+Shift+E – записва работния лист като PDF или само платното без фигурите като "
         "картина PNG"),
     QT_TRANSLATE_NOOP("HelpText", "  F1 – тази помощ"),
+    QT_TRANSLATE_NOOP("HelpText", "Задача от учителя (отворен файл с вариант):"),
+    QT_TRANSLATE_NOOP("HelpText",
+                      "  F5 – проверява броя в белите полета: за всеки вид казва дали е верен, "
+                      "без да издава колко фигури има"),
+    QT_TRANSLATE_NOOP("HelpText",
+                      "  F6 – подсказка за вид, чийто брой не е верен: първо какво лесно се "
+                      "пропуска, после фигурите една по една"),
+    QT_TRANSLATE_NOOP("HelpText",
+                      "  Ctrl+L – напуска задачата; след това точките могат да се "
+                      "променят"),
     QT_TRANSLATE_NOOP("HelpText", "Върху платното:"),
     QT_TRANSLATE_NOOP("HelpText", "  стрелките местят курсора по възлите на мрежата"),
     QT_TRANSLATE_NOOP("HelpText", "  Интервал или Enter въвежда точка на мястото на курсора"),

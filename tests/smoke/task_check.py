@@ -2,9 +2,16 @@
 """A task read back as a screen reader reads it: a count no variant can have
 typed in the first of the pupil's boxes, F5; then the panel's verdicts say
 the first kind has fewer, name no number, and the box itself says its
-verdict; "Чертай" is disabled. Exits 0 when all hold."""
+verdict; "Чертай" is disabled. F6 says what is easy to miss, with no
+number; F6 again draws a figure over the canvas (its pixels change). Ctrl+S,
+a file's name and the pupil's name write the task with his lines. Exits 0
+when all hold."""
+import os
 import re
+import subprocess
 import sys
+import tempfile
+import time
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 from keyboard_session_check import wait_for, xdotool  # noqa: E402
@@ -54,6 +61,64 @@ def check(app):
     draw = named(app, "Чертай")
     if draw.get_state_set().contains(Atspi.StateType.ENABLED):
         return "Чертай is enabled before the counts are right"
+    return hints(app, window) or save(window)
+
+
+def canvas(window, path):
+    """The canvas of the pupil's window as on the screen, into the PNG path."""
+    geometry = xdotool("getwindowgeometry", "--shell", window)
+    place = dict(line.split("=") for line in geometry.split())
+    x, y = int(place["X"]) + 10, int(place["Y"]) + 58
+    subprocess.run(["import", "-window", "root", "-crop", f"263x229+{x}+{y}", "+repage", path],
+                   check=True)
+
+
+def hints(app, window):
+    said = named(app, "Бележка по задачата")
+    xdotool("key", "F6")
+    if not wait_for(lambda: said is not None and (said.get_description() or "") != ""):
+        return "F6 said nothing"
+    sentence = description(said)
+    print("first hint:", sentence)
+    if re.search(r"\d", sentence):
+        return "the first hint names a number"
+    folder = tempfile.mkdtemp()
+    before, after = os.path.join(folder, "before.png"), os.path.join(folder, "after.png")
+    canvas(window, before)
+    xdotool("key", "F6")
+    time.sleep(0.7)
+    canvas(window, after)
+    differing = subprocess.run(["compare", "-metric", "AE", before, after, "null:"],
+                               capture_output=True, text=True).stderr.strip()
+    print("canvas pixels changed by the second hint:", differing)
+    if differing in ("", "0"):
+        return "the second hint drew no figure over the canvas"
+    return None
+
+
+def save(window):
+    path = os.path.join(tempfile.mkdtemp(), "иван.pfig")
+    xdotool("windowfocus", "--sync", window)
+    xdotool("key", "--clearmodifiers", "ctrl+s")
+    time.sleep(1)
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "20", path)
+    xdotool("key", "Return")
+    time.sleep(1)
+    xdotool("type", "--delay", "20", "Ivan Petrov, 6 a")
+    xdotool("key", "Return")
+    deadline = time.time() + 10
+    while not os.path.exists(path) and time.time() < deadline:
+        time.sleep(0.2)
+    if not os.path.exists(path):
+        return "Ctrl+S wrote no file"
+    with open(path, encoding="utf-8") as file:
+        lines = file.read().splitlines()
+    print("saved:", " | ".join(lines[:6]))
+    wanted = ["# ученик: Ivan Petrov, 6 a", "# отговор: 500 - - - - - -", "# проверки: 1",
+              "# подсказки: 2", "# показани отговори: не"]
+    if not lines[0].startswith("# Равнинни фигури: вариант 1 от 3, код ") or lines[1:6] != wanted:
+        return f"the saved task begins {lines[:6]}"
     return None
 
 

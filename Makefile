@@ -134,6 +134,7 @@ screenshot: deps-shot build
 	scripts/screenshot.sh $(BUILD)/src/plane-figures docs/window.png docs/chosen-figure.png
 	scripts/sheets.sh $(BUILD)/src/plane-figures docs
 	scripts/classset.sh $(BUILD)/src/plane-figures docs
+	scripts/task.sh $(BUILD)/src/plane-figures docs
 
 deps-run:
 	$(call install_missing,$(RUN_PACKAGES))

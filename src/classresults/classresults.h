@@ -32,7 +32,7 @@ inline constexpr std::string_view kNotPoints = "не е файл с точки";
 inline constexpr std::string_view kNotVariant = "не е вариант от класен комплект";
 inline constexpr std::string_view kNotMadeAgain = "вариантът не може да се състави отново";
 inline constexpr std::string_view kChangedPoints = "променени точки";
-inline constexpr std::string_view kNoPupilLines = "без отговорите на ученика";
+inline constexpr std::string_view kNoPupilLines = "без име и отговор на ученика";
 
 struct PupilRow {
     std::string file_name;

@@ -66,7 +66,7 @@ std::optional<std::string> Refusal(const ClassSettings& s) {
         if (s.variants <= most) return std::nullopt;
         return "С " + std::to_string(s.points) +
                " точки и избраните видове се получават най-много " + std::to_string(most) +
-               " различни и еднакво трудни варианта. Изберете по-малко варианти, повече точки "
+               " различни и равностойни варианта. Изберете по-малко варианти, повече точки "
                "или по-малко видове.";
     }
     // the first kind, in the count frame's order, that the points cannot
@@ -77,7 +77,8 @@ std::optional<std::string> Refusal(const ClassSettings& s) {
         const KindMask with = before | (1u << k);
         if (MinimumPoints(with) > s.points) {
             return "С " + std::to_string(s.points) + " точки не може да има " + Quoted(k) +
-                   " заедно с избраните видове над него в списъка: за тях са нужни поне " +
+                   " заедно с избраните видове с по-малък номер: за всички тях заедно са нужни "
+                   "поне " +
                    std::to_string(MinimumPoints(with)) + " точки.";
         }
         before = with;

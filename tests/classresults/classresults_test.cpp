@@ -108,7 +108,7 @@ const std::vector<FileCase>& Cases() {
          },
          4, "Георги", 0, kNone, true, "променени точки"},
         {"e-no-pupil.pfig", [] { return classset::VariantFileText(Set(), 1); }, 1,
-         "e-no-pupil.pfig", 0, kNone, false, "без отговорите на ученика"},
+         "e-no-pupil.pfig", 0, kNone, false, "без име и отговор на ученика"},
         // off the nodes by a few pixels and in another order: the window
         // snaps them onto the variant's own nodes
         {"f-off-node.pfig",
@@ -153,7 +153,8 @@ const std::vector<FileCase>& Cases() {
              points.front() = FreeNode(points);
              return classset::VariantLine(kSettings, 2) + "\n" + pointfile::Format(points);
          },
-         2, "n-moved-no-pupil.pfig", 0, kNone, true, "променени точки, без отговорите на ученика"},
+         2, "n-moved-no-pupil.pfig", 0, kNone, true,
+         "променени точки, без име и отговор на ученика"},
     };
     return cases;
 }
@@ -266,7 +267,7 @@ TEST(ResultsCsvTest, HeaderRowsAndTotal) {
     EXPECT_EQ(lines[1], "Ана Петрова, 6 а;1;1;1;1;1;1;1;1;3;1;не;");
     EXPECT_EQ(lines[2], "Борис;2;0;1;0;1;1;1;1;3;1;да;");
     EXPECT_EQ(lines[4], "Георги;4;0;0;0;0;0;0;0;3;1;не;променени точки");
-    EXPECT_EQ(lines[5], "e-no-pupil.pfig;1;0;0;0;0;0;0;0;;;;без отговорите на ученика");
+    EXPECT_EQ(lines[5], "e-no-pupil.pfig;1;0;0;0;0;0;0;0;;;;без име и отговор на ученика");
     EXPECT_EQ(lines[9], "i-document.pfig;;;;;;;;;;;;не е файл с точки");
     std::string total = "Общо;;";
     for (std::size_t k = 0; k < 7; ++k)

@@ -149,10 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {8, 7, kAllKinds, 1},
                     "С 7 точки и избраните видове се получават най-много 7 различни"},
         RefusalCase{"seven_kinds_eight_points", {40, 8, kAllKinds, 1}, nullptr},
-        RefusalCase{"square_and_rectangle_five",
-                    {25, 5, Kinds({5, 6}), 1},
-                    "„Квадрат“ заедно с избраните видове над него в списъка: за тях са нужни "
-                    "поне 6 точки"},
+        RefusalCase{
+            "square_and_rectangle_five",
+            {25, 5, Kinds({5, 6}), 1},
+            "„Квадрат“ заедно с избраните видове с по-малък номер: за всички тях заедно са нужни "
+            "поне 6 точки"},
         RefusalCase{"square_and_rectangle_six", {25, 6, Kinds({5, 6}), 1}, nullptr},
         RefusalCase{"triangles_four", {25, 4, Kinds({1, 2, 3}), 1}, nullptr},
         RefusalCase{

@@ -23,7 +23,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 FIRST_BOX = "Равнобедрен триъгълник – вашият брой"
-FEWER = "Равнобедрен триъгълник: има по-малко."
+FEWER = "Равнобедрен триъгълник: не е вярно – има по-малко."
 
 
 def named(app, name):
@@ -74,7 +74,7 @@ def canvas(window, path):
 
 
 def hints(app, window):
-    said = named(app, "Бележка по задачата")
+    said = named(app, "Съобщение по задачата")
     xdotool("key", "F6")
     if not wait_for(lambda: said is not None and (said.get_description() or "") != ""):
         return "F6 said nothing"
@@ -96,15 +96,37 @@ def hints(app, window):
     return None
 
 
+def focus_leaves(window, also=None, seconds=15):
+    """The window that has the focus once it is neither window nor also."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        focused = xdotool("getwindowfocus").strip()
+        named_window = focused not in (window, also, "") and subprocess.run(
+            ["xdotool", "getwindowname", focused], capture_output=True, text=True).stdout.strip()
+        if named_window:  # not the root, nor a window between two
+            time.sleep(0.5)  # its field takes the focus as it shows
+            return focused
+        time.sleep(0.1)
+    return None
+
+
 def save(window):
-    path = os.path.join(tempfile.mkdtemp(), "иван.pfig")
+    # typed by xdotool, which may miss letters outside the keyboard's layout
+    path = os.path.join(tempfile.mkdtemp(), "ivan.pfig")
     xdotool("windowfocus", "--sync", window)
     xdotool("key", "--clearmodifiers", "ctrl+s")
-    time.sleep(1)
+    # the file dialog, then the question of the pupil's name: each a window
+    # of its own that takes the focus, waited for however long a busy
+    # machine takes to show it
+    dialog = focus_leaves(window)
+    if dialog is None:
+        return "Ctrl+S opened no file dialog"
     xdotool("key", "ctrl+a")
     xdotool("type", "--delay", "20", path)
     xdotool("key", "Return")
-    time.sleep(1)
+    if focus_leaves(dialog, also=window) is None:
+        return "no question of the pupil's name"
+    time.sleep(0.3)
     xdotool("type", "--delay", "20", "Ivan Petrov, 6 a")
     xdotool("key", "Return")
     deadline = time.time() + 10

@@ -46,7 +46,7 @@ def main():
         print(f"the teacher's window is {width} x {height}: too large for 1024 x 768")
         return 1
     nodes = list(walk(app))
-    fields = {"Брой варианти": None, "Точки във вариант": None, "Папка": None}
+    fields = {"Брой варианти": None, "Брой точки във вариант": None, "Папка": None}
     for start in fields:
         node = labelled(nodes, Atspi.Role.SPIN_BUTTON, start) or labelled(nodes, Atspi.Role.TEXT, start)
         if node is None:
@@ -55,7 +55,7 @@ def main():
         fields[start] = node
     folder = os.path.join(tempfile.mkdtemp(), "6а")
     fields["Брой варианти"].set_current_value(3)
-    fields["Точки във вариант"].set_current_value(8)
+    fields["Брой точки във вариант"].set_current_value(8)
     text = fields["Папка"]
     text.set_text_contents(folder)
     make = labelled(walk(app), Atspi.Role.PUSH_BUTTON, "Състави вариантите")

@@ -186,7 +186,7 @@ private slots:
         const QString missing = scratch.filePath(QStringLiteral("missing"));
         QVERIFY(!view.Load(missing));
         QCOMPARE(view.Message()->text(),
-                 QStringLiteral("Папката „%1“ не може да бъде прочетена: няма такава папка.")
+                 QStringLiteral("Папката „%1“ не може да се прочете: няма такава папка.")
                      .arg(QDir::toNativeSeparators(missing)));
         // the old class's rows go: nothing is shown or saved for the wrong folder
         QCOMPARE(view.Table()->rowCount(), 0);

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(own.status, 0);
         const QList<QByteArray> lines = own.out.split('\n');
         QCOMPARE(lines.size(), 7);  // header, 4 variants, total, and after the last line end
-        QCOMPARE(lines[1], QByteArray("вариант-01.pfig;1;0;0;0;0;0;0;0;;;;без отговорите на "
+        QCOMPARE(lines[1], QByteArray("вариант-01.pfig;1;0;0;0;0;0;0;0;;;;без име и отговор на "
                                       "ученика\r"));
         QCOMPARE(lines[5], QByteArray("Общо;;0%;0%;0%;0%;0%;0%;0%;;;;\r"));
     }
@@ -133,9 +133,9 @@ private slots:
         QTest::addColumn<QString>("err");
         QTest::newRow("missing folder")
             << QStringList{"--class-results", "NOFOLDER"} << 2
-            << "Папката „NOFOLDER“ не може да бъде прочетена: няма такава папка.\n";
+            << "Папката „NOFOLDER“ не може да се прочете: няма такава папка.\n";
         QTest::newRow("a file") << QStringList{"--class-results", "FILE"} << 2
-                                << "Папката „FILE“ не може да бъде прочетена: това е файл, а не "
+                                << "Папката „FILE“ не може да се прочете: това е файл, а не "
                                    "папка.\n";
         QTest::newRow("two folders")
             << QStringList{"--class-results", "EMPTY", "EMPTY"} << 1

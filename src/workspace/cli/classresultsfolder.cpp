@@ -35,7 +35,7 @@ std::optional<std::string> Bytes(const QString& path) {
 
 std::variant<std::vector<classresults::FolderFile>, QString> Read(const QString& folder) {
     if (const QString fault = Fault(QFileInfo(folder)); !fault.isEmpty()) {
-        return Tr("Папката „%1“ не може да бъде прочетена: %2.")
+        return Tr("Папката „%1“ не може да се прочете: %2.")
             .arg(QDir::toNativeSeparators(folder), fault);
     }
     const QDir dir(folder);

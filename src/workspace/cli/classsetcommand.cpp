@@ -58,12 +58,12 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     parser.addOptions({class_set, variants, points, kinds, code, heading, plotting});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        mistake_ =
-            unknown.isEmpty()
-                ? tr("След --class-set и другите опции на класа напишете стойност.")
-                : tr("Непозната опция „%1%2“ за класа.")
-                      .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"),
-                           unknown.first());
+        mistake_ = unknown.isEmpty() ? tr("След --class-set, --variants, --points, --kinds, --code "
+                                          "и --heading напишете стойност.")
+                                     : tr("Непозната опция „%1%2“ за класен комплект.")
+                                           .arg(unknown.first().size() > 1 ? QStringLiteral("--")
+                                                                           : QStringLiteral("-"),
+                                                unknown.first());
         return;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -75,7 +75,7 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     heading_ = parser.value(heading);
     plotting_ = parser.isSet(plotting);
     if (folder_.isEmpty()) {
-        mistake_ = tr("След --class-set напишете папката, в която да се запише класът.");
+        mistake_ = tr("След --class-set напишете папката, в която да се запише класният комплект.");
         return;
     }
     const auto number = [&](const QCommandLineOption& option, qint64 fallback) {
@@ -125,8 +125,9 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
     const auto& set = std::get<classset::ClassSet>(made);
     const auto pdfs = sheets(set, heading_, plotting_);
     if (!pdfs) {
-        WriteLine(err, kName + QStringLiteral(": ") +
-                           tr("Листовете на класа не можаха да се съставят; нищо не е записано."));
+        WriteLine(err,
+                  kName + QStringLiteral(": ") +
+                      tr("Листовете на комплекта не можаха да се съставят; нищо не е записано."));
         return kNotWritten;
     }
     if (const QString failed = classsetfolder::Write(set, folder_, *pdfs); !failed.isEmpty()) {

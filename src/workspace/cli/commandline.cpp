@@ -89,7 +89,8 @@ CommandLine::CommandLine(const QStringList& arguments)
                tr("Отваря прозореца за учителя, в който се съставят варианти за целия клас.")),
       class_results_(QStringLiteral("class-results"),
                      tr("Извежда резултатите на класа от записаните задачи (.pfig) в ПАПКА: "
-                        "таблица CSV с ред за всеки файл и дял на верните отговори, и спира."),
+                        "таблица CSV с ред за всеки файл и ред с дела на верните отговори за всеки "
+                        "вид, и спира."),
                      tr("ПАПКА")) {
     QCoreApplication::setApplicationName(kName);
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));

@@ -39,10 +39,10 @@ TaskPanel::TaskPanel(QWidget* parent)
       heading_(Wrapped(this, tr("Задача"))),
       verdicts_(Wrapped(this, tr("Проверка"))),
       hint_kind_(new QComboBox(this)),
-      said_(Wrapped(this, tr("Бележка по задачата"))),
+      said_(Wrapped(this, tr("Съобщение по задачата"))),
       tally_(Wrapped(this, tr("Проверки и подсказки"))),
-      answers_(
-          Button(this, tr("Покажи отговорите"), tr("Покажи отговорите; „Чертай“ става достъпен"))) {
+      answers_(Button(this, tr("Покажи отговорите"),
+                      tr("Покажи отговорите; след това „Чертай“ може да се натиска"))) {
     setObjectName(QStringLiteral("TaskPanel"));
     setMinimumWidth(kWidth);
     QFont bold = font();
@@ -53,7 +53,8 @@ TaskPanel::TaskPanel(QWidget* parent)
     hint_kind_->setFocusPolicy(Qt::NoFocus);
     hint_kind_->setAccessibleName(tr("Подсказка за вид"));
     auto* check = Button(this, tr("Провери"), tr("Провери броевете в белите полета (F5)"));
-    auto* hint = Button(this, tr("Подсказка"), tr("Подсказка за избрания вид (F6)"));
+    auto* hint =
+        Button(this, tr("Подсказка"), tr("Подсказка за избрания вид, чийто брой не е верен (F6)"));
     check->setObjectName(QStringLiteral("check"));
     hint->setObjectName(QStringLiteral("hint"));
     answers_->setObjectName(QStringLiteral("answers"));

@@ -40,8 +40,9 @@ QString TaskTexts::KindPlural(int kind) {
 QString TaskTexts::Verdict(int kind, TaskState::Said said) {
     switch (said) {
         case TaskState::Said::kRight: return tr("%1: вярно.").arg(KindName(kind));
-        case TaskState::Said::kMore: return tr("%1: има повече.").arg(KindName(kind));
-        case TaskState::Said::kFewer: return tr("%1: има по-малко.").arg(KindName(kind));
+        case TaskState::Said::kMore: return tr("%1: не е вярно – има повече.").arg(KindName(kind));
+        case TaskState::Said::kFewer:
+            return tr("%1: не е вярно – има по-малко.").arg(KindName(kind));
         case TaskState::Said::kEmpty: return tr("%1: полето е празно.").arg(KindName(kind));
         case TaskState::Said::kNoNumber:
             return tr("%1: в полето не е написано цяло число.").arg(KindName(kind));
@@ -53,55 +54,58 @@ QString TaskTexts::HintSentence(int kind, task::EasyToMiss easy) {
     const QString kinds = KindPlural(kind);
     switch (easy) {
         case task::EasyToMiss::kTiltedSides:
-            return tr("Има %1, чиито страни не следват линиите на мрежата — завъртени на една "
-                      "страна.")
+            return tr("Търсете и %1, чиито страни не следват линиите на мрежата – те са "
+                      "наклонени спрямо нея.")
                 .arg(kinds);
         case task::EasyToMiss::kRightAngleOffGrid:
-            return tr("Има %1, чийто прав ъгъл не е по линиите на мрежата — рамената му са "
-                      "наклонени. Проверете ъглите и на такива триъгълници.")
+            return tr("Търсете и %1, чийто прав ъгъл е завъртян: рамената му не следват линиите "
+                      "на мрежата. Проверявайте ъглите и на триъгълниците с наклонени страни.")
                 .arg(kinds);
         case task::EasyToMiss::kEqualSidesTilted:
-            return tr("Има %1, чиито равни страни са наклонени спрямо мрежата — сравнете "
-                      "дължините им, като броите квадратчетата надясно и нагоре.")
+            return tr("Търсете и %1 с наклонени страни. Наклонените отсечки сравнявайте, като "
+                      "броите за всяка по колко квадратчета отива встрани и по колко нагоре или "
+                      "надолу: при едни и същи две числа отсечките са равни.")
                 .arg(kinds);
         case task::EasyToMiss::kLargeFigures:
-            return tr("Има големи %1, които обхващат много квадратчета от мрежата — търсете ги "
-                      "и между точки, които са далеч една от друга.")
+            return tr("Търсете %1 от всякакъв размер – и големи, с върхове в точки, които са "
+                      "далеч една от друга.")
                 .arg(kinds);
         case task::EasyToMiss::kNarrowestKind:
             return Triangle(kind)
                        ? tr("Написали сте повече, отколкото има. Всеки триъгълник се брои само "
                             "веднъж: равнобедреният правоъгълен – само като равнобедрен "
-                            "правоъгълен, а не и като равнобедрен или правоъгълен.")
+                            "правоъгълен, а не и като равнобедрен или правоъгълен. Проверете и "
+                            "дали всяка преброена фигура наистина е от този вид.")
                        : tr("Написали сте повече, отколкото има. Всеки четириъгълник се брои "
                             "само веднъж: квадратът – само като квадрат, а не и като "
                             "правоъгълник, ромб или успоредник; правоъгълникът и ромбът – не и "
-                            "като успоредници.");
+                            "като успоредници. Проверете и дали всяка преброена фигура наистина е "
+                            "от този вид.");
     }
     return QString();
 }
 
 QString TaskTexts::HintFigure(int kind) {
-    return tr("%1: една фигура от този вид е начертана върху платното, а защо е от този вид, "
-              "пише в бележките.")
+    return tr("%1: една такава фигура е начертана на платното, а в бележките под задачата пише "
+              "защо е от този вид.")
         .arg(KindName(kind));
 }
 
 QString TaskTexts::NoHintLeft(int kind) {
-    return tr("%1: показани са всички фигури от този вид.").arg(KindName(kind));
+    return tr("%1: други подсказки за този вид няма.").arg(KindName(kind));
 }
 
 QString TaskTexts::CheckFirst() {
     return tr(
-        "Подсказка има за вид, който проверката е намерила грешен. Първо натиснете "
-        "„Провери“ (F5).");
+        "Първо натиснете „Провери“ (F5): подсказка има само за вид, чийто брой не е "
+        "верен.");
 }
 
 QString TaskTexts::AllRight() { return tr("Всички броеве са верни. Браво!"); }
 
 QString TaskTexts::PointsLocked() {
     return tr(
-        "Точките на задачата не се променят: те са дадени от учителя. За да работите с "
+        "Точките на задачата не могат да се променят: те са дадени от учителя. За да работите с "
         "други точки, напуснете задачата (Ctrl+L).");
 }
 
@@ -110,7 +114,9 @@ QString TaskTexts::Tally(int checks, int hints) {
 }
 
 QString TaskTexts::AnswersShown() {
-    return tr("Отговорите са показани: „Чертай“ показва броя на всеки вид.");
+    return tr(
+        "Отговорите са показани: броят на всеки вид е до белите полета, а фигурите – в "
+        "резултата.");
 }
 
 QString TaskTexts::ShowAnswersQuestion() {

@@ -143,7 +143,7 @@ void ClassResultsView::Show() {
 
 QString ClassResultsView::Heading() const {
     const int left_out = static_cast<int>(results_.rows.size()) - results_.counted;
-    return tr("Папка „%1“ — прочетени файлове: %2, оставени настрана: %3.")
+    return tr("Папка „%1“ – прочетени файлове: %2, от тях не влизат в общия ред: %3.")
         .arg(QFileInfo(loaded_).fileName().isEmpty() ? QDir::toNativeSeparators(loaded_)
                                                      : QFileInfo(loaded_).fileName())
         .arg(results_.rows.size())

@@ -35,7 +35,7 @@ ClassSetForm::ClassSetForm(QWidget* parent)
       heading_(new QLineEdit(this)),
       drawn_(new QRadioButton(tr("с нанесените точки"), this)),
       plotting_(new QRadioButton(
-          tr("само с таблицата на точките и празна мрежа (учениците ги нанасят)"), this)),
+          tr("само с таблицата на точките и празна мрежа (учениците сами ги нанасят)"), this)),
       folder_(new QLineEdit(this)),
       make_(new QPushButton(tr("Състави вариантите"), this)),
       message_(new QLabel(this)) {
@@ -56,7 +56,7 @@ ClassSetForm::ClassSetForm(QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Брой варианти (1–40):"), variants_);
-    form->addRow(tr("&Точки във вариант (4–15):"), points_);
+    form->addRow(tr("Брой &точки във вариант (4–15):"), points_);
     auto* kinds_box = new QGroupBox(tr("Видове, които трябва да има във всеки вариант"));
     auto* kinds_grid = new QGridLayout(kinds_box);
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
@@ -169,7 +169,7 @@ bool ClassSetForm::Make() {
                   .arg(settings.points)
                   .arg(settings.code)
                   .arg(place)
-            : tr("Готово: %1 варианта по %2 точки с код %3, работните листове и отговорите са "
+            : tr("Готово: %1 варианта по %2 точки с код %3; работните листове и отговорите са "
                  "в папката „%4“. Предлагаме нов код за следващия клас.")
                   .arg(settings.variants)
                   .arg(settings.points)

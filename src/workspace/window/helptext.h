@@ -63,7 +63,7 @@ inline constexpr std::array<std::string_view, 36> kHelpLines{
     QT_TRANSLATE_NOOP("HelpText", "  F1 – тази помощ"),
     QT_TRANSLATE_NOOP("HelpText", "Задача от учителя (отворен файл с вариант):"),
     QT_TRANSLATE_NOOP("HelpText",
-                      "  F5 – проверява броя в белите полета: за всеки вид казва дали е верен, "
+                      "  F5 – проверява броевете в белите полета: за всеки вид казва дали е верен, "
                       "без да издава колко фигури има"),
     QT_TRANSLATE_NOOP("HelpText",
                       "  F6 – подсказка за вид, чийто брой не е верен: първо какво лесно се "

@@ -17,11 +17,11 @@ TaskCommands::TaskCommands(Parts parts)
     AddCommand(tr("Провери"), QStringLiteral("check"), tr("Провери броевете в белите полета (F5)"),
                Qt::Key_F5, &TaskCommands::Check);
     AddCommand(tr("Подсказка"), QStringLiteral("hint"),
-               tr("Подсказка за вид, който проверката е намерила грешен (F6)"), Qt::Key_F6,
+               tr("Подсказка за избрания вид, чийто брой не е верен (F6)"), Qt::Key_F6,
                &TaskCommands::Hint);
     AddCommand(tr("Покажи отговорите…"), QStringLiteral("answers"),
-               tr("Покажи отговорите на задачата; „Чертай“ става достъпен"), QKeySequence(),
-               &TaskCommands::ShowAnswers);
+               tr("Покажи отговорите на задачата; след това „Чертай“ може да се натиска"),
+               QKeySequence(), &TaskCommands::ShowAnswers);
     AddCommand(tr("Напусни задачата"), QStringLiteral("leave"),
                tr("Напусни задачата: точките отново могат да се променят (Ctrl+L)"),
                Qt::CTRL | Qt::Key_L, &TaskCommands::Leave);

@@ -38,7 +38,8 @@ struct WindowCommands::Texts {
             .arg(name);
     }
     static QString TaskBeforeLeaving(const QString& name) {
-        return tr("Отговорите по задачата не са записани във файла „%1“. Да се запишат ли?")
+        return tr("Работата по задачата (броевете, проверките и подсказките) не е записана във "
+                  "файла „%1“. Да се запише ли?")
             .arg(name);
     }
     static QString NothingToSave() { return tr("Няма точки за записване."); }

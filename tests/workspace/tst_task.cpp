@@ -321,6 +321,7 @@ void TestTask::savedWithThePupilsLines() {
     QFile file(window.path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
+    file.close();  // Windows replaces no file that is open
     const auto read = plane_figures::task::Read(text.toStdString());
     QVERIFY(read && read->pupil);
     QCOMPARE(read->variant.number, 7);

@@ -26,12 +26,6 @@ scripts/on-xvfb.sh "-screen 0 1280x600x24" sh -c '
     # the report box starts at (8, 328); the reason shows in the panel beside the window
     xdotool mousemove --window "$id" 300 335 click 1 key End
     sleep 0.8
-    eval $(xdotool getwindowgeometry --shell "$id")
-    left=$X; top=$Y; right=$((X + WIDTH)); bottom=$((Y + HEIGHT))
-    panel=$(xdotool search --onlyvisible --name "^Бележки$" | head -n 1)
-    eval $(xdotool getwindowgeometry --shell "$panel")
-    [ $((X + WIDTH)) -gt $right ] && right=$((X + WIDTH))
-    [ $((Y + HEIGHT)) -gt $bottom ] && bottom=$((Y + HEIGHT))
-    import -window root -crop $((right - left))x$((bottom - top))+$left+$top "$chosen"
+    scripts/window-and-notes.sh "$id" "$chosen"
     kill $pid' "$binary" "$output" "$chosen"
 echo "wrote $output and $chosen"

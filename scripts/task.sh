@@ -39,15 +39,7 @@ scripts/on-xvfb.sh "-screen 0 1280x600x24" sh -c '
     id=$(scripts/window-id.sh) || { kill $pid; exit 1; }
     sleep 1
     # the window and the panel beside it
-    shot() {
-        eval $(xdotool getwindowgeometry --shell "$id")
-        left=$X; top=$Y; right=$((X + WIDTH)); bottom=$((Y + HEIGHT))
-        panel=$(xdotool search --onlyvisible --name "^Бележки$" | head -n 1)
-        eval $(xdotool getwindowgeometry --shell "$panel")
-        [ $((X + WIDTH)) -gt $right ] && right=$((X + WIDTH))
-        [ $((Y + HEIGHT)) -gt $bottom ] && bottom=$((Y + HEIGHT))
-        import -window root -crop $((right - left))x$((bottom - top))+$left+$top "$1"
-    }
+    shot() { scripts/window-and-notes.sh "$id" "$1"; }
     xdotool windowfocus --sync "$id" key F5
     sleep 0.8
     shot "$2"

@@ -5,9 +5,8 @@
 #include <variant>
 
 #include "countcheck.h"
+#include "exercisetext.h"
 #include "figureanalysis.h"
-#include "grid.h"
-#include "handedin.h"
 #include "pointfile.h"
 #include "variantsource.h"
 
@@ -15,14 +14,11 @@ namespace plane_figures::classresults {
 
 namespace {
 
-// each point on its nearest grid node, as the window enters a file's points,
-// in ascending order: two lists of the same points compare equal
-std::vector<GridPoint> SortedNodes(std::span<const GridPoint> points) {
-    std::vector<GridPoint> nodes;
-    for (const GridPoint p : points) nodes.push_back(SnapToNode(p));
-    std::sort(nodes.begin(), nodes.end(),
+// the points in ascending order: two lists of the same points compare equal
+std::vector<GridPoint> Sorted(std::vector<GridPoint> points) {
+    std::sort(points.begin(), points.end(),
               [](GridPoint a, GridPoint b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
-    return nodes;
+    return points;
 }
 
 PupilRow LeftOut(const FolderFile& file, std::string_view note) {
@@ -40,40 +36,39 @@ void AddNote(PupilRow& row, std::string_view note) {
 PupilRow Row(const FolderFile& file, VariantSource& sets) {
     if (!file.bytes) return LeftOut(file, kUnreadable);
     const std::string_view bytes = *file.bytes;
-    const pointfile::ParseResult parsed = pointfile::ParseFile(bytes);
-    if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
+    // read as the window reads a file: its points on their grid nodes
+    const auto read = task::ReadExercise(bytes);
+    if (const auto* error = std::get_if<pointfile::Error>(&read)) {
         // a file past the size read is said so; any other fault is no file of points
         return LeftOut(file, bytes.size() > pointfile::kMaxFileBytes && !pointfile::CheckKind(bytes)
                                  ? std::string_view(error->message)
                                  : kNotPoints);
     }
-    const std::optional<task::HandedIn> handed_in = task::Read(bytes);
-    if (!handed_in) return LeftOut(file, kNotVariant);
-    const auto& made = sets.SetOf(handed_in->variant.settings);
+    const task::Exercise& exercise = std::get<task::Exercise>(read);
+    if (!exercise.task) return LeftOut(file, kNotVariant);
+    const task::HandedIn& handed_in = *exercise.task;
+    const auto& made = sets.SetOf(handed_in.variant.settings);
     if (!std::holds_alternative<classset::ClassSet>(made)) return LeftOut(file, kNotMadeAgain);
     const classset::Variant& variant = std::get<classset::ClassSet>(made).variants.at(
-        static_cast<std::size_t>(handed_in->variant.number - 1));
+        static_cast<std::size_t>(handed_in.variant.number - 1));
 
     PupilRow row;
     row.file_name = file.name;
-    row.variant = handed_in->variant.number;
+    row.variant = handed_in.variant.number;
     row.counted = true;
-    const std::vector<GridPoint>& points = std::get<std::vector<GridPoint>>(parsed);
-    row.changed = SortedNodes(points) != SortedNodes(variant.points);
+    row.changed = Sorted(exercise.points) != Sorted(variant.points);
     if (row.changed) AddNote(row, kChangedPoints);
-    if (!handed_in->pupil) {
+    if (!handed_in.pupil) {
         AddNote(row, kNoPupilLines);
         return row;
     }
-    const task::PupilLines& pupil = *handed_in->pupil;
+    const task::PupilLines& pupil = *handed_in.pupil;
     row.pupil = pupil.pupil;
     row.checks = pupil.checks;
     row.hints = pupil.hints;
     row.answers_shown = pupil.answers_shown;
     if (row.changed) return row;
-    std::vector<GridPoint> nodes;
-    for (const GridPoint p : points) nodes.push_back(SnapToNode(p));
-    const AnalysisResult result = FigureAnalysis().Run(nodes);
+    const AnalysisResult result = FigureAnalysis().Run(exercise.points);
     // judged as "Провери" judges: an empty box is right only where there is no figure
     const task::Verdicts verdicts = task::Check(pupil.answer, result.counts);
     for (std::size_t k = 0; k < row.right.size(); ++k)

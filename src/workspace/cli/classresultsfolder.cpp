@@ -2,11 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "pointfile.h"
+#include "exercisefile.h"
 
 namespace plane_figures::workspace::classresultsfolder {
 
@@ -22,15 +21,6 @@ QString Fault(const QFileInfo& folder) {
     return QString();
 }
 
-// the file's bytes, at most one more than a point file may have
-std::optional<std::string> Bytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(static_cast<qint64>(pointfile::kMaxFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes.toStdString();
-}
-
 }  // namespace
 
 std::variant<std::vector<classresults::FolderFile>, QString> Read(const QString& folder) {
@@ -44,8 +34,11 @@ std::variant<std::vector<classresults::FolderFile>, QString> Read(const QString&
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
     std::vector<classresults::FolderFile> files;
-    for (const QString& name : names)
-        files.push_back({name.toStdString(), Bytes(dir.filePath(name))});
+    for (const QString& name : names) {
+        const std::optional<QByteArray> bytes = exercisefile::ReadBytes(dir.filePath(name));
+        files.push_back({name.toStdString(),
+                         bytes ? std::optional<std::string>(bytes->toStdString()) : std::nullopt});
+    }
     return files;
 }
 

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include "grid.h"
 #include "pointfile.h"
 
 namespace plane_figures::workspace::exercisefile {
@@ -73,15 +72,6 @@ QString ReadFault(const QFileInfo& file) {
     return QString();
 }
 
-// the file's bytes, at most one more than a file may have; nullopt when unreadable
-std::optional<QByteArray> Bytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.read(static_cast<qint64>(pointfile::kMaxFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
-}
-
 // why a file cannot be written at path before trying; empty when it may be
 QString WriteFault(const QFileInfo& file) {
     if (file.isDir()) return Texts::AFolder();
@@ -91,23 +81,26 @@ QString WriteFault(const QFileInfo& file) {
 
 }  // namespace
 
+std::optional<QByteArray> ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.read(static_cast<qint64>(pointfile::kMaxFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
 std::variant<Exercise, QString> ReadExercise(const QString& path) {
     if (const QString fault = ReadFault(QFileInfo(path)); !fault.isEmpty()) {
         return NotOpened(path, fault);
     }
-    const std::optional<QByteArray> bytes = Bytes(path);
+    const std::optional<QByteArray> bytes = ReadBytes(path);
     if (!bytes) return NotOpened(path, Texts::Unreadable());
-    const auto parsed = pointfile::ParseFile(
+    auto read = task::ReadExercise(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-    if (const auto* error = std::get_if<pointfile::Error>(&parsed)) {
+    if (const auto* error = std::get_if<pointfile::Error>(&read)) {
         return NotOpened(path, FromUtf8(error->message));
     }
-    // each point goes to its nearest grid node, as a click there would
-    Exercise exercise;
-    for (const GridPoint p : std::get<Points>(parsed)) exercise.points.push_back(SnapToNode(p));
-    exercise.task =
-        task::Read(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-    return exercise;
+    return std::move(std::get<Exercise>(read));
 }
 
 std::variant<Points, QString> Read(const QString& path) {

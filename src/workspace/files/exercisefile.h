@@ -3,14 +3,15 @@
 // (Bulgarian, or their translation where one is installed).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <span>
 #include <variant>
 #include <vector>
 
+#include "exercisetext.h"
 #include "gridpoint.h"
-#include "handedin.h"
 
 namespace plane_figures::workspace {
 
@@ -20,10 +21,11 @@ using Points = std::vector<GridPoint>;
 
 // A file's points, and what its comment lines say when its first line names
 // a class set's variant: then it is a pupil's task.
-struct Exercise {
-    Points points;
-    std::optional<task::HandedIn> task;
-};
+using Exercise = task::Exercise;
+
+// The bytes of the file at path, the first pointfile::kMaxFileBytes + 1 at
+// most (as much as a reader needs); nothing when it cannot be read.
+std::optional<QByteArray> ReadBytes(const QString& path);
 
 // The one way a file's points come in, for the window, a dropped file, a
 // file named on the command line and --report: the points of the file at

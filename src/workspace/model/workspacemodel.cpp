@@ -1,5 +1,6 @@
 #include "workspacemodel.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "commands.h"
@@ -86,10 +87,14 @@ bool WorkspaceModel::PointsMayChange() {
     return false;
 }
 
-void WorkspaceModel::CheckCounts() {
-    if (!task_) return;
+bool WorkspaceModel::CheckCounts() {
+    if (!task_) return false;
+    if (std::all_of(pupil_counts_.begin(), pupil_counts_.end(),
+                    [](const QString& box) { return box.trimmed().isEmpty(); }))
+        return false;
     task_->Check(pupil_counts_);
     emit TaskChanged();
+    return true;
 }
 
 std::optional<TaskState::Hint> WorkspaceModel::NextHint(int kind) {

@@ -99,8 +99,8 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(tr("Резултати на класа"));
     table_->setAccessibleDescription(
-        tr("Щракнете заглавие на колона, за да подредите по нея; двойно щракване "
-           "отваря файла на реда в прозореца на ученика."));
+        tr("Щракнете върху заглавието на колона, за да подредите редовете по нея; с двойно "
+           "щракване файлът на реда се отваря в прозореца на ученика."));
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the files' order
     not_read_->setWordWrap(true);
     not_read_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -2,14 +2,19 @@
 // any work, and a set made and written from it.
 #include <QCheckBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "classresultsview.h"
 #include "classsetfiles.h"
 #include "classsetform.h"
 #include "teacherwindow.h"
@@ -34,6 +39,28 @@ private slots:
         QVERIFY(!form.Plotting()->isChecked());
         QVERIFY(!form.Code()->text().isEmpty());
         QVERIFY(form.Refusal().isEmpty());
+    }
+
+    // At its first size the window shows every check box of the form whole,
+    // and the results every kind's column (the window as large as the
+    // screen lets it be).
+    void FirstSizeShowsEverything() {
+        TeacherWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int k = 0; k < 7; ++k) {
+            const QCheckBox* box = window.Form()->Kind(k);
+            QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->text()));
+        }
+        const QSize screen = window.screen()->availableGeometry().size();
+        QCOMPARE(window.size(), window.sizeHint().boundedTo(screen));
+        ClassResultsView results;
+        results.resize(results.sizeHint());
+        results.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&results));
+        const QHeaderView* header = results.Table()->horizontalHeader();
+        const int last_kind = ClassResultsView::kFileColumn + 1 + 2 + 6;
+        QVERIFY(header->logicalIndexAt(results.Table()->viewport()->width() - 1) >= last_kind);
     }
 
     // Each setting that cannot make a set is said under the form, naming

@@ -14,8 +14,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <variant>
 
 #include "classresultsfolder.h"
@@ -94,6 +96,7 @@ ClassResultsView::ClassResultsView(QWidget* parent)
         item->setToolTip(header[c]);
         table_->setHorizontalHeaderItem(c, item);
     }
+    table_->resizeColumnsToContents();  // every column shown at the window's first size
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -194,6 +197,17 @@ void ClassResultsView::Show() {
     message_->setText(loaded_.isEmpty() ? QString()
                       : set.isEmpty()   ? Heading()
                                         : Heading() + QLatin1Char('\n') + set);
+}
+
+QSize ClassResultsView::sizeHint() const {
+    const QSize hint = QWidget::sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    // up to the last kind's column: the counts the teacher reads first
+    const int last_kind = kFileColumn + 1 + resultscell::kFirstKind + kKindCount - 1;
+    const QHeaderView* header = table_->horizontalHeader();
+    const int table = header->sectionPosition(last_kind) + header->sectionSize(last_kind) +
+                      2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    return {std::max(hint.width(), table + margins.left() + margins.right()), hint.height()};
 }
 
 void ClassResultsView::Open(int table_row) {

@@ -32,6 +32,9 @@ public:
 
     explicit ClassResultsView(QWidget* parent = nullptr);
 
+    // Wide enough for the table's columns up to the last kind's.
+    QSize sizeHint() const override;
+
     // By default the program itself is started with the file, as the
     // pupil's window.
     void SetOpener(Opener opener);

@@ -1,6 +1,7 @@
 #include "teacherwindow.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +29,12 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     tabs_->addTab(class_set, tr("Класен комплект"));
     tabs_->addTab(results_, tr("Резултати на класа"));
     (new QVBoxLayout(this))->addWidget(tabs_);
+    // the first size shows every column of the results and every check box
+    // whole, within the screen
+    QSize size = sizeHint();
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 }  // namespace plane_figures::workspace

@@ -61,7 +61,10 @@ PupilRow Row(const FolderFile& file, VariantSource& sets) {
     row.changed = Sorted(exercise.points) != Sorted(variant.points);
     if (row.changed) AddNote(row, kChangedPoints);
     if (!handed_in.pupil) {
+        // a variant as the set made it, beside the pupils' work in a shared
+        // folder: nobody's answer, in no share
         AddNote(row, kNoPupilLines);
+        row.counted = false;
         return row;
     }
     const task::PupilLines& pupil = *handed_in.pupil;

@@ -120,8 +120,9 @@ private slots:
             QCOMPARE(text(2, 3 + k), QStringLiteral("грешно"));
             QCOMPARE(text(3, 3 + k), QString());
             QCOMPARE(table.item(3, 3 + k)->background().style(), Qt::NoBrush);
-            // Борис alone of three right, in the square none: Ана saw the answers
-            QCOMPARE(text(4, 3 + k), k == 5 ? QStringLiteral("0%") : QStringLiteral("33%"));
+            // Борис alone of two right, in the square none: Ана saw the answers,
+            // and the set's own variant is nobody's answer
+            QCOMPARE(text(4, 3 + k), k == 5 ? QStringLiteral("0%") : QStringLiteral("50%"));
         }
         QCOMPARE(text(0, 10), QStringLiteral("2"));
         QCOMPARE(text(0, 12), QStringLiteral("да"));
@@ -316,7 +317,7 @@ private slots:
         const QString csv = scratch.filePath(QStringLiteral("out.csv"));
         QCOMPARE(view.SaveCsv(csv), QString());
         QVERIFY(
-            Bytes(csv).endsWith("\r\nОбщо;;33%;33%;33%;33%;33%;0%;33%;;;;\r\n"
+            Bytes(csv).endsWith("\r\nОбщо;;50%;50%;50%;50%;50%;0%;50%;;;;\r\n"
                                 "notes.txt;;;;;;;;;;;;не е прочетен: не е .pfig\r\n"
                                 "Ани.pfig.txt;;;;;;;;;;;;не е прочетен: не е .pfig\r\n"
                                 "снимки/;;;;;;;;;;;;не е прочетена: папка\r\n"));

@@ -10,7 +10,7 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PACKAGES   := g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
-TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb x11-utils \
+TEST_PACKAGES  := $(RUN_PACKAGES) libgtest-dev xvfb x11-utils imagemagick \
                   desktop-file-utils appstream dpkg-dev file lintian \
                   libxml2-utils shared-mime-info poppler-utils \
                   dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool clang-format \

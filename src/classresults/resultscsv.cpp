@@ -49,14 +49,15 @@ std::string ResultsCsv(const ClassResults& results) {
     AddLine(csv, header);
     for (const PupilRow& row : results.rows) {
         std::vector<std::string> fields{row.Name()};
-        if (!row.counted) {
+        if (row.LeftOut()) {
             fields.resize(header.size() - 1);
             fields.push_back(row.note);
             AddLine(csv, fields);
             continue;
         }
         fields.push_back(std::to_string(row.variant));
-        for (const bool right : row.right) fields.emplace_back(right ? "1" : "0");
+        for (std::size_t k = 0; k < row.right.size(); ++k)
+            fields.emplace_back(!row.Asked(k) ? "" : row.right[k] ? "1" : "0");
         fields.push_back(Number(row.checks));
         fields.push_back(Number(row.hints));
         fields.emplace_back(!row.answers_shown ? "" : *row.answers_shown ? "да" : "не");
@@ -67,6 +68,12 @@ std::string ResultsCsv(const ClassResults& results) {
     for (const std::optional<int>& share : results.shares) total.push_back(ShareText(share));
     total.resize(header.size());
     AddLine(csv, total);
+    for (const std::string& name : results.not_read) {
+        std::vector<std::string> fields{name};
+        fields.resize(header.size() - 1);
+        fields.emplace_back(name.ends_with('/') ? kSubfolder : kNotPfig);
+        AddLine(csv, fields);
+    }
     return csv;
 }
 

@@ -2,9 +2,10 @@
 // fields separated by ';', CR LF line ends, as the class set's key.
 //
 //   Ученик;Вариант;<the seven kinds in full words>;Проверки;Подсказки;Показани отговори;Бележка
-//   a row per file: 1 for a kind right, 0 wrong; "да" or "не"; a file left
-//   out only its name and its note
+//   a row per file: 1 for a kind right, 0 wrong, empty for a kind its set
+//   did not ask; "да" or "не"; a file left out only its name and its note
 //   Общо;;<each kind's share, "67%">;;;;
+//   a row per file or subfolder not read: its name and why
 #pragma once
 
 #include <string>

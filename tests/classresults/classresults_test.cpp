@@ -1,9 +1,12 @@
-// The class's results: every file of a folder a row, each kind judged from
-// the file's own points against the pupil's answer, changed and foreign
-// files marked, the shares, and the table's bytes for a spreadsheet.
+// The class's results: every file of a folder a row, each kind its set asked
+// judged from the file's own points against the pupil's answer, changed,
+// foreign and other sets' files marked, the same pupil twice told, the
+// shares without those who saw the answers, and the table's bytes for a
+// spreadsheet.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <variant>
 
 #include "classresults.h"
@@ -21,29 +24,41 @@ namespace {
 
 constexpr classset::KindMask kTriangles = 0b0000111;
 const classset::ClassSettings kSettings{4, 6, kTriangles, 4242};
+// a set of another class: the same settings, another code
+const classset::ClassSettings kOtherSettings{4, 6, kTriangles, 4243};
+// the pupils of this variant saw the answers
+constexpr int kShownVariant = 2;
 
-const classset::ClassSet& Set() {
-    static const classset::ClassSet set =
-        std::get<classset::ClassSet>(classset::ClassSetGenerator(kSettings).Make());
-    return set;
+const classset::ClassSet& SetOf(const classset::ClassSettings& settings) {
+    static std::map<std::uint64_t, classset::ClassSet> sets;
+    auto found = sets.find(settings.code);
+    if (found == sets.end()) {
+        found =
+            sets.emplace(settings.code,
+                         std::get<classset::ClassSet>(classset::ClassSetGenerator(settings).Make()))
+                .first;
+    }
+    return found->second;
 }
+const classset::ClassSet& Set() { return SetOf(kSettings); }
 
-std::vector<GridPoint> PointsOf(int variant) {
-    return Set().variants.at(static_cast<std::size_t>(variant - 1)).points;
+std::vector<GridPoint> PointsOf(int variant, const classset::ClassSettings& settings = kSettings) {
+    return SetOf(settings).variants.at(static_cast<std::size_t>(variant - 1)).points;
 }
 
 // the analysis's counts as the pupil's answer
-task::Answer Counted(int variant) {
-    const AnalysisResult result = FigureAnalysis().Run(PointsOf(variant));
+task::Answer Counted(int variant, const classset::ClassSettings& settings = kSettings) {
+    const AnalysisResult result = FigureAnalysis().Run(PointsOf(variant, settings));
     task::Answer answer;
     for (std::size_t k = 0; k < answer.size(); ++k) answer[k] = result.counts[k];
     return answer;
 }
 
 std::string Handed(int variant, const std::string& name, const task::Answer& answer,
-                   std::vector<GridPoint> points) {
-    const task::HandedIn handed_in{{variant, kSettings},
-                                   task::PupilLines{name, answer, 3, 1, variant == 2}};
+                   std::vector<GridPoint> points,
+                   const classset::ClassSettings& settings = kSettings) {
+    const task::HandedIn handed_in{{variant, settings},
+                                   task::PupilLines{name, answer, 3, 1, variant == kShownVariant}};
     return task::FileText(handed_in, points);
 }
 
@@ -67,6 +82,18 @@ struct FileCase {
     std::array<int, kKindCount> off;  // added to those counts (99: an empty box)
     bool changed;
     std::string note;
+
+    bool OtherSet() const { return note.starts_with(kOtherSet); }
+    bool Counted() const { return variant != 0 && !OtherSet(); }
+    // right where the answer is the analysis's count of its variant, in a
+    // kind the set asked
+    bool Right(std::size_t kind) const {
+        return answer_variant != 0 && off[kind] == 0 && ((kTriangles >> kind) & 1u) != 0;
+    }
+    // right and counted as right in the shares
+    bool RightInShares(std::size_t kind) const {
+        return Counted() && Right(kind) && !(variant == kShownVariant && answer_variant != 0);
+    }
 };
 
 const std::array<int, kKindCount> kNone{};
@@ -155,6 +182,34 @@ const std::vector<FileCase>& Cases() {
          },
          2, "n-moved-no-pupil.pfig", 0, kNone, true,
          "променени точки, без име и отговор на ученика"},
+        // the same pupil three times, his name written differently, once
+        // in a file of another set: judged, but in no share
+        {"o-other-set.pfig",
+         [] {
+             return Handed(1, "Пламен Иванов", Counted(1, kOtherSettings),
+                           PointsOf(1, kOtherSettings), kOtherSettings);
+         },
+         1, "Пламен Иванов", 1, kNone, false,
+         "друг комплект, същото име като „p-same-name.pfig“ и „q-same-name.pfig“"},
+        {"p-same-name.pfig", [] { return Handed(3, "пламен  ИВАНОВ ", Counted(3), PointsOf(3)); },
+         3, "пламен  ИВАНОВ ", 3, kNone, false,
+         "същото име като „o-other-set.pfig“ и „q-same-name.pfig“"},
+        {"q-same-name.pfig",
+         [] {
+             task::Answer answer = Counted(4);
+             *answer[0] += 1;
+             return Handed(4, "Пламен Иванов", answer, PointsOf(4));
+         },
+         4,
+         "Пламен Иванов",
+         4,
+         {1},
+         false,
+         "същото име като „o-other-set.pfig“ и „p-same-name.pfig“"},
+        // another pupil of the same first name is another pupil
+        {"r-another-pupil.pfig",
+         [] { return Handed(1, "Пламен Иванов Попов", Counted(1), PointsOf(1)); }, 1,
+         "Пламен Иванов Попов", 1, kNone, false, ""},
     };
     return cases;
 }
@@ -165,8 +220,10 @@ std::vector<FolderFile> Files() {
     return files;
 }
 
+const std::vector<std::string> kNotRead{"Ани.pfig.txt", "notes.txt", "снимки/"};
+
 const ClassResults& Results() {
-    static const ClassResults results = Judge(Files());
+    static const ClassResults results = Judge(Files(), kNotRead);
     return results;
 }
 
@@ -183,42 +240,94 @@ TEST_P(RowTest, IsJudgedFromTheFilesPoints) {
     const PupilRow& row = Results().rows.at(GetParam());
     EXPECT_EQ(row.Name(), c.pupil);
     EXPECT_EQ(row.variant, c.variant);
-    EXPECT_EQ(row.counted, c.variant != 0);
+    EXPECT_EQ(row.counted, c.Counted());
     EXPECT_EQ(row.changed, c.changed);
     EXPECT_EQ(row.note, c.note);
     // a file with the pupil's lines gives his checks, one without gives none
     EXPECT_EQ(row.checks.has_value(), !c.pupil.ends_with(".pfig"));
-    for (std::size_t k = 0; k < row.right.size(); ++k) {
-        // right only where the answer is the analysis's count of its variant
-        EXPECT_EQ(row.right[k], c.answer_variant != 0 && c.off[k] == 0) << "kind " << k;
-    }
+    for (std::size_t k = 0; k < row.right.size(); ++k) EXPECT_EQ(row.right[k], c.Right(k)) << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RowTest, ::testing::Range<std::size_t>(0, 14), [](const auto& row) {
+INSTANTIATE_TEST_SUITE_P(Files, RowTest, ::testing::Range<std::size_t>(0, 18), [](const auto& row) {
     std::string name = Cases().at(row.param).name;
     for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 });
 
 TEST(ClassResultsTest, SharesCountTheRowsThatCount) {
-    // a, b, c, d, e, f, g, n count; each kind right where its answer was
+    // a, b, c, d, e, f, g, n, p, q, r count, o is of another set; b and f saw
+    // the answers: wrong in the shares, though their rows say what was right
     int counted = 0;
     std::array<int, kKindCount> right{};
     for (const FileCase& c : Cases()) {
-        if (c.variant == 0) continue;
-        ++counted;
-        for (std::size_t k = 0; k < right.size(); ++k)
-            right[k] += c.answer_variant != 0 && c.off[k] == 0 ? 1 : 0;
+        counted += c.Counted() ? 1 : 0;
+        for (std::size_t k = 0; k < right.size(); ++k) right[k] += c.RightInShares(k) ? 1 : 0;
     }
-    ASSERT_EQ(counted, 8);
-    EXPECT_EQ(Results().counted, 8);
-    // 3 of 8 right in the first kind: 37.5% goes up to 38%
-    EXPECT_EQ(right[0], 3);
-    for (std::size_t k = 0; k < right.size(); ++k)
-        EXPECT_EQ(Results().shares[k], SharePercent(right[k], 8)) << "kind " << k;
-    EXPECT_EQ(Results().shares[0], 38);
-    EXPECT_EQ(Results().shares[1], 38);  // c's empty box
-    EXPECT_EQ(Results().shares[3], 50);  // a kind none asked for: 0 = 0 in four files
+    ASSERT_EQ(counted, 11);
+    EXPECT_EQ(Results().counted, 11);
+    EXPECT_EQ(Results().set, kSettings);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(Results().shares[k], SharePercent(right[k], 11)) << "kind " << k;
+    // a, c, p, r: 4 of 11, 36.4%; f saw the answers
+    EXPECT_EQ(Results().shares[0], 36);
+    EXPECT_EQ(Results().shares[1], 36);  // a, p, q, r: c's empty box, b and f saw the answers
+    EXPECT_EQ(Results().shares[2], 45);  // a, c, p, q, r
+    // the kinds the set did not ask have no share
+    for (std::size_t k = 3; k < kKindCount; ++k) EXPECT_FALSE(Results().shares[k]) << k;
+}
+
+// The folder's set is the one most files are of, not the first file's;
+// the first file's of those on a tie.
+TEST(ClassResultsTest, TheFoldersSetIsTheOneMostFilesAreOf) {
+    const auto file = [](const classset::ClassSettings& settings, const char* name) {
+        return FolderFile{name,
+                          Handed(1, name, Counted(1, settings), PointsOf(1, settings), settings)};
+    };
+    const FolderFile ours = file(kSettings, "a"), other = file(kOtherSettings, "b");
+    const FolderFile foreign{"c", std::string("0 0\n")};
+    struct SetCase {
+        std::vector<FolderFile> files;
+        std::optional<classset::ClassSettings> set;
+        int counted;
+    };
+    for (const SetCase& c : std::initializer_list<SetCase>{
+             {{other, ours, ours}, kSettings, 2},
+             {{ours, other, other, foreign}, kOtherSettings, 2},
+             {{other, ours}, kOtherSettings, 1},
+             {{ours, other}, kSettings, 1},
+             {{foreign}, std::nullopt, 0},
+         }) {
+        const ClassResults results = Judge(c.files);
+        EXPECT_EQ(results.set, c.set) << c.files.size();
+        EXPECT_EQ(results.counted, c.counted) << c.files.size();
+        for (const PupilRow& row : results.rows) {
+            // a file of the other set is judged, right, but noted
+            if (!row.set || row.set == c.set) continue;
+            EXPECT_EQ(row.note, "друг комплект");
+            EXPECT_TRUE(row.right[0] && !row.counted);
+        }
+    }
+}
+
+TEST(ClassResultsTest, NamesAreTheSameWhateverTheirCaseAndSpaces) {
+    struct NameCase {
+        const char* a;
+        const char* b;
+        bool same;
+    };
+    for (const NameCase c : std::initializer_list<NameCase>{
+             {"Ана Петрова, 6 а", "  ана   ПЕТРОВА,\t6 А ", true},
+             {"ЁЖИК Ѝван", "ёжик ѝван", true},  // the capitals before А as well
+             {"Ivan Petrov", "IVAN PETROV", true},
+             {"ЯВОР", "явор", true},
+             {"Ана Петрова", "Анна Петрова", false},
+             {"Ана Петрова", "АнаПетрова", false},
+             {"Иван, 6 а", "Иван, 6 б", false},
+             {"   ", "", true},
+         }) {
+        EXPECT_EQ(NameKey(c.a) == NameKey(c.b), c.same) << c.a << " / " << c.b;
+    }
+    EXPECT_EQ(NameKey("  Ана   ПЕТРОВА "), "ана петрова");
 }
 
 TEST(ClassResultsTest, NoRowThatCountsGivesNoShare) {
@@ -262,18 +371,23 @@ TEST(ResultsCsvTest, HeaderRowsAndTotal) {
         lines.push_back(csv.substr(start, end - start));
         start = end + 2;
     }
-    ASSERT_EQ(lines.size(), Cases().size() + 2);
+    ASSERT_EQ(lines.size(), Cases().size() + 2 + kNotRead.size());
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1);
-    EXPECT_EQ(lines[1], "Ана Петрова, 6 а;1;1;1;1;1;1;1;1;3;1;не;");
-    EXPECT_EQ(lines[2], "Борис;2;0;1;0;1;1;1;1;3;1;да;");
-    EXPECT_EQ(lines[4], "Георги;4;0;0;0;0;0;0;0;3;1;не;променени точки");
-    EXPECT_EQ(lines[5], "e-no-pupil.pfig;1;0;0;0;0;0;0;0;;;;без име и отговор на ученика");
+    // the kinds the set did not ask are empty
+    EXPECT_EQ(lines[1], "Ана Петрова, 6 а;1;1;1;1;;;;;3;1;не;");
+    EXPECT_EQ(lines[2], "Борис;2;0;1;0;;;;;3;1;да;");
+    EXPECT_EQ(lines[4], "Георги;4;0;0;0;;;;;3;1;не;променени точки");
+    EXPECT_EQ(lines[5], "e-no-pupil.pfig;1;0;0;0;;;;;;;;без име и отговор на ученика");
     EXPECT_EQ(lines[9], "i-document.pfig;;;;;;;;;;;;не е файл с точки");
-    std::string total = "Общо;;";
-    for (std::size_t k = 0; k < 7; ++k)
-        total += std::to_string(*Results().shares[k]) + "%" + (k < 6 ? ";" : "");
-    EXPECT_EQ(lines.back(), total + ";;;;");
-    EXPECT_TRUE(lines.back().starts_with("Общо;;38%;38%;")) << lines.back();
+    EXPECT_EQ(lines[15],
+              "Пламен Иванов;1;1;1;1;;;;;3;1;не;друг комплект, същото име като "
+              "„p-same-name.pfig“ и „q-same-name.pfig“");
+    const std::size_t total = Cases().size() + 1;
+    EXPECT_EQ(lines[total], "Общо;;36%;36%;45%;;;;;;;;");
+    // then what the folder holds and was not read, its name and why
+    EXPECT_EQ(lines[total + 1], "Ани.pfig.txt;;;;;;;;;;;;не е прочетен: не е .pfig");
+    EXPECT_EQ(lines[total + 2], "notes.txt;;;;;;;;;;;;не е прочетен: не е .pfig");
+    EXPECT_EQ(lines[total + 3], "снимки/;;;;;;;;;;;;не е прочетена: папка");
 }
 
 TEST(ResultsCsvTest, QuotesAndGuardsFreeText) {
@@ -298,7 +412,7 @@ TEST(ResultsCsvTest, QuotesAndGuardsFreeText) {
     std::vector<GridPoint> points = PointsOf(1);
     const std::vector<FolderFile> files{{"a.pfig", Handed(1, name, Counted(1), points)}};
     const std::string csv = ResultsCsv(Judge(files));
-    EXPECT_NE(csv.find("\r\n\"'=Ана; \"\"6 а\"\"\";1;1;1;1;1;1;1;1;3;1;не;\r\n"), std::string::npos)
+    EXPECT_NE(csv.find("\r\n\"'=Ана; \"\"6 а\"\"\";1;1;1;1;;;;;3;1;не;\r\n"), std::string::npos)
         << csv;
 }
 

@@ -90,11 +90,15 @@ private slots:
             for (int k = 0; k < 7; ++k) row += v > 1 && k == v ? ";0" : ";1";
             expected += row + ';' + QByteArray::number(v) + ";0;не;\r\n";
         }
-        // what the set wrote beside the variants is no saved task: not read
+        // what the set wrote beside the variants is no saved task: not read,
+        // and named after the shares
         Write(QDir(pupils).filePath(QStringLiteral("отговори.csv")), "x");
         QVERIFY(QDir(pupils).mkdir(QStringLiteral("folder.pfig")));
         // kinds 2, 3, 4 each wrong in one file of four: 75%
-        expected += "Общо;;100%;100%;75%;75%;75%;100%;100%;;;;\r\n";
+        expected +=
+            "Общо;;100%;100%;75%;75%;75%;100%;100%;;;;\r\n"
+            "folder.pfig/;;;;;;;;;;;;не е прочетена: папка\r\n"
+            "отговори.csv;;;;;;;;;;;;не е прочетен: не е .pfig\r\n";
         const Run run = Program({QStringLiteral("--class-results"), pupils});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
@@ -105,10 +109,13 @@ private slots:
         const Run own = Program({QStringLiteral("--class-results"), set});
         QCOMPARE(own.status, 0);
         const QList<QByteArray> lines = own.out.split('\n');
-        QCOMPARE(lines.size(), 7);  // header, 4 variants, total, and after the last line end
+        // header, 4 variants, total, the CSV and two PDFs, and after the last line end
+        QCOMPARE(lines.size(), 10);
         QCOMPARE(lines[1], QByteArray("вариант-01.pfig;1;0;0;0;0;0;0;0;;;;без име и отговор на "
                                       "ученика\r"));
         QCOMPARE(lines[5], QByteArray("Общо;;0%;0%;0%;0%;0%;0%;0%;;;;\r"));
+        QCOMPARE(lines[8],
+                 QByteArray("работни-листове.pdf;;;;;;;;;;;;не е прочетен: не е .pfig\r"));
     }
 
     // The files in the order of their names' bytes, whatever the language.

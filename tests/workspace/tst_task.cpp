@@ -3,10 +3,12 @@
 // stages, "Чертай" and the answer sheet kept back until the counts are right
 // or the answers shown, and the task saved with the pupil's lines.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <bit>
@@ -93,7 +95,10 @@ struct TaskWindow : PromptedWindow {
         path = Write(dir, "вариант-07.pfig", variant_line + extra_lines + PointLines());
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
-        prompts.file_to_save = [this](const QString&) { return file_to_save; };
+        prompts.file_to_save = [this](const QString& name) {
+            offered << name;
+            return file_to_save;
+        };
         prompts.save_before_closing = [this](const QString& text) {
             asked << text;
             return answer;
@@ -202,17 +207,19 @@ void TestTask::pointsStay() {
 void TestTask::checkSaysKindByKind_data() {
     QTest::addColumn<QStringList>("typed");
     const QStringList right = RightCounts();
-    QStringList more, fewer, letters;
+    QStringList more, fewer, letters, negative;
     for (int k = 0; k < right.size(); ++k) {
         const int count = right[k].toInt();
         more << QString::number(count + 3);
         fewer << (count > 0 ? QString::number(count - 1) : QString("0"));
         letters << (k % 2 == 0 ? QString("5 ц") : right[k]);
+        negative << (k == 1 ? QString("-5") : right[k]);
     }
     QTest::newRow("all empty") << QStringList(7, QString());
     QTest::newRow("all too many") << more;
     QTest::newRow("one fewer each") << fewer;
     QTest::newRow("words in some boxes") << letters;
+    QTest::newRow("a count below zero") << negative;
     QTest::newRow("all right, blanks around")
         << QStringList(right).replaceInStrings(QRegularExpression("^(.+)$"), " \\1 ");
 }
@@ -222,6 +229,12 @@ void TestTask::checkSaysKindByKind() {
     TaskWindow window;
     Type(window.form, typed);
     QTest::keyClick(&window.form, Qt::Key_F5);
+    if (typed.join(QString()).trimmed().isEmpty()) {  // nothing written: no check
+        QCOMPARE(window.Panel()->Said(), TaskTexts::WriteCountsFirst());
+        QCOMPARE(window.form.Model().Task()->Checks(), 0);
+        QVERIFY(window.Panel()->Verdicts().isEmpty());
+        return;
+    }
     const std::array<int, 7> counts = TrueResult().counts;
     QStringList expected;
     for (int k = 0; k < 7; ++k) {
@@ -232,7 +245,7 @@ void TestTask::checkSaysKindByKind() {
         TaskState::Said said = TaskState::Said::kRight;
         if (box.isEmpty()) {
             said = count == 0 ? TaskState::Said::kRight : TaskState::Said::kEmpty;
-        } else if (!number) {
+        } else if (!number || value < 0) {  // a count is 0, 1, 2, …
             said = TaskState::Said::kNoNumber;
         } else if (value != count) {
             said = value < count ? TaskState::Said::kMore : TaskState::Said::kFewer;
@@ -244,7 +257,10 @@ void TestTask::checkSaysKindByKind() {
     }
     const QString verdicts = window.Panel()->Verdicts();
     QCOMPARE(verdicts.split('\n').mid(0, 7), expected);
-    QVERIFY2(!verdicts.contains(QRegularExpression("\\d")), qPrintable(verdicts));
+    // no count given away (what a count looks like is no answer)
+    QVERIFY2(
+        !QString(verdicts).remove(QStringLiteral("0, 1, 2, …")).contains(QRegularExpression("\\d")),
+        qPrintable(verdicts));
     QCOMPARE(window.form.Model().Task()->Checks(), 1);
     QTest::keyClick(&window.form, Qt::Key_F5);
     QCOMPARE(window.form.Model().Task()->Checks(), 2);
@@ -318,22 +334,36 @@ void TestTask::hintsInStages() {
     QCOMPARE(form.Model().Task()->HintsUsed(), static_cast<int>(hints.figures.size()) + 1);
 }
 
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The pupil's work goes to a file of his own, never into the variant's: the
+// next pupil opens the teacher's task as it was made.
 void TestTask::savedWithThePupilsLines() {
     TaskWindow window;
+    const QByteArray variant = Bytes(window.path);
     QStringList typed = RightCounts();
     typed[0] = "1";
     typed[6] = "";
     Type(window.form, typed);
     QTest::keyClick(&window.form, Qt::Key_F5);
     QVERIFY(window.form.Model().Unsaved());
-    QVERIFY(window.form.SaveFile(window.path));
+    // straight into the variant's file: refused, said why
+    QVERIFY(!window.form.SaveFile(window.path));
+    QVERIFY(window.told.last().contains(QDir::toNativeSeparators(window.path)));
+    // Ctrl+S: his name first, then his own file in his documents
+    window.file_to_save = window.dir.filePath("моята работа");
+    QTest::keyClick(&window.form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(window.asked_lines, QStringList{TaskTexts::NameQuestion()});
+    QCOMPARE(window.offered.last(),
+             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                 .filePath("вариант-07 – Иван Петров, 6 а.pfig"));
+    const QString own = window.dir.filePath("моята работа.pfig");
     QVERIFY(!window.form.Model().Unsaved());
-    QFile file(window.path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    file.close();  // Windows replaces no file that is open
-    const auto read = plane_figures::task::Read(text.toStdString());
+    QCOMPARE(Bytes(window.path), variant);
+    const auto read = plane_figures::task::Read(Bytes(own).toStdString());
     QVERIFY(read && read->pupil);
     QCOMPARE(read->variant.number, 7);
     QCOMPARE(QString::fromStdString(read->pupil->pupil), window.name);
@@ -343,20 +373,46 @@ void TestTask::savedWithThePupilsLines() {
         QCOMPARE(read->pupil->answer[k],
                  box.isEmpty() ? std::nullopt : std::optional<int>(box.toInt()));
     }
-    QVERIFY(text.endsWith(PointLines()));
-    // opened again: the counts in their boxes, the checks and the name kept
+    QVERIFY(Bytes(own).endsWith(PointLines()));
+    // opened again: the counts in their boxes, the checks and the name kept,
+    // and Ctrl+S offers his own file, asking no name
     TaskWindow again;
-    QVERIFY(again.form.OpenFile(window.path));
+    QVERIFY(again.form.OpenFile(own));
     for (std::size_t k = 0; k < 7; ++k)
         QCOMPARE(Text2(again.form, k)->text(), typed[static_cast<int>(k)]);
     QCOMPARE(again.form.Model().Task()->Checks(), 1);
     QVERIFY(!again.form.Model().Unsaved());
-    QVERIFY(again.form.SaveFile(window.path));
-    QVERIFY(again.asked_lines.isEmpty());  // the name was known
-    // a pupil who gives no name does not save
+    again.file_to_save = own;
+    QTest::keyClick(&again.form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(again.offered.last(), own);
+    QVERIFY(again.asked_lines.isEmpty());
+    // the variant opened anew is the untouched task, and leaving it with
+    // "Запиши" asks for the new pupil's own file in the folder last saved in
+    TaskWindow next;
+    const QByteArray next_variant = Bytes(next.path);
+    next.name = "Ани Колева, 6 б";
+    Type(next.form, QStringList{"2"});
+    next.answer = QMessageBox::Save;
+    next.file_to_save = next.dir.filePath("ани.pfig");
+    QVERIFY(next.form.SaveFile(next.dir.filePath("първо.pfig")));  // a folder of her own
+    QTest::keyClick(&next.form, Qt::Key_L, Qt::ControlModifier);   // already saved: not asked
+    QVERIFY(next.form.OpenFile(next.path));
+    QVERIFY(next.form.Model().Task()->Pupil().empty());
+    Type(next.form, QStringList{"3"});
+    next.name = "Ани Колева, 6 б";
+    QVERIFY(next.form.OpenFile(next.path));  // asked, "Запиши": her own file, not the variant
+    QCOMPARE(next.offered.last(), next.dir.filePath("вариант-07 – Ани Колева, 6 б.pfig"));
+    QCOMPARE(Bytes(next.path), next_variant);
+    QVERIFY(Bytes(next.dir.filePath("ани.pfig")).contains("# отговор: 3 "));
+    // a pupil who gives no name saves nothing, told why, his work kept
     TaskWindow nameless;
     nameless.name.clear();
-    QVERIFY(!nameless.form.SaveFile(nameless.path));
+    Type(nameless.form, QStringList{"4"});
+    nameless.file_to_save = nameless.dir.filePath("x.pfig");
+    QTest::keyClick(&nameless.form, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!QFile::exists(nameless.file_to_save) && nameless.form.Model().Unsaved());
+    QCOMPARE(nameless.told.size(), 1);
+    QCOMPARE(Text2(nameless.form, 0)->text(), "4");
 }
 
 void TestTask::plainFileAsBefore() {
@@ -502,6 +558,14 @@ void TestTask::onlyTheKindsAsked() {
     for (const QLabel* label : window.Panel()->findChildren<QLabel*>())
         shown = shown || label->text() == instruction;
     QVERIFY(shown);
+    // a count in a box not asked alone: nothing to check yet
+    const int not_asked = static_cast<int>(std::countr_one(asked));
+    QStringList alone(7, QString());
+    alone[not_asked] = "3";
+    Type(window.form, alone);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    QCOMPARE(window.Panel()->Said(), TaskTexts::WriteCountsFirst());
+    QCOMPARE(task->Checks(), 0);
     // the kinds asked right, words and wrong counts in the others
     QStringList typed = RightCounts();
     for (int k = 0; k < 7; ++k) {

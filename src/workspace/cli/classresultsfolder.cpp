@@ -23,23 +23,33 @@ QString Fault(const QFileInfo& folder) {
 
 }  // namespace
 
-std::variant<std::vector<classresults::FolderFile>, QString> Read(const QString& folder) {
+std::variant<classresults::Folder, QString> Read(const QString& folder) {
     if (const QString fault = Fault(QFileInfo(folder)); !fault.isEmpty()) {
         return Tr("Папката „%1“ не може да се прочете: %2.")
             .arg(QDir::toNativeSeparators(folder), fault);
     }
     const QDir dir(folder);
-    // regular files only: a pipe or a device may never end
-    QStringList names = dir.entryList({QStringLiteral("*.pfig")}, QDir::Files, QDir::Unsorted);
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
-    std::vector<classresults::FolderFile> files;
-    for (const QString& name : names) {
-        const std::optional<QByteArray> bytes = exercisefile::ReadBytes(dir.filePath(name));
-        files.push_back({name.toStdString(),
-                         bytes ? std::optional<std::string>(bytes->toStdString()) : std::nullopt});
+    // regular files and folders only: a pipe or a device may never end
+    QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.fileName().toUtf8() < b.fileName().toUtf8();
+    });
+    classresults::Folder read;
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (entry.isDir()) {
+            read.not_read.push_back((name + QLatin1Char('/')).toStdString());
+        } else if (!name.endsWith(QStringLiteral(".pfig"), Qt::CaseInsensitive)) {
+            read.not_read.push_back(name.toStdString());
+        } else {
+            const std::optional<QByteArray> bytes = exercisefile::ReadBytes(entry.filePath());
+            read.files.push_back(
+                {name.toStdString(),
+                 bytes ? std::optional<std::string>(bytes->toStdString()) : std::nullopt});
+        }
     }
-    return files;
+    return read;
 }
 
 }  // namespace plane_figures::workspace::classresultsfolder

@@ -15,6 +15,6 @@ namespace plane_figures::workspace::classresultsfolder {
 
 // The folder's files, or why the folder cannot be read, in a sentence that
 // names it.
-std::variant<std::vector<classresults::FolderFile>, QString> Read(const QString& folder);
+std::variant<classresults::Folder, QString> Read(const QString& folder);
 
 }  // namespace plane_figures::workspace::classresultsfolder

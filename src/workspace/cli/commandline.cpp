@@ -192,8 +192,8 @@ int CommandLine::ClassResults(QIODevice& out, QIODevice& err) const {
         WriteLine(err, *message);
         return kUnreadableFile;
     }
-    const std::string csv = classresults::ResultsCsv(
-        classresults::Judge(std::get<std::vector<classresults::FolderFile>>(read)));
+    const std::string csv =
+        classresults::ResultsCsv(classresults::Judge(std::get<classresults::Folder>(read)));
     out.write(csv.data(), static_cast<qint64>(csv.size()));
     return kSuccess;
 }

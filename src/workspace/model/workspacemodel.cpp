@@ -1,5 +1,6 @@
 #include "workspacemodel.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "commands.h"
@@ -86,10 +87,18 @@ bool WorkspaceModel::PointsMayChange() {
     return false;
 }
 
-void WorkspaceModel::CheckCounts() {
-    if (!task_) return;
+bool WorkspaceModel::CheckCounts() {
+    if (!task_) return false;
+    // nothing written in the boxes of the kinds asked: nothing to check
+    bool blank = true;
+    for (int k = 0; k < kKindCount; ++k) {
+        if (task_->Asks(k) && !pupil_counts_[static_cast<std::size_t>(k)].trimmed().isEmpty())
+            blank = false;
+    }
+    if (blank) return false;
     task_->Check(pupil_counts_);
     emit TaskChanged();
+    return true;
 }
 
 std::optional<TaskState::Hint> WorkspaceModel::NextHint(int kind) {

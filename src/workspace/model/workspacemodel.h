@@ -84,8 +84,9 @@ public:
     // Whether a step may change the points; if not, PointsLocked is said.
     bool PointsMayChange();
     // "Провери", "Подсказка" for kind, "Покажи отговорите" and the pupil's
-    // name on a task; nothing without one.
-    void CheckCounts();
+    // name on a task; nothing without one. A check with every box blank is
+    // none: false, nothing counted.
+    bool CheckCounts();
     std::optional<TaskState::Hint> NextHint(int kind);
     void ShowAnswers();
     void SetPupil(const QString& pupil);

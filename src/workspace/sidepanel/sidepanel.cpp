@@ -59,6 +59,7 @@ QString SidePanel::Text(int section) const {
 void SidePanel::Host(QWidget* widget) {
     if (widget == hosted_) return;
     if (hosted_ != nullptr) {
+        hosted_->removeEventFilter(this);
         layout()->removeWidget(hosted_);
         hosted_->hide();
     }
@@ -67,7 +68,13 @@ void SidePanel::Host(QWidget* widget) {
         static_cast<QVBoxLayout*>(layout())->insertWidget(0, hosted_);
         hosted_->show();
     }
-    // hidden by the change of flags; Follow shows it again where it belongs
+    // A native window keeps the input area it had when it last stopped being
+    // transparent for input (on X11, the size it had then): one made anew
+    // takes clicks wherever it is drawn, at any size. Hidden by the change
+    // of flags; Follow shows it again where it belongs.
+    if (hosted_ != nullptr) hosted_->installEventFilter(this);
+    hide();
+    if (testAttribute(Qt::WA_WState_Created)) destroy();
     setWindowFlags(hosted_ != nullptr ? kFlags : kFlags | Qt::WindowTransparentForInput);
     Follow();
 }
@@ -86,7 +93,9 @@ int SidePanel::NaturalWidth() const {
                                                               Qt::AlignLeft, label->text());
         widest = std::max(widest, lines.width());
     }
-    if (hosted_ != nullptr) widest = std::max(widest, hosted_->sizeHint().width());
+    // a hosted widget keeps the width it asks for, the notes wrapped within
+    // it: its buttons stay under the mouse whatever the notes say
+    if (hosted_ != nullptr) widest = hosted_->sizeHint().width();
     return widest + 2 * kMargin + 2;  // the label's own rounding
 }
 
@@ -130,6 +139,12 @@ QRect SidePanel::Place() const {
 }
 
 void SidePanel::Follow() {
+    // measured with the hosted widget's texts as they are now, not as its
+    // layout last saw them
+    if (hosted_ != nullptr) {
+        hosted_->updateGeometry();
+        layout()->invalidate();
+    }
     if (!HasText() || !window_->isVisible() || window_->isMinimized()) {
         hide();
         return;
@@ -141,6 +156,9 @@ void SidePanel::Follow() {
 }
 
 bool SidePanel::eventFilter(QObject* watched, QEvent* event) {
+    // the hosted widget's texts changed its size: placed anew once it is laid out
+    if (watched == hosted_ && event->type() == QEvent::LayoutRequest)
+        QMetaObject::invokeMethod(this, &SidePanel::Follow, Qt::QueuedConnection);
     if (watched == window_) {
         switch (event->type()) {
             case QEvent::Move:

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "taskstate.h"
 #include "tasktexts.h"
@@ -77,7 +78,13 @@ TaskPanel::TaskPanel(QWidget* parent)
     verdicts_->hide();
     hint_kind_->hide();
     said_->hide();
+    // the widest its controls get: the kind list holding every kind
+    for (int k = 0; k < kKindCount; ++k) hint_kind_->addItem(TaskTexts::KindName(k), k);
+    width_ = std::max({kWidth, layout->sizeHint().width(), hint_kind_->sizeHint().width()});
+    hint_kind_->clear();
 }
+
+QSize TaskPanel::sizeHint() const { return {width_, heightForWidth(width_)}; }
 
 void TaskPanel::Show(const TaskState& task) {
     heading_->setText(TaskTexts::Heading(task.Variant().number, task.Variant().settings.variants));

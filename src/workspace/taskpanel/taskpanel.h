@@ -31,6 +31,10 @@ public:
     // The kind the pupil chose for a hint; -1 when no kind was found wrong.
     int HintKind() const;
 
+    // As wide whatever it says (its buttons stay under the mouse), as high
+    // as its texts need at that width.
+    QSize sizeHint() const override;
+
 signals:
     void CheckClicked();
     void HintClicked();
@@ -46,6 +50,7 @@ private:
     QLabel* said_;
     QLabel* tally_;
     QPushButton* answers_;
+    int width_ = 0;
 };
 
 }  // namespace plane_figures::workspace

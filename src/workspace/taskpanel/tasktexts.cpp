@@ -63,7 +63,7 @@ QString TaskTexts::Verdict(int kind, TaskState::Said said) {
             return tr("%1: не е вярно – има по-малко.").arg(KindName(kind));
         case TaskState::Said::kEmpty: return tr("%1: полето е празно.").arg(KindName(kind));
         case TaskState::Said::kNoNumber:
-            return tr("%1: в полето не е написано цяло число.").arg(KindName(kind));
+            return tr("%1: напишете брой: 0, 1, 2, …").arg(KindName(kind));
         case TaskState::Said::kNotAsked: return tr("%1: не се пита.").arg(KindName(kind));
     }
     return QString();
@@ -126,6 +126,12 @@ QString TaskTexts::HintFigure(int kind) {
 
 QString TaskTexts::NoHintLeft(int kind) {
     return tr("%1: други подсказки за този вид няма.").arg(KindName(kind));
+}
+
+QString TaskTexts::WriteCountsFirst() {
+    return tr(
+        "Няма какво да се провери: първо напишете в белите полета колко фигури от "
+        "всеки вид намерихте.");
 }
 
 QString TaskTexts::CheckFirst() {

@@ -29,6 +29,8 @@ public:
     static QString HintFigure(int kind);
     static QString NoHintLeft(int kind);
     static QString CheckFirst();
+    // F5 with every box blank
+    static QString WriteCountsFirst();
     static QString AllRight();
     static QString PointsLocked();
     static QString Tally(int checks, int hints);

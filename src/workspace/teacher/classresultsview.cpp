@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableWidget>
@@ -20,16 +21,46 @@
 #include "classresultsfolder.h"
 #include "resultscell.h"
 #include "resultscsv.h"
+#include "resultsitem.h"
 #include "resultssheet.h"
 #include "utf8.h"
 
 namespace plane_figures::workspace {
+
+namespace {
+
+// where a row's item of the first column keeps the row's index in the results
+constexpr int kRowRole = Qt::UserRole;
+constexpr int kViewColumns = resultscell::kColumns + 1;
+
+// the column of the printed table a column of the window shows; -1 for the files
+int CellColumn(int column) {
+    if (column == ClassResultsView::kFileColumn) return -1;
+    return column < ClassResultsView::kFileColumn ? column : column - 1;
+}
+
+// what a column sorts by: the variant, checks and hints as numbers, the
+// rest as their text; an empty cell before all
+QVariant SortKey(const classresults::PupilRow& row, int column, const QString& text) {
+    if (text.isEmpty()) return QVariant();
+    constexpr int kChecks = resultscell::kFirstKind + kKindCount;
+    if (column == resultscell::kFirstKind - 1) return row.variant;
+    if (column == kChecks && row.checks) return *row.checks;
+    if (column == kChecks + 1 && row.hints) return *row.hints;
+    return text;
+}
+
+}  // namespace
 
 ClassResultsView::ClassResultsView(QWidget* parent)
     : QWidget(parent),
       folder_(new QLineEdit(this)),
       table_(new QTableWidget(this)),
       message_(new QLabel(this)),
+      not_read_(new QLabel(this)),
+      open_([](const QString& path) {
+          return QProcess::startDetached(QCoreApplication::applicationFilePath(), {path});
+      }),
       csv_(new QPushButton(tr("Запиши за &електронна таблица (CSV)…"), this)),
       pdf_(new QPushButton(tr("Запиши като P&DF…"), this)),
       print_(new QPushButton(tr("&Отпечатай…"), this)) {
@@ -51,11 +82,12 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     folder_label->setBuddy(folder_);
     folder_form->addRow(folder_label, folder_row);
 
-    table_->setColumnCount(resultscell::kColumns);
-    const QStringList header = resultscell::Header();
-    for (int c = 0; c < resultscell::kColumns; ++c) {
+    table_->setColumnCount(kViewColumns);
+    QStringList header = resultscell::Header();
+    header.insert(kFileColumn, tr("Файл"));
+    for (int c = 0; c < kViewColumns; ++c) {
         // the kinds by their short captions, in full on a tooltip
-        const int kind = c - resultscell::kFirstKind;
+        const int kind = CellColumn(c) < 0 ? -1 : CellColumn(c) - resultscell::kFirstKind;
         auto* item = new QTableWidgetItem(kind >= 0 && kind < kKindCount
                                               ? Utf8(kKindCaptions[static_cast<std::size_t>(kind)])
                                               : header[c]);
@@ -66,6 +98,12 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(tr("Резултати на класа"));
+    table_->setAccessibleDescription(
+        tr("Щракнете върху заглавието на колона, за да подредите редовете по нея; с двойно "
+           "щракване файлът на реда се отваря в прозореца на ученика."));
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the files' order
+    not_read_->setWordWrap(true);
+    not_read_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -78,6 +116,7 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     column->addWidget(intro);
     column->addLayout(folder_form);
     column->addWidget(table_, 1);
+    column->addWidget(not_read_);
     column->addWidget(message_);
     column->addLayout(buttons);
 
@@ -87,8 +126,11 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     connect(csv_, &QPushButton::clicked, this, &ClassResultsView::AskCsv);
     connect(pdf_, &QPushButton::clicked, this, &ClassResultsView::AskPdf);
     connect(print_, &QPushButton::clicked, this, &ClassResultsView::Print);
+    connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) { Open(row); });
     Show();
 }
+
+void ClassResultsView::SetOpener(Opener opener) { open_ = std::move(opener); }
 
 bool ClassResultsView::Load(const QString& folder) {
     const QString path = QDir::fromNativeSeparators(folder);
@@ -100,7 +142,7 @@ bool ClassResultsView::Load(const QString& folder) {
         message_->setText(*why);
         return false;
     }
-    results_ = classresults::Judge(std::get<std::vector<classresults::FolderFile>>(read));
+    results_ = classresults::Judge(std::get<classresults::Folder>(read));
     loaded_ = path;
     folder_->setText(QDir::toNativeSeparators(path));
     Show();
@@ -108,37 +150,62 @@ bool ClassResultsView::Load(const QString& folder) {
 }
 
 void ClassResultsView::Show() {
+    // filled unsorted, then sorted as the teacher last chose
+    table_->setSortingEnabled(false);
     table_->setRowCount(0);
     const auto rows = static_cast<int>(results_.rows.size());
     if (!loaded_.isEmpty()) table_->setRowCount(rows + 1);
     for (int r = 0; r < rows; ++r) {
         const classresults::PupilRow& row = results_.rows[static_cast<std::size_t>(r)];
-        const QStringList cells = resultscell::Row(row);
-        for (int c = 0; c < resultscell::kColumns; ++c) {
-            auto* item = new QTableWidgetItem(cells.value(c));
-            if (const QColor fill = resultscell::Fill(row, c); fill.isValid()) {
+        QStringList cells = resultscell::Row(row);
+        cells.insert(kFileColumn, QString::fromStdString(row.file_name));
+        for (int c = 0; c < kViewColumns; ++c) {
+            const int cell = CellColumn(c);
+            auto* item = new ResultsItem(cells.value(c), SortKey(row, cell, cells.value(c)));
+            if (const QColor fill = resultscell::Fill(row, cell); fill.isValid()) {
                 item->setBackground(fill);
                 item->setForeground(Qt::black);
             }
             if (!row.counted) item->setForeground(palette().color(QPalette::PlaceholderText));
-            if (c > 0 && c < resultscell::kColumns - 1) item->setTextAlignment(Qt::AlignCenter);
+            if (cell > 0 && cell < resultscell::kColumns - 1)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (c == 0) item->setData(kRowRole, r);
             table_->setItem(r, c, item);
         }
     }
     if (!loaded_.isEmpty()) {
-        const QStringList shares = resultscell::Shares(results_);
+        QStringList shares = resultscell::Shares(results_);
+        shares.insert(kFileColumn, QString());
         QFont bold = table_->font();
         bold.setBold(true);
-        for (int c = 0; c < resultscell::kColumns; ++c) {
-            auto* item = new QTableWidgetItem(shares.value(c));
+        for (int c = 0; c < kViewColumns; ++c) {
+            auto* item = new ResultsItem(shares.value(c), QVariant(), true);
             item->setFont(bold);
-            if (c > 0) item->setTextAlignment(Qt::AlignCenter);
+            if (CellColumn(c) > 0) item->setTextAlignment(Qt::AlignCenter);
             table_->setItem(rows, c, item);
         }
     }
+    table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();
     for (QPushButton* button : {csv_, pdf_, print_}) button->setEnabled(!loaded_.isEmpty());
-    message_->setText(loaded_.isEmpty() ? QString() : Heading());
+    not_read_->setText(resultscell::NotRead(results_));
+    not_read_->setVisible(!not_read_->text().isEmpty());
+    const QString set = resultscell::SetLine(results_);
+    message_->setText(loaded_.isEmpty() ? QString()
+                      : set.isEmpty()   ? Heading()
+                                        : Heading() + QLatin1Char('\n') + set);
+}
+
+void ClassResultsView::Open(int table_row) {
+    const QTableWidgetItem* item = table_->item(table_row, 0);
+    if (item == nullptr || !item->data(kRowRole).isValid()) return;
+    const classresults::PupilRow& row =
+        results_.rows.at(static_cast<std::size_t>(item->data(kRowRole).toInt()));
+    const QString path = QDir(loaded_).filePath(QString::fromStdString(row.file_name));
+    if (!open_(path)) {
+        message_->setText(
+            tr("Файлът „%1“ не можа да се отвори.").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 QString ClassResultsView::Heading() const {

@@ -66,22 +66,42 @@ bool ResultsSheet::Paint(QPagedPaintDevice& device) const {
 }
 
 void ResultsSheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) const {
+    // laid out once to count the pages, then painted with "Страница 1 от 3"
+    const int pages = Lay(painter, device, 0);
+    Lay(painter, device, pages);
+}
+
+int ResultsSheet::Lay(QPainter& painter, QPagedPaintDevice& device, int pages) const {
+    const bool paint = pages > 0;
     painter.setPen(QPen(Qt::black, Mm(painter, kLineMm)));
     const int width = Area(painter).width();
-    const int bottom = Area(painter).height();
+    const QFont footer_font = TableFont(kTablePoints, false);
+    const int footer = QFontMetrics(footer_font, painter.device()).height();
+    // the page number's line under the table
+    const int bottom = Area(painter).height() - footer - Mm(painter, kGapMm);
     const int padding = Mm(painter, kCellPaddingMm);
+    int page = 1;
     int top = 0;
+    const auto number = [&] {
+        if (!paint) return;
+        painter.setFont(footer_font);
+        painter.drawText(QRect(0, Area(painter).height() - footer, width, footer),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         Tr("Страница %1 от %2").arg(page).arg(pages));
+    };
     QFont title_font = TextFont(true);
     title_font.setPointSize(kTitlePoints);
     const auto centred = [&](const QString& text, const QFont& font) {
         painter.setFont(font);
         const int flags = Qt::TextWordWrap | Qt::AlignHCenter;
         const QRect place = painter.fontMetrics().boundingRect(QRect(0, 0, width, 0), flags, text);
-        painter.drawText(QRect(0, top, width, place.height()), flags, text);
+        if (paint) painter.drawText(QRect(0, top, width, place.height()), flags, text);
         top += place.height();
     };
     centred(Tr("Резултати на класа"), title_font);
     if (!heading_.simplified().isEmpty()) centred(heading_.simplified(), TextFont(true));
+    if (const QString set = resultscell::SetLine(results_); !set.isEmpty())
+        centred(set, TextFont(false));
     top += Mm(painter, kGapMm);
 
     int total_weight = 0;
@@ -108,13 +128,15 @@ void ResultsSheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) cons
     };
     const auto row = [&](const QStringList& cells, const QFont& font, const QList<QColor>& fills) {
         const int height = height_of(cells, font);
-        painter.setFont(font);
-        for (int c = 0; c < resultscell::kColumns; ++c) {
-            const std::size_t i = static_cast<std::size_t>(c);
-            const QRect box(lefts[i], top, widths[i], height);
-            if (fills.value(c).isValid()) painter.fillRect(box, fills.value(c));
-            painter.drawRect(box);
-            painter.drawText(box.adjusted(padding, 0, -padding, 0), flags, cells.value(c));
+        if (paint) {
+            painter.setFont(font);
+            for (int c = 0; c < resultscell::kColumns; ++c) {
+                const std::size_t i = static_cast<std::size_t>(c);
+                const QRect box(lefts[i], top, widths[i], height);
+                if (fills.value(c).isValid()) painter.fillRect(box, fills.value(c));
+                painter.drawRect(box);
+                painter.drawText(box.adjusted(padding, 0, -padding, 0), flags, cells.value(c));
+            }
         }
         top += height;
     };
@@ -123,7 +145,9 @@ void ResultsSheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) cons
     row(header, header_font, {});
     const auto fits = [&](const QStringList& cells, const QFont& font) {
         if (top + height_of(cells, font) <= bottom) return;
-        device.newPage();  // on the next page, under the header again
+        number();
+        if (paint) device.newPage();  // on the next page, under the header again
+        ++page;
         top = 0;
         row(header, header_font, {});
     };
@@ -139,6 +163,8 @@ void ResultsSheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) cons
     const QFont total_font = TableFont(kTablePoints, true);
     fits(shares, total_font);
     row(shares, total_font, {});
+    number();
+    return page;
 }
 
 }  // namespace plane_figures::workspace

@@ -1,6 +1,8 @@
-// The class's results on paper: a heading, then the table with a row per
-// file and the row of shares, on landscape pages, the table's heading again
-// on each further page. Painted the same way for a printer and a PDF file.
+// The class's results on paper: a heading and the line of the folder's set,
+// then the table with a row per file and the row of shares, on landscape
+// pages, the table's heading again on each further page and each page's
+// number under it ("Страница 2 от 3"). Painted the same way for a printer
+// and a PDF file.
 #pragma once
 
 #include <QString>
@@ -29,6 +31,9 @@ public:
 
 private:
     void PaintPages(QPainter& painter, QPagedPaintDevice& device) const;
+    // The pages laid out, and painted numbered "of pages" when pages > 0;
+    // how many pages they take.
+    int Lay(QPainter& painter, QPagedPaintDevice& device, int pages) const;
 
     const classresults::ClassResults& results_;
     QString heading_;

@@ -82,8 +82,7 @@ void TaskCommands::Follow() {
 
 void TaskCommands::Check() {
     if (parts_.model.Task() == nullptr) return;
-    parts_.model.CheckCounts();
-    panel_->Say(QString());
+    panel_->Say(parts_.model.CheckCounts() ? QString() : TaskTexts::WriteCountsFirst());
 }
 
 void TaskCommands::Hint() {

@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QUndoStack>
 #include <QUrl>
 #include <QWidget>
 #include <variant>
 #include <vector>
 
+#include "classsetfiles.h"
 #include "exercisefile.h"
 #include "helptext.h"
 #include "tasktexts.h"
@@ -43,6 +45,14 @@ struct WindowCommands::Texts {
             .arg(name);
     }
     static QString NothingToSave() { return tr("Няма точки за записване."); }
+    static QString NameNeeded() {
+        return tr("Работата не е записана: напишете име, фамилия и клас, за да се знае чия е.");
+    }
+    static QString NotIntoTheVariant(const QString& name) {
+        return tr("Работата не е записана: „%1“ е файлът на задачата и трябва да остане такъв, "
+                  "какъвто е. Запишете работата си във файл с друго име.")
+            .arg(name);
+    }
     static QString ExportTitle(bool answers) {
         return answers ? tr("Запиши листа с отговорите") : tr("Запиши работния лист");
     }
@@ -56,7 +66,8 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
       window_(window),
       model_(model),
       sheet_of_(std::move(sheet_of)),
-      prompts_(Prompts::Dialogs(window)) {
+      prompts_(Prompts::Dialogs(window)),
+      save_folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     const auto sheet = [this](void (WindowCommands::*run)(Sheet), Sheet which) {
         return [this, run, which] { (this->*run)(which); };
     };
@@ -163,6 +174,7 @@ QString WindowCommands::Opened(const QString& path) {
         model_.ReplacePoints(exercise.points);
     }
     last_file_ = path;
+    variant_file_ = exercise.task && !exercise.task->pupil ? path : QString();
     return QString();
 }
 
@@ -187,14 +199,50 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
     }
 }
 
+bool WindowCommands::PupilNamed() {
+    if (model_.Task() == nullptr || !model_.Task()->Pupil().empty()) return true;
+    const QString pupil = prompts_.line(TaskTexts::NameQuestion()).simplified();
+    if (pupil.isEmpty()) {
+        prompts_.tell(QMessageBox::Warning, Texts::NameNeeded());
+        return false;
+    }
+    model_.SetPupil(pupil);
+    return true;
+}
+
+QString WindowCommands::OwnFileName() const {
+    const TaskState* task = model_.Task();
+    if (task == nullptr) return last_file_;
+    QString variant =
+        QString::fromStdString(classset::VariantFileName(model_.HandedIn()->variant.number));
+    variant.chop(static_cast<int>(qstrlen(".pfig")));
+    // what no file name may hold on Windows, nor a folder's separator
+    QString pupil = QString::fromStdString(task->Pupil());
+    for (QChar& c : pupil) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
+    }
+    pupil = pupil.simplified();
+    while (pupil.endsWith(QLatin1Char('.'))) pupil.chop(1);
+    return QDir(save_folder_)
+        .filePath(variant + QStringLiteral(" – ") + pupil + QStringLiteral(".pfig"));
+}
+
+bool WindowCommands::SaveAsOwnFile() {
+    if (!PupilNamed()) return false;
+    const QString path = prompts_.file_to_save(OwnFileName());
+    return !path.isEmpty() && SaveFile(exercisefile::WithSuffix(path));
+}
+
 bool WindowCommands::SaveFile(const QString& path) {
     const auto points = model_.Points().Points();
-    // a task names its pupil, asked the first time it is saved
-    if (model_.Task() != nullptr && model_.Task()->Pupil().empty()) {
-        const QString pupil = prompts_.line(TaskTexts::NameQuestion()).simplified();
-        if (pupil.isEmpty()) return false;
-        model_.SetPupil(pupil);
+    if (model_.Task() != nullptr && !variant_file_.isEmpty() &&
+        QFileInfo(path).canonicalFilePath() == QFileInfo(variant_file_).canonicalFilePath()) {
+        prompts_.tell(QMessageBox::Warning,
+                      Texts::NotIntoTheVariant(QDir::toNativeSeparators(variant_file_)));
+        return false;
     }
+    // a task names its pupil, asked the first time it is saved
+    if (!PupilNamed()) return false;
     const auto handed_in = model_.HandedIn();
     const QString error = handed_in ? exercisefile::WriteTask(path, *handed_in, points)
                                     : exercisefile::Write(path, points);
@@ -203,6 +251,10 @@ bool WindowCommands::SaveFile(const QString& path) {
         return false;
     }
     last_file_ = path;
+    if (handed_in) {
+        variant_file_.clear();  // from now on the task is the pupil's own file
+        save_folder_ = QFileInfo(path).absolutePath();
+    }
     model_.MarkSaved();
     return true;
 }
@@ -214,7 +266,9 @@ bool WindowCommands::MayClose() {
     const QString question =
         points_changed ? Texts::SaveBeforeClosing(name) : Texts::TaskBeforeLeaving(name);
     switch (prompts_.save_before_closing(question)) {
-        case QMessageBox::Save: return SaveFile(last_file_);
+        case QMessageBox::Save:
+            return model_.Task() != nullptr && !variant_file_.isEmpty() ? SaveAsOwnFile()
+                                                                        : SaveFile(last_file_);
         case QMessageBox::Discard: return true;
         default: return false;
     }
@@ -237,6 +291,10 @@ void WindowCommands::ChooseAndOpen() {
 void WindowCommands::ChooseAndSave() {
     if (model_.PointCount() == 0) {
         prompts_.tell(QMessageBox::Information, Texts::NothingToSave());
+        return;
+    }
+    if (model_.Task() != nullptr && !variant_file_.isEmpty()) {
+        SaveAsOwnFile();
         return;
     }
     const QString path = prompts_.file_to_save(last_file_);

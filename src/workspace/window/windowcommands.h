@@ -38,10 +38,17 @@ public:
     // file order would, as one undoable step; a file whose first line names
     // a class set's variant opens as the pupil's task instead; a refused
     // file changes nothing. Saving writes the points whole or not at all, a
-    // task's with its pupil's lines (his name asked the first time). Both return
-    // false when they did not happen, after telling the pupil why.
+    // task's with its pupil's lines (his name asked the first time, an empty
+    // one refused), never into the variant's own file: the next pupil opens
+    // the teacher's task as it was made. Both return false when they did not
+    // happen, after telling the pupil why.
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
+
+    // The file a task's work is first offered under: the variant's name and
+    // the pupil's, in the folder he last saved in ("вариант-04 – Иван
+    // Петров.pfig").
+    QString OwnFileName() const;
 
     // Whether the window may close: yes unless the work has changed since
     // the file was last opened or saved and the pupil, asked, keeps the
@@ -81,6 +88,16 @@ private:
     SheetMaker sheet_of_;
     Prompts prompts_;
     QString last_file_;  // the exercise file last opened or saved
+    // the variant's file the open task came from, as the set made it (no
+    // pupil's lines); empty when the task is a pupil's own saved file
+    QString variant_file_;
+    QString save_folder_;  // where the pupil last saved; his documents at first
+    // Ask the pupil's name where the task has none; false (told why) when he
+    // gives none.
+    bool PupilNamed();
+    // Save a task not yet saved as the pupil's own file: under the name he
+    // chooses, starting at OwnFileName().
+    bool SaveAsOwnFile();
     QList<QAction*> actions_;
 };
 

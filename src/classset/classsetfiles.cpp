@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "askedkinds.h"
 #include "pointfile.h"
 
 namespace plane_figures::classset {
@@ -77,7 +78,12 @@ std::string KeyCsv(const ClassSet& set) {
     csv += kCrLf;
     for (std::size_t v = 0; v < set.variants.size(); ++v) {
         csv += std::to_string(v + 1);
-        for (const int count : set.variants[v].counts) csv += ';' + std::to_string(count);
+        // a kind not asked keeps its column, empty: the key judges the kinds asked
+        for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
+            csv += ';';
+            if (Asks(set.settings.kinds, static_cast<int>(k)))
+                csv += std::to_string(set.variants[v].counts[k]);
+        }
         csv += kCrLf;
     }
     return csv;

@@ -37,7 +37,8 @@ std::string VariantFileText(const ClassSet& set, int number);
 
 // The answer key for a spreadsheet: UTF-8 with a byte-order mark, fields
 // separated by ';', CR LF line ends; the header "Вариант" and the seven kinds
-// in full words, then a row per variant with its counts.
+// in full words, then a row per variant with its counts of the kinds asked
+// (a kind not asked keeps its column, empty).
 std::string KeyCsv(const ClassSet& set);
 
 }  // namespace plane_figures::classset

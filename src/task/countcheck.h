@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "askedkinds.h"
 #include "figurekinds.h"
 #include "handedin.h"
 
@@ -12,16 +13,20 @@ namespace plane_figures::task {
 
 enum class Verdict {
     kRight,
-    kMore,   // there are more figures of the kind than he wrote
-    kFewer,  // there are fewer
-    kEmpty,  // the box is empty and there are some
+    kMore,      // there are more figures of the kind than he wrote
+    kFewer,     // there are fewer
+    kEmpty,     // the box is empty and there are some
+    kNotAsked,  // the task does not ask for the kind: its box is not judged
 };
 using Verdicts = std::array<Verdict, kKindCount>;
 
 // An empty box stands for none, as the program's own box shows none: it is
-// right where there is no figure of the kind.
-Verdicts Check(const Answer& answer, const std::array<int, kKindCount>& counts);
+// right where there is no figure of the kind. Only the kinds asked are
+// judged; the others are kNotAsked whatever their boxes hold.
+Verdicts Check(const Answer& answer, const std::array<int, kKindCount>& counts,
+               classset::KindMask asked = classset::kAllKinds);
 
+// Every kind asked is right (a kind not asked holds nothing back).
 bool AllRight(const Verdicts& verdicts);
 
 }  // namespace plane_figures::task

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "classsetfiles.h"
 #include "figureanalysis.h"
+#include "figurekinds.h"
+#include "kindnames.h"
 #include "pointfile.h"
 
 namespace {
@@ -39,6 +42,24 @@ QString Poppler(const QString& tool, const QStringList& arguments) {
 QStringList PageTexts(const QString& pdf) {
     return Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
         .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+}
+
+int PageCount(const QString& pdf) {
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+QString Kind(int k) {
+    return QString::fromUtf8(plane_figures::kKindNames[static_cast<std::size_t>(k)]);
+}
+
+void NeedPoppler() {
+    for (const char* tool : {"pdftotext", "pdfinfo"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QFAIL("poppler-utils are missing");
+    }
 }
 
 QByteArray Bytes(const QString& path) {
@@ -134,6 +155,145 @@ private slots:
             QVERIFY(key.contains(QStringLiteral("Вариант %1. Брой въведени точки: 10").arg(v)));
     }
 
+    // --kinds: the worksheets ask for those kinds alone, the key's table and
+    // reports give them alone, and the CSV keeps its seven columns with the
+    // others empty.
+    void OnlyTheKindsAsked_data() {
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<bool>("plotting");
+        QTest::newRow("1,2,6") << "1,2,6" << false;
+        QTest::newRow("1,2,6 plotting") << "1,2,6" << true;
+        QTest::newRow("4,7") << "4,7" << false;
+        QTest::newRow("3,5") << "3,5" << false;
+    }
+    void OnlyTheKindsAsked() {
+        QFETCH(QString, kinds);
+        QFETCH(bool, plotting);
+        NeedPoppler();
+        unsigned asked = 0;
+        for (const QString& row : kinds.split(',')) asked |= 1u << (row.toInt() - 1);
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("6b"));
+        QStringList args{QStringLiteral("--class-set"), folder,
+                         QStringLiteral("--variants"),  QStringLiteral("6"),
+                         QStringLiteral("--kinds"),     kinds,
+                         QStringLiteral("--code"),      QStringLiteral("48213")};
+        if (plotting) args << QStringLiteral("--plotting");
+        const Run run = Program(args);
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QStringList sheets =
+            PageTexts(QDir(folder).filePath(QStringLiteral("работни-листове.pdf")));
+        QCOMPARE(sheets.size(), 6);
+        for (const QString& page : sheets) {
+            const QString words = page.simplified();
+            for (int k = 0; k < 7; ++k) {
+                if (asked >> k & 1u) QVERIFY2(words.contains(Kind(k)), qPrintable(words));
+            }
+            QVERIFY2(kindnames::NamedOutside(page, asked).isEmpty(), qPrintable(words));
+            QVERIFY(words.contains(QStringLiteral("Броят се само видовете от таблицата")));
+        }
+        // the key: the kinds asked in the table, their figures alone in the reports
+        const QString key =
+            PageTexts(QDir(folder).filePath(QStringLiteral("отговори.pdf"))).join(QChar(' '));
+        QString key_words = key.simplified();
+        // a kind not asked is named neither in the table nor by a report line
+        // ("Равнобедрен 1,2,3"); the isosceles right triangles' names, which
+        // hold the other two triangles', are taken out first where asked
+        if (asked >> 2 & 1u) {
+            QVERIFY(key_words.contains(Kind(2)));
+            key_words.remove(Kind(2));
+            key_words.remove(QString::fromUtf8(plane_figures::kReportLabels[2]).trimmed());
+        }
+        for (int k = 0; k < 7; ++k) {
+            const QString label =
+                QString::fromUtf8(plane_figures::kReportLabels[static_cast<std::size_t>(k)])
+                    .simplified();
+            const bool line = QRegularExpression(QRegularExpression::escape(label) +
+                                                 QStringLiteral(" ?\\d+,\\d+,\\d+"))
+                                  .match(key_words)
+                                  .hasMatch();
+            if (k != 2 || !(asked >> 2 & 1u))
+                QCOMPARE(key_words.contains(Kind(k)), bool(asked >> k & 1u));
+            if (!(asked >> k & 1u)) QVERIFY2(!line, qPrintable(label));
+        }
+        // the CSV: the seven columns, each variant's counts of the kinds asked
+        const QList<QByteArray> rows =
+            Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv"))).split('\n');
+        QCOMPARE(rows.value(0).count(';'), 7);
+        for (int v = 1; v <= 6; ++v) {
+            const auto parsed = plane_figures::pointfile::Parse(
+                Bytes(QDir(folder).filePath(
+                          QString::fromStdString(plane_figures::classset::VariantFileName(v))))
+                    .toStdString());
+            const auto result = plane_figures::FigureAnalysis().Run(
+                std::get<std::vector<plane_figures::GridPoint>>(parsed));
+            QByteArray row = QByteArray::number(v);
+            for (int k = 0; k < 7; ++k)
+                row += ';' + (asked >> k & 1u ? QByteArray::number(result.counts[k]) : "");
+            QCOMPARE(rows.value(v), row + '\r');
+        }
+    }
+
+    // --short-key: the key's table of counts alone, on far fewer pages.
+    void ShortKeyIsTheTableAlone() {
+        NeedPoppler();
+        QTemporaryDir scratch;
+        const QStringList args{QStringLiteral("--variants"), QStringLiteral("40"),
+                               QStringLiteral("--points"),   QStringLiteral("15"),
+                               QStringLiteral("--code"),     QStringLiteral("20261209")};
+        const QString full = scratch.filePath(QStringLiteral("full"));
+        const QString short_key = scratch.filePath(QStringLiteral("short"));
+        QCOMPARE(Program(QStringList{QStringLiteral("--class-set"), full} + args).status, 0);
+        QCOMPARE(Program(QStringList{QStringLiteral("--class-set"), short_key,
+                                     QStringLiteral("--short-key")} +
+                         args)
+                     .status,
+                 0);
+        const QString full_pdf = QDir(full).filePath(QStringLiteral("отговори.pdf"));
+        const QString short_pdf = QDir(short_key).filePath(QStringLiteral("отговори.pdf"));
+        const int full_pages = PageCount(full_pdf);
+        const int short_pages = PageCount(short_pdf);
+        QVERIFY2(short_pages >= 1 && short_pages <= 2, qPrintable(QString::number(short_pages)));
+        QVERIFY2(full_pages >= 20 * short_pages, qPrintable(QString::number(full_pages)));
+        // the table whole: every variant's counts, and no report
+        const QString text = PageTexts(short_pdf).join(QChar(' ')).simplified();
+        QVERIFY(text.contains(QStringLiteral("40 варианта по 15 точки, код 20261209")));
+        for (int k = 0; k < 7; ++k) QVERIFY(text.contains(Kind(k)));
+        QVERIFY(!text.contains(QStringLiteral("Брой въведени точки")));
+        const QList<QByteArray> rows =
+            Bytes(QDir(short_key).filePath(QStringLiteral("отговори.csv"))).split('\n');
+        for (int v = 1; v <= 40; ++v) {
+            for (const QByteArray& count : rows.value(v).trimmed().split(';').mid(1))
+                QVERIFY(text.contains(QString::fromLatin1(count)));
+        }
+        // the rest of the set is as without it
+        QCOMPARE(Bytes(QDir(short_key).filePath(QStringLiteral("отговори.csv"))),
+                 Bytes(QDir(full).filePath(QStringLiteral("отговори.csv"))));
+    }
+
+    // --help names the class set, the class's results and the teacher's
+    // window, one line each.
+    void HelpNamesTheTeachersOptions() {
+        const Run run = Program({QStringLiteral("--help")});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        for (const QString& option :
+             {QStringLiteral("--class-set"), QStringLiteral("--class-results"),
+              QStringLiteral("--teacher")}) {
+            const QStringList with = lines.filter(
+                QRegularExpression(QStringLiteral("^\\s+") + QRegularExpression::escape(option) +
+                                   QStringLiteral("\\b")));
+            QVERIFY2(with.size() == 1, qPrintable(option + QLatin1Char('\n') + run.out));
+            const qsizetype at = lines.indexOf(with.first());
+            // its description on its line, none run onto the next
+            QVERIFY2(with.first().trimmed().size() > option.size() + 12, qPrintable(with.first()));
+            const QString next = lines.value(at + 1).trimmed();
+            QVERIFY2(next.isEmpty() || next.startsWith(QLatin1Char('-')),
+                     qPrintable(with.first() + QLatin1Char('\n') + lines.value(at + 1)));
+            QVERIFY(with.first().size() <= 80);
+        }
+    }
+
     void RefusesAndWritesNothing_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
@@ -166,7 +326,7 @@ private slots:
         const Run run = Program({QStringLiteral("--class-set"), file + QStringLiteral("/class"),
                                  QStringLiteral("--variants"), QStringLiteral("3")});
         QCOMPARE(run.status, 2);
-        QVERIFY(run.err.contains(QStringLiteral("не е записан")));
+        QVERIFY(run.err.contains(QStringLiteral("Комплектът не е записан")));
         QCOMPARE(QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
     }
 };

@@ -5,15 +5,19 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <bit>
 
 #include "figureanalysis.h"
 #include "formtest.h"
 #include "handedin.h"
 #include "hints.h"
+#include "kindnames.h"
 #include "qtpoint.h"
 #include "sidepanel.h"
 #include "taskcommands.h"
@@ -86,8 +90,9 @@ struct TaskWindow : PromptedWindow {
     QStringList asked_lines;
     QString name = QStringLiteral("Иван Петров, 6 а");
     bool yes = false;
-    explicit TaskWindow(const QByteArray& extra_lines = {}) {
-        path = Write(dir, "вариант-07.pfig", kVariantLine + extra_lines + PointLines());
+    explicit TaskWindow(const QByteArray& extra_lines = {},
+                        const QByteArray& variant_line = kVariantLine) {
+        path = Write(dir, "вариант-07.pfig", variant_line + extra_lines + PointLines());
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
         prompts.file_to_save = [this](const QString& name) {
@@ -132,6 +137,12 @@ private slots:
     void countReadFromItsBox();
     void anotherFileAsksFirst_data();
     void anotherFileAsksFirst();
+    void kindNamesAreKnown();
+    void onlyTheKindsAsked_data();
+    void onlyTheKindsAsked();
+    void hintsOfTheKindsAsked_data();
+    void hintsOfTheKindsAsked();
+    void textsNameNoKindNotAsked();
 };
 
 void TestTask::opensBesideTheWindow() {
@@ -485,6 +496,176 @@ void TestTask::anotherFileAsksFirst() {
     QCOMPARE(window.asked.size(), typed ? 1 : 0);
     QCOMPARE(window.form.Model().Task() == nullptr, opened);
     QCOMPARE(Text2(window.form, 0)->text(), typed && !opened ? QString("1") : QString());
+}
+
+namespace {
+
+// the variant line of a set that asks for kinds (rows from 1, as --kinds)
+QByteArray VariantLineOf(const char* kinds) {
+    return QByteArray("# Равнинни фигури: вариант 7 от 25, код 48213, точки 10, видове ") + kinds +
+           '\n';
+}
+
+unsigned AskedOf(const QString& kinds) {
+    unsigned asked = 0;
+    for (const QString& row : kinds.split(',')) asked |= 1u << (row.toInt() - 1);
+    return asked;
+}
+
+}  // namespace
+
+// The helper that tells a kind named: each kind's name and plural name it
+// alone.
+void TestTask::kindNamesAreKnown() {
+    for (int k = 0; k < 7; ++k) {
+        for (const QString& name : {TaskTexts::KindName(k), TaskTexts::KindPlural(k)}) {
+            QCOMPARE(kindnames::NamedOutside(name, 0), QList<int>{k});
+            QVERIFY(kindnames::NamedOutside(name, 1u << k).isEmpty());
+        }
+    }
+    QVERIFY(kindnames::NamedOutside("квадратчета, успоредни страни, прав ъгъл", 0).isEmpty());
+}
+
+void TestTask::onlyTheKindsAsked_data() {
+    QTest::addColumn<QString>("kinds");
+    QTest::newRow("1,2,6") << "1,2,6";
+    QTest::newRow("4,5,6,7") << "4,5,6,7";
+    QTest::newRow("3") << "3";
+    QTest::newRow("1,5") << "1,5";
+}
+
+// A task of some kinds: the others' boxes say they are not asked from the
+// start, are not judged whatever they hold, and hold "Чертай" back in no
+// way; the kinds asked right release it.
+void TestTask::onlyTheKindsAsked() {
+    QFETCH(QString, kinds);
+    const unsigned asked = AskedOf(kinds);
+    TaskWindow window({}, VariantLineOf(qPrintable(kinds)));
+    const auto* task = window.form.Model().Task();
+    QVERIFY(task != nullptr);
+    QCOMPARE(task->AskedKinds(), asked);
+    for (std::size_t k = 0; k < 7; ++k) {
+        const bool is_asked = asked >> k & 1u;
+        QCOMPARE(Text2(window.form, k)->accessibleDescription(),
+                 is_asked ? QString()
+                          : TaskTexts::Verdict(static_cast<int>(k), TaskState::Said::kNotAsked));
+    }
+    // the panel says which kinds to count, and no other
+    const QString instruction = TaskTexts::Instruction(asked);
+    QVERIFY2(kindnames::NamedOutside(instruction, asked).isEmpty(), qPrintable(instruction));
+    QVERIFY(window.Panel()->findChildren<QLabel*>().size() > 0);
+    bool shown = false;
+    for (const QLabel* label : window.Panel()->findChildren<QLabel*>())
+        shown = shown || label->text() == instruction;
+    QVERIFY(shown);
+    // a count in a box not asked alone: nothing to check yet
+    const int not_asked = static_cast<int>(std::countr_one(asked));
+    QStringList alone(7, QString());
+    alone[not_asked] = "3";
+    Type(window.form, alone);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    QCOMPARE(window.Panel()->Said(), TaskTexts::WriteCountsFirst());
+    QCOMPARE(task->Checks(), 0);
+    // the kinds asked right, words and wrong counts in the others
+    QStringList typed = RightCounts();
+    for (int k = 0; k < 7; ++k) {
+        if (!(asked >> k & 1u)) typed[k] = k % 2 == 0 ? QString("5 ц") : QString("99");
+    }
+    Type(window.form, typed);
+    QTest::keyClick(&window.form, Qt::Key_F5);
+    QStringList expected;
+    for (int k = 0; k < 7; ++k) {
+        expected << TaskTexts::Verdict(
+            k, asked >> k & 1u ? TaskState::Said::kRight : TaskState::Said::kNotAsked);
+        QCOMPARE(Text2(window.form, static_cast<std::size_t>(k))->accessibleDescription(),
+                 expected.last());
+    }
+    expected << TaskTexts::AllRight();
+    QCOMPARE(window.Panel()->Verdicts().split('\n'), expected);
+    QVERIFY(task->WrongKinds().empty());
+    QCOMPARE(window.Panel()->HintKind(), -1);
+    QVERIFY(Command1(window.form, 0)->isEnabled());
+    QVERIFY(Command(window.form, "print-answers")->isEnabled());
+    // a kind asked wrong holds it back, the others still not judged
+    TaskWindow wrong({}, VariantLineOf(qPrintable(kinds)));
+    const int first = static_cast<int>(std::countr_zero(asked));
+    typed[first] = QString::number(typed[first].toInt() + 1);
+    Type(wrong.form, typed);
+    QTest::keyClick(&wrong.form, Qt::Key_F5);
+    QCOMPARE(wrong.form.Model().Task()->WrongKinds(), std::vector<int>{first});
+    QVERIFY(!Command1(wrong.form, 0)->isEnabled());
+}
+
+void TestTask::hintsOfTheKindsAsked_data() {
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<int>("more");  // added to every box asked: +1 too many, -1 too few
+    QTest::newRow("1,2,6 too many") << "1,2,6" << 1;
+    QTest::newRow("1,2,6 too few") << "1,2,6" << -1;
+    QTest::newRow("4,5,7 too many") << "4,5,7" << 1;
+    QTest::newRow("5 too many") << "5" << 1;
+    QTest::newRow("3,6 too many") << "3,6" << 1;
+}
+
+// Hints are offered for the kinds asked alone, and none of them speaks of
+// a kind not asked, whatever the stage.
+void TestTask::hintsOfTheKindsAsked() {
+    QFETCH(QString, kinds);
+    QFETCH(int, more);
+    const unsigned asked = AskedOf(kinds);
+    TaskWindow window({}, VariantLineOf(qPrintable(kinds)));
+    MainForm& form = window.form;
+    QStringList typed;
+    for (const int count : TrueResult().counts) typed << QString::number(std::max(0, count + more));
+    Type(form, typed);
+    QTest::keyClick(&form, Qt::Key_F5);
+    QVERIFY(!form.Model().Task()->WrongKinds().empty());
+    for (const int k : form.Model().Task()->WrongKinds()) QVERIFY(asked >> k & 1u);
+    // every stage of every kind found wrong, a kind put right when its hints end
+    for (int checks = 0; window.Panel()->HintKind() >= 0 && checks < 8; ++checks) {
+        const int kind = window.Panel()->HintKind();
+        QVERIFY(asked >> kind & 1u);
+        for (int stage = 0; stage < 400; ++stage) {
+            const int used = form.Model().Task()->HintsUsed();
+            QTest::keyClick(&form, Qt::Key_F6);
+            const QString said = window.Panel()->Said();
+            QVERIFY2(kindnames::NamedOutside(said, asked).isEmpty(), qPrintable(said));
+            // too many: first that a figure counts in its narrowest kind alone
+            if (stage == 0 && more > 0) {
+                QCOMPARE(said, TaskTexts::HintSentence(
+                                   kind, plane_figures::task::EasyToMiss::kNarrowestKind, asked));
+            }
+            if (form.Model().Task()->HintsUsed() == used) break;  // nothing left
+        }
+        QCOMPARE(window.Panel()->Said(), TaskTexts::NoHintLeft(kind));
+        typed[kind] = QString::number(TrueResult().counts[static_cast<std::size_t>(kind)]);
+        Type(form, typed);
+        QTest::keyClick(&form, Qt::Key_F5);
+    }
+    QCOMPARE(window.Panel()->HintKind(), -1);
+}
+
+// Every text of a task of some kinds that is about the kinds asked (what to
+// do, each hint's sentence) names no other kind, for every set of kinds.
+void TestTask::textsNameNoKindNotAsked() {
+    using plane_figures::task::EasyToMiss;
+    const EasyToMiss all[]{EasyToMiss::kTiltedSides, EasyToMiss::kRightAngleOffGrid,
+                           EasyToMiss::kEqualSidesTilted, EasyToMiss::kLargeFigures,
+                           EasyToMiss::kNarrowestKind};
+    for (unsigned asked = 1; asked < 128; ++asked) {
+        const QString instruction = TaskTexts::Instruction(asked);
+        QVERIFY2(kindnames::NamedOutside(instruction, asked).isEmpty(), qPrintable(instruction));
+        for (int k = 0; k < 7; ++k) {
+            if (!(asked >> k & 1u)) continue;
+            QStringList texts{TaskTexts::HintFigure(k), TaskTexts::NoHintLeft(k)};
+            for (const EasyToMiss easy : all) texts << TaskTexts::HintSentence(k, easy, asked);
+            for (const QString& text : texts) {
+                QVERIFY2(kindnames::NamedOutside(text, asked).isEmpty(),
+                         qPrintable(QString::number(asked) + ": " + text));
+            }
+        }
+    }
+    // the task of all seven says it as before
+    QCOMPARE(TaskTexts::Instruction(127), TaskTexts::Instruction());
 }
 
 PLANE_FIGURES_TEST_MAIN(TestTask)

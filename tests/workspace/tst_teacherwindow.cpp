@@ -14,9 +14,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <variant>
+
+#include "askedkinds.h"
 #include "classresultsview.h"
 #include "classsetfiles.h"
 #include "classsetform.h"
+#include "classsetgenerator.h"
 #include "teacherwindow.h"
 
 using namespace plane_figures::workspace;
@@ -124,6 +128,74 @@ private slots:
         QVERIFY(form.Code()->text() != QStringLiteral("48213"));
     }
 
+    // The work per pupil is said before the set is made: the figures of the
+    // kinds asked in the very set the button makes, their mean and range.
+    void SaysTheWorkPerPupil_data() {
+        QTest::addColumn<QList<int>>("unchecked");
+        QTest::newRow("all seven") << QList<int>{};
+        QTest::newRow("1,2,6") << QList<int>{2, 3, 4, 6};
+        QTest::newRow("3") << QList<int>{0, 1, 3, 4, 5, 6};
+    }
+    void SaysTheWorkPerPupil() {
+        QFETCH(QList<int>, unchecked);
+        ClassSetForm form;
+        form.Variants()->setValue(6);
+        form.Points()->setValue(10);
+        form.Code()->setText(QStringLiteral("48213"));
+        for (const int k : unchecked) form.Kind(k)->setChecked(false);
+        QTRY_VERIFY_WITH_TIMEOUT(form.Work()->text().startsWith(QStringLiteral("Около")), 30000);
+        auto made = plane_figures::classset::ClassSetGenerator(form.Settings()).Make();
+        const auto work =
+            plane_figures::classset::WorkOf(std::get<plane_figures::classset::ClassSet>(made));
+        const QString text = form.Work()->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Около %1 фигури на ученик").arg(work.mean)),
+                 qPrintable(text));
+        if (work.fewest != work.most) {
+            QVERIFY2(text.contains(QStringLiteral("(от %1 до %2)").arg(work.fewest).arg(work.most)),
+                     qPrintable(text));
+        }
+        QCOMPARE(text.contains(QStringLiteral("от избраните видове")), !unchecked.isEmpty());
+        // other settings: worked out again
+        form.Points()->setValue(12);
+        QCOMPARE(form.Work()->text(), QStringLiteral("Работа за ученик: изчислява се…"));
+        QTRY_VERIFY_WITH_TIMEOUT(form.Work()->text().startsWith(QStringLiteral("Около")), 30000);
+        // settings that make no set say no work
+        form.Points()->setValue(4);
+        for (int k = 0; k < 7; ++k) form.Kind(k)->setChecked(true);
+        QVERIFY(form.Work()->text().isEmpty());
+    }
+
+    // The short key: the table of counts alone, fewer pages than the key with
+    // every variant's report.
+    void ShortKeyIsChosenInTheForm() {
+        QTemporaryDir scratch;
+        const auto pages = [](const QString& pdf) {
+            QFile file(pdf);
+            if (!file.open(QIODevice::ReadOnly)) return -1;
+            return static_cast<int>(file.readAll().count("/Type /Page\n"));
+        };
+        int full = 0;
+        for (const bool short_key : {false, true}) {
+            ClassSetForm form;
+            QVERIFY(!form.ShortKey()->isChecked());
+            form.Variants()->setValue(8);
+            form.Points()->setValue(14);
+            form.Code()->setText(QStringLiteral("48213"));
+            form.ShortKey()->setChecked(short_key);
+            const QString folder =
+                scratch.filePath(short_key ? QStringLiteral("short") : QStringLiteral("full"));
+            form.Folder()->setText(QDir::toNativeSeparators(folder));
+            QVERIFY2(form.Make(), qPrintable(form.Message()->text()));
+            const int count = pages(QDir(folder).filePath(QStringLiteral("отговори.pdf")));
+            if (short_key) {
+                QCOMPARE(count, 1);
+                QVERIFY2(full > 3, qPrintable(QString::number(full)));
+            } else {
+                full = count;
+            }
+        }
+    }
+
     void AFolderThatCannotBeWrittenIsSaid() {
         QTemporaryDir scratch;
         const QString file = scratch.filePath(QStringLiteral("a-file"));
@@ -133,7 +205,7 @@ private slots:
         form.Folder()->setText(file + QStringLiteral("/6a"));
         const QString code = form.Code()->text();
         QVERIFY(!form.Make());
-        QVERIFY(form.Message()->text().contains(QStringLiteral("не е записан")));
+        QVERIFY(form.Message()->text().contains(QStringLiteral("Комплектът не е записан")));
         QCOMPARE(form.Code()->text(), code);  // the same code offered again
     }
 };

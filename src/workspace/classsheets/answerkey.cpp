@@ -6,7 +6,9 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
+#include "askedkinds.h"
 #include "figureanalysis.h"
 #include "figurekinds.h"
 #include "pagemeasure.h"
@@ -48,15 +50,19 @@ QFont TableFont(bool bold = false) {
 
 }  // namespace
 
-AnswerKey::AnswerKey(const classset::ClassSet& set, QString heading)
-    : set_(set), heading_(std::move(heading)) {}
+AnswerKey::AnswerKey(const classset::ClassSet& set, QString heading, bool short_key)
+    : set_(set), heading_(std::move(heading)), short_key_(short_key) {}
 
 QStringList AnswerKey::ReportLines(int number) const {
     const classset::Variant& variant = set_.variants.at(static_cast<std::size_t>(number - 1));
     const AnalysisResult result = FigureAnalysis().Run(variant.points);
     QStringList lines;
-    for (int line = 0; line < result.LineCount(); ++line)
-        lines << QString::fromStdString(result.ReportLine(line));
+    // the header, then the figures of the kinds asked
+    for (int line = 0; line < result.LineCount(); ++line) {
+        if (line == 0 || classset::Asks(set_.settings.kinds,
+                                        result.figures[static_cast<std::size_t>(line - 1)].kind))
+            lines << QString::fromStdString(result.ReportLine(line));
+    }
     lines[0] = Texts::VariantLine(number) + lines[0];
     return lines;
 }
@@ -81,15 +87,18 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
     if (!heading_.simplified().isEmpty()) centred(heading_.simplified());
     centred(Texts::Set(set_.variants.size(), set_.settings.points, set_.settings.code));
     top += gap;
-    // the variant's column, then the seven kinds, their names wrapped
-    const int columns = kKindCount + 1;
+    // the variant's column, then the kinds asked, their names wrapped
+    std::vector<std::size_t> kinds;
+    for (int k = 0; k < kKindCount; ++k) {
+        if (classset::Asks(set_.settings.kinds, k)) kinds.push_back(static_cast<std::size_t>(k));
+    }
+    const int columns = static_cast<int>(kinds.size()) + 1;
     const int first = Mm(painter, 16);
-    const int cell = (width - first) / kKindCount;
+    const int cell = (width - first) / (columns - 1);
     const auto left = [&](int c) { return c == 0 ? 0 : first + (c - 1) * cell; };
     const auto column_width = [&](int c) { return c == 0 ? first : cell; };
     QStringList heading{Texts::Variant()};
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k)
-        heading << Utf8(kKindNames[k]);
+    for (const std::size_t k : kinds) heading << Utf8(kKindNames[k]);
     painter.setFont(TableFont(true));
     int heading_height = 0;
     for (int c = 0; c < columns; ++c) {
@@ -119,7 +128,7 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
             row(heading, heading_height, true);
         }
         QStringList cells{QString::number(v + 1)};
-        for (const int count : set_.variants[v].counts) cells << QString::number(count);
+        for (const std::size_t k : kinds) cells << QString::number(set_.variants[v].counts[k]);
         row(cells, row_height, false);
     }
     return top;
@@ -138,6 +147,7 @@ bool AnswerKey::WritePdf(QIODevice& device) const {
     painter.setPen(QPen(Qt::black, Mm(painter, kLineMm)));
     const int bottom = Area(painter).height();
     int top = PaintTable(painter, writer, bottom) + Mm(painter, kGapMm);
+    if (short_key_) return painter.end();  // the table of counts alone
     // each variant's report in columns, going on where the one before ended
     const QFontMetrics metrics(ReportFont(), painter.device());
     for (int v = 1; v <= static_cast<int>(set_.variants.size()); ++v) {

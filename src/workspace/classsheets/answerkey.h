@@ -1,5 +1,6 @@
 // The answer key of a class set: a table with a row per variant and the
-// counts of the seven kinds, then each variant's report in small print.
+// counts of the kinds asked, then each variant's report of those kinds in
+// small print; a short key is the table alone.
 #pragma once
 
 #include <QCoreApplication>
@@ -18,12 +19,13 @@ class AnswerKey {
     Q_DECLARE_TR_FUNCTIONS(AnswerKey)  // the key's own texts, in the context "AnswerKey"
 
 public:
-    AnswerKey(const classset::ClassSet& set, QString heading);
+    AnswerKey(const classset::ClassSet& set, QString heading, bool short_key = false);
 
     // The key into device as a PDF; false when it could not be painted.
     bool WritePdf(QIODevice& device) const;
 
-    // Variant number's report lines, the first naming the variant.
+    // Variant number's report lines, the first naming the variant; the
+    // figures of the kinds asked alone.
     QStringList ReportLines(int number) const;
 
 private:
@@ -32,6 +34,7 @@ private:
 
     const classset::ClassSet& set_;
     QString heading_;
+    bool short_key_ = false;
 };
 
 }  // namespace plane_figures::workspace

@@ -15,8 +15,8 @@ namespace plane_figures::workspace::classsheetfiles {
 using NamedBytes = QList<QPair<QString, QByteArray>>;
 
 // "работни-листове.pdf" and "отговори.pdf", or nothing when one could not
-// be painted.
-std::optional<NamedBytes> Pdfs(const classset::ClassSet& set, const QString& heading,
-                               bool plotting);
+// be painted. A short key is the table of counts alone, without the reports.
+std::optional<NamedBytes> Pdfs(const classset::ClassSet& set, const QString& heading, bool plotting,
+                               bool short_key = false);
 
 }  // namespace plane_figures::workspace::classsheetfiles

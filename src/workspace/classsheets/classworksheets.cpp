@@ -3,9 +3,12 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <string_view>
 #include <utility>
 
+#include "askedkinds.h"
 #include "figuredrawing.h"
+#include "figurekinds.h"
 #include "grid.h"
 #include "pagemeasure.h"
 #include "qtpoint.h"
@@ -34,9 +37,32 @@ SheetContent ClassWorksheets::Content(int number) const {
                                      static_cast<short>(kCanvasWidth), kCanvasHeight};
     content.canvas = drawing::PointsPicture(content.canvas_size, content.ruling, variant.points);
     for (const GridPoint p : variant.points) content.points << ToQPoint(p);
-    content.kinds = SheetKindNames();
+    // the kinds asked alone: the count table and how they are counted
+    const classset::KindMask asked = set_.settings.kinds;
+    const QStringList names = SheetKindNames();
+    for (int k = 0; k < kKindCount; ++k) {
+        if (classset::Asks(asked, k)) content.kinds << names[k];
+    }
+    content.kinds_note = KindsNote(asked);
     content.plotting = plotting_;
     return content;
+}
+
+QString ClassWorksheets::KindsNote(classset::KindMask asked) {
+    if (classset::AsksAll(asked)) return QString();
+    // the core's texts, translated by their bytes as the sheets translate kOneKindEach
+    const auto translated = [](std::string_view text) {
+        return QCoreApplication::translate("Worksheet", text.data());
+    };
+    QStringList clauses;
+    for (int k = 0; k < kKindCount; ++k) {
+        const std::string_view clause = classset::kNotCountedAs.at(static_cast<std::size_t>(k));
+        if (classset::Asks(asked, k) && !clause.empty()) clauses << translated(clause);
+    }
+    QString note = translated(classset::kOnlyTheTable);
+    if (!clauses.isEmpty())
+        note += translated(classset::kEachInItsNarrowest) + clauses.join(QStringLiteral("; "));
+    return note + QLatin1Char('.');
 }
 
 bool ClassWorksheets::WritePdf(QIODevice& device) const {

@@ -23,8 +23,12 @@ public:
     // "6 а клас, 12.12.2026\nВариант 7 от 25, код 48213" (without a heading
     // line, its second line alone); number from 1
     QString Title(int number) const;
-    // variant number's worksheet as plain data
+    // variant number's worksheet as plain data: the count table of the kinds
+    // asked alone
     SheetContent Content(int number) const;
+    // How the kinds asked are counted, naming no other kind; empty (the
+    // sentence of all seven) when all are asked.
+    static QString KindsNote(classset::KindMask asked);
     // Every worksheet into device as a PDF; false when it could not be painted.
     bool WritePdf(QIODevice& device) const;
 

@@ -54,8 +54,9 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     const QCommandLineOption code(QStringLiteral("code"), QString(), QStringLiteral("C"));
     const QCommandLineOption heading(QStringLiteral("heading"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption plotting(QStringLiteral("plotting"), QString());
+    const QCommandLineOption short_key(QStringLiteral("short-key"), QString());
     QCommandLineParser parser;
-    parser.addOptions({class_set, variants, points, kinds, code, heading, plotting});
+    parser.addOptions({class_set, variants, points, kinds, code, heading, plotting, short_key});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         mistake_ = unknown.isEmpty() ? tr("След --class-set, --variants, --points, --kinds, --code "
@@ -74,6 +75,7 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     folder_ = parser.value(class_set);
     heading_ = parser.value(heading);
     plotting_ = parser.isSet(plotting);
+    short_key_ = parser.isSet(short_key);
     if (folder_.isEmpty()) {
         mistake_ = tr("След --class-set напишете папката, в която да се запише класният комплект.");
         return;
@@ -123,7 +125,7 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
         return kWrongValue;
     }
     const auto& set = std::get<classset::ClassSet>(made);
-    const auto pdfs = sheets(set, heading_, plotting_);
+    const auto pdfs = sheets(set, heading_, plotting_, short_key_);
     if (!pdfs) {
         WriteLine(err,
                   kName + QStringLiteral(": ") +

@@ -1,9 +1,10 @@
 // The class set on the command line, answered without a display:
 //   plane-figures --class-set DIR [--variants N] [--points P] [--kinds LIST]
-//                 [--code C] [--heading TEXT] [--plotting]
+//                 [--code C] [--heading TEXT] [--plotting] [--short-key]
 // It writes each variant's point file, the answer key's table and the PDFs
-// that a maker given to it paints (the worksheets and the key) into DIR, all
-// or nothing, and says in one line what it wrote.
+// that a maker given to it paints (the worksheets and the key, or with
+// --short-key the key's table of counts alone) into DIR, all or nothing, and
+// says in one line what it wrote.
 #pragma once
 
 #include <QCoreApplication>
@@ -40,10 +41,11 @@ public:
     QString Folder() const { return folder_; }
     QString Heading() const { return heading_; }
     bool Plotting() const { return plotting_; }
+    bool ShortKey() const { return short_key_; }
 
     // The PDFs of a set by name, or nothing when they could not be painted.
     using Sheets = std::function<std::optional<classsetfolder::NamedBytes>(
-        const classset::ClassSet&, const QString& heading, bool plotting)>;
+        const classset::ClassSet&, const QString& heading, bool plotting, bool short_key)>;
 
     // Make the set and write it with its sheets, telling out and err; the
     // exit status.
@@ -56,6 +58,7 @@ private:
     QString folder_;
     QString heading_;
     bool plotting_ = false;
+    bool short_key_ = false;
     QString mistake_;
 };
 

@@ -25,9 +25,10 @@ bool WriteBytes(const QString& path, const std::string& bytes) {
 }
 
 QString NotWritten(const QString& folder) {
-    return QCoreApplication::translate("ClassSetFolder",
-                                       "Класът не е записан в папката „%1“: проверете дали в нея "
-                                       "може да се записва и дали има място.")
+    return QCoreApplication::translate(
+               "ClassSetFolder",
+               "Комплектът не е записан в папката „%1“: проверете дали в нея "
+               "може да се записва и дали има място.")
         .arg(QDir::toNativeSeparators(folder));
 }
 

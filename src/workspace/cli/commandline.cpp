@@ -85,20 +85,19 @@ CommandLine::CommandLine(const QStringList& arguments)
               tr("ФАЙЛ")),
       help_({QStringLiteral("h"), QStringLiteral("help")}, tr("Показва тази помощ и спира.")),
       version_(QStringLiteral("version"), tr("Показва версията и спира.")),
-      teacher_(QStringLiteral("teacher"),
-               tr("Отваря прозореца за учителя, в който се съставят варианти за целия клас.")),
+      // one line each in the help: the manual page tells the rest
+      teacher_(QStringLiteral("teacher"), tr("Отваря прозореца за учителя.")),
       class_results_(QStringLiteral("class-results"),
-                     tr("Извежда резултатите на класа от записаните задачи (.pfig) в ПАПКА: "
-                        "таблица CSV с ред за всеки файл и ред с дела на верните отговори за всеки "
-                        "вид, и спира."),
-                     tr("ПАПКА")) {
+                     tr("Извежда резултатите на класа в ПАПКА като CSV."), tr("ПАПКА")),
+      class_set_(QStringLiteral("class-set"), tr("Записва варианти за класа в ПАПКА."),
+                 tr("ПАПКА")) {
     QCoreApplication::setApplicationName(kName);
     QCoreApplication::setApplicationVersion(QStringLiteral(PLANE_FIGURES_VERSION));
     parser_.setApplicationDescription(
         tr("Равнинни фигури: триъгълници и четириъгълници с върхове в точки от мрежа."));
     parser_.addPositionalArgument(
         tr("ФАЙЛ"), tr("Файл с точки (.pfig), който да се отвори в прозореца."), tr("[ФАЙЛ]"));
-    parser_.addOptions({report_, class_results_, help_, version_, teacher_});
+    parser_.addOptions({report_, class_set_, class_results_, help_, version_, teacher_});
     // Qt's options are words after one dash, as Qt reads them
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(QtOptions());

@@ -3,6 +3,8 @@
 //   plane-figures --report FILE   the report "Чертай" gives for FILE's points
 //   plane-figures --teacher       the teacher's window, apart from the pupil's
 //   plane-figures --class-results DIR   the class's results of DIR's saved tasks, as CSV
+//   plane-figures --class-set DIR ...   a class set (answered by ClassSetCommand; named here
+//                                       for the help alone)
 //   plane-figures --help | --version
 #pragma once
 
@@ -69,7 +71,8 @@ private:
     QCommandLineOption version_;
     QCommandLineOption teacher_;
     QCommandLineOption class_results_;
-    QStringList arguments_;  // as given, the program's name left out
+    QCommandLineOption class_set_;  // in the help; ClassSetCommand answers it
+    QStringList arguments_;         // as given, the program's name left out
     bool parsed_ = false;
 };
 

@@ -33,7 +33,7 @@ const TaskState::Saids& TaskState::Check(const Counts& pupil_counts) {
         answer[k] = parsed.count;
         no_number[k] = !parsed.is_number;
     }
-    const task::Verdicts verdicts = task::Check(answer, result_->counts);
+    const task::Verdicts verdicts = task::Check(answer, result_->counts, AskedKinds());
     Saids saids{};
     for (std::size_t k = 0; k < saids.size(); ++k) {
         switch (verdicts[k]) {
@@ -41,13 +41,16 @@ const TaskState::Saids& TaskState::Check(const Counts& pupil_counts) {
             case task::Verdict::kMore: saids[k] = Said::kMore; break;
             case task::Verdict::kFewer: saids[k] = Said::kFewer; break;
             case task::Verdict::kEmpty: saids[k] = Said::kEmpty; break;
+            case task::Verdict::kNotAsked: saids[k] = Said::kNotAsked; break;
         }
-        if (no_number[k]) saids[k] = Said::kNoNumber;
+        if (no_number[k] && saids[k] != Said::kNotAsked) saids[k] = Said::kNoNumber;
         // a kind found wrong anew starts its hints again
         if (saids[k] == Said::kRight) stages_[k] = 0;
     }
     ++lines_.checks;
-    solved_ = solved_ || std::ranges::all_of(saids, [](Said s) { return s == Said::kRight; });
+    solved_ = solved_ || std::ranges::all_of(saids, [](Said s) {
+                  return s == Said::kRight || s == Said::kNotAsked;
+              });
     last_check_ = saids;
     return *last_check_;
 }
@@ -56,7 +59,8 @@ std::vector<int> TaskState::WrongKinds() const {
     std::vector<int> kinds;
     if (!last_check_) return kinds;
     for (int k = 0; k < kKindCount; ++k) {
-        if ((*last_check_)[static_cast<std::size_t>(k)] != Said::kRight) kinds.push_back(k);
+        const Said said = (*last_check_)[static_cast<std::size_t>(k)];
+        if (said != Said::kRight && said != Said::kNotAsked) kinds.push_back(k);
     }
     return kinds;
 }
@@ -64,7 +68,7 @@ std::vector<int> TaskState::WrongKinds() const {
 std::optional<TaskState::Hint> TaskState::NextHint(int kind) {
     if (kind < 0 || kind >= kKindCount || !last_check_) return std::nullopt;
     const Said said = (*last_check_)[static_cast<std::size_t>(kind)];
-    if (said == Said::kRight) return std::nullopt;
+    if (said == Said::kRight || said == Said::kNotAsked) return std::nullopt;
     const task::Hints hints =
         task::HintsFor(*result_, static_cast<FigureKind>(kind),
                        said == Said::kFewer ? task::Verdict::kFewer : task::Verdict::kMore);

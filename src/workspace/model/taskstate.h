@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysisresult.h"
+#include "askedkinds.h"
 #include "handedin.h"
 #include "hints.h"
 #include "workspacesnapshot.h"
@@ -21,8 +22,9 @@ namespace plane_figures::workspace {
 
 class TaskState {
 public:
-    // What a check said of a kind's box.
-    enum class Said { kRight, kMore, kFewer, kEmpty, kNoNumber };
+    // What a check said of a kind's box; a kind the task does not ask for is
+    // not judged.
+    enum class Said { kRight, kMore, kFewer, kEmpty, kNoNumber, kNotAsked };
     using Saids = std::array<Said, kKindCount>;
 
     // What a hint shows: the sentence of what is easy to miss, or a figure
@@ -38,6 +40,12 @@ public:
     TaskState(task::HandedIn handed_in, std::shared_ptr<const AnalysisResult> result);
 
     const classset::VariantLabel& Variant() const { return handed_in_.variant; }
+    // The kinds the task asks for (its set's kinds, all seven for a set that
+    // names none): only they are checked, hinted at and hold "Чертай" back.
+    classset::KindMask AskedKinds() const {
+        return classset::AskedOf(handed_in_.variant.settings.kinds);
+    }
+    bool Asks(int kind) const { return classset::Asks(AskedKinds(), kind); }
     const std::string& Pupil() const { return lines_.pupil; }
     void SetPupil(std::string pupil) { lines_.pupil = std::move(pupil); }
     int Checks() const { return lines_.checks; }
@@ -54,18 +62,20 @@ public:
     };
     static Parsed ParseCount(const QString& text);
 
-    // "Провери": each box against the true count; counted.
+    // "Провери": each box of a kind asked against the true count; counted.
     const Saids& Check(const Counts& pupil_counts);
     const std::optional<Saids>& LastCheck() const { return last_check_; }
-    // The kinds the last check found not right, in the count frame's order.
+    // The kinds asked that the last check found not right, in the count
+    // frame's order.
     std::vector<int> WrongKinds() const;
-    // "Чертай" is for a pupil who got every count right, or who chose to
+    // "Чертай" is for a pupil who got every count asked right, or who chose to
     // see the answers.
     bool DrawAllowed() const { return solved_ || lines_.answers_shown; }
     void ShowAnswers() { lines_.answers_shown = true; }
 
     // "Подсказка" for kind: the next stage, counted unless nothing is left;
-    // nullopt (and not counted) when the last check did not find kind wrong.
+    // nullopt (and not counted) when the last check did not find kind wrong
+    // or the task does not ask for it.
     std::optional<Hint> NextHint(int kind);
     // How many hints of kind were shown since it was last found wrong.
     int HintStage(int kind) const { return stages_.at(static_cast<std::size_t>(kind)); }

@@ -89,9 +89,13 @@ bool WorkspaceModel::PointsMayChange() {
 
 bool WorkspaceModel::CheckCounts() {
     if (!task_) return false;
-    if (std::all_of(pupil_counts_.begin(), pupil_counts_.end(),
-                    [](const QString& box) { return box.trimmed().isEmpty(); }))
-        return false;
+    // nothing written in the boxes of the kinds asked: nothing to check
+    bool blank = true;
+    for (int k = 0; k < kKindCount; ++k) {
+        if (task_->Asks(k) && !pupil_counts_[static_cast<std::size_t>(k)].trimmed().isEmpty())
+            blank = false;
+    }
+    if (blank) return false;
     task_->Check(pupil_counts_);
     emit TaskChanged();
     return true;

@@ -5,10 +5,15 @@
 
 #include "figurekinds.h"
 #include "qtpoint.h"
+#include "sheetheading.h"
 #include "utf8.h"
 #include "workspacemodel.h"
 
 namespace plane_figures::workspace {
+
+QString SheetContent::KindsNote() const {
+    return kinds_note.isEmpty() ? sheetheading::OneKindEach() : kinds_note;
+}
 
 QStringList SheetKindNames() {
     QStringList names;

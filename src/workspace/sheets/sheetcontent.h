@@ -36,6 +36,11 @@ struct SheetContent {
     QStringList program_counts;        // the program's counts, one per kind (empty = none)
     QStringList report_lines;          // the report's lines, header first, no line ends
     bool plotting = false;             // a worksheet's points only in their table, to be plotted
+    // How the kinds are counted, printed on the sheet; the sentence for all
+    // seven kinds (sheetheading::OneKindEach) when empty. A sheet that asks
+    // some kinds only (a class set's) says it for them.
+    QString kinds_note;
+    QString KindsNote() const;
 };
 
 // The kinds' names in full, as the count table of a sheet writes them.

@@ -87,7 +87,8 @@ QString SheetTitle(Sheet sheet) {
 
 QString OneKindEach() { return QCoreApplication::translate("Worksheet", kOneKindEach.data()); }
 
-int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, bool plotting) {
+int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, bool plotting,
+         const QString& kinds_note) {
     const int row_gap = Mm(painter, kRowGapMm);
     QFont title_font = TextFont(true);
     title_font.setPointSize(kTitlePoints);
@@ -98,7 +99,8 @@ int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, b
         top += row_gap;
         const QString task = plotting ? Texts::PlotAndCount() : Texts::Count();
         top += Centred(painter, TextFont(), top, task, draw);
-        top += Centred(painter, TextFont(), top, OneKindEach(), draw);
+        top += Centred(painter, TextFont(), top, kinds_note.isEmpty() ? OneKindEach() : kinds_note,
+                       draw);
     }
     painter.setFont(TextFont());
     return top;

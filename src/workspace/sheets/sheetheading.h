@@ -17,8 +17,10 @@ QString SheetTitle(Sheet sheet);
 QString OneKindEach();
 
 // The head across the top of the page; returns its height. With draw false
-// only measured. A worksheet for plotting asks first to plot the points.
+// only measured. A worksheet for plotting asks first to plot the points; a
+// worksheet says how the kinds are counted with kinds_note (OneKindEach()
+// when empty).
 int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw = true,
-         bool plotting = false);
+         bool plotting = false, const QString& kinds_note = QString());
 
 }  // namespace plane_figures::workspace::sheetheading

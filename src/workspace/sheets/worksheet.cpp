@@ -125,8 +125,9 @@ QString Worksheet::DocumentTitle() const {
 Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
     const int gap = Mm(painter, kGapMm);
     const int width = Area(painter).width();
-    const int head =
-        sheetheading::Draw(painter, sheet_, content_.title, false, content_.plotting) + gap;
+    const int head = sheetheading::Draw(painter, sheet_, content_.title, false, content_.plotting,
+                                        content_.kinds_note) +
+                     gap;
     const Table points = PointTable(content_.points);
     const Table counts = CountTable();
     const std::array<QRect, 2> places = sheettable::Places(painter, points, counts);
@@ -135,7 +136,7 @@ Worksheet::Plan Worksheet::LayOut(QPainter& painter, int bottom) const {
         const QFontMetrics metrics(ReportFont(), painter.device());
         const int height = metrics
                                .boundingRect(QRect(0, 0, places[1].width(), 0), Qt::TextWordWrap,
-                                             sheetheading::OneKindEach())
+                                             content_.KindsNote())
                                .height();
         note = QRect(places[1].left(), places[1].bottom() + 1 + gap / 2, places[1].width(), height);
     }
@@ -207,7 +208,8 @@ void Worksheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) const {
     const Plan plan = LayOut(painter, Area(painter).height() - footer);
     const int pages = plan.Pages();
     int page = 0;
-    sheetheading::Draw(painter, sheet_, content_.title, true, content_.plotting);
+    sheetheading::Draw(painter, sheet_, content_.title, true, content_.plotting,
+                       content_.kinds_note);
     if (sheet_ == Sheet::kAnswerSheet) {
         sheetcanvas::Draw(painter, plan.canvas, content_);
     } else {  // a worksheet gives away no figure, and for plotting no point either
@@ -220,7 +222,7 @@ void Worksheet::PaintPages(QPainter& painter, QPagedPaintDevice& device) const {
     sheettable::DrawTables(painter, plan.tables_top, PointTable(content_.points), CountTable());
     if (!plan.note.isEmpty()) {
         painter.setFont(ReportFont());
-        painter.drawText(plan.note, Qt::TextWordWrap, sheetheading::OneKindEach());
+        painter.drawText(plan.note, Qt::TextWordWrap, content_.KindsNote());
     }
     const QStringList lines = ReportLines();
     for (qsizetype r = 0; r < plan.report.size(); ++r) {

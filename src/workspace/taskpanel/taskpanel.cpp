@@ -38,6 +38,7 @@ QPushButton* Button(QWidget* parent, const QString& text, const QString& tip) {
 TaskPanel::TaskPanel(QWidget* parent)
     : QWidget(parent),
       heading_(Wrapped(this, tr("Задача"))),
+      instruction_(Wrapped(this, tr("Какво да направите"))),
       verdicts_(Wrapped(this, tr("Проверка"))),
       hint_kind_(new QComboBox(this)),
       said_(Wrapped(this, tr("Съобщение по задачата"))),
@@ -49,8 +50,7 @@ TaskPanel::TaskPanel(QWidget* parent)
     QFont bold = font();
     bold.setBold(true);
     heading_->setFont(bold);
-    auto* instruction = Wrapped(this, tr("Какво да направите"));
-    instruction->setText(TaskTexts::Instruction());
+    instruction_->setText(TaskTexts::Instruction());
     hint_kind_->setFocusPolicy(Qt::NoFocus);
     hint_kind_->setAccessibleName(tr("Подсказка за вид"));
     auto* check = Button(this, tr("Провери"), tr("Провери броевете в белите полета (F5)"));
@@ -67,7 +67,7 @@ TaskPanel::TaskPanel(QWidget* parent)
     buttons->addWidget(hint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* widget : {static_cast<QWidget*>(heading_), static_cast<QWidget*>(instruction)})
+    for (QWidget* widget : {static_cast<QWidget*>(heading_), static_cast<QWidget*>(instruction_)})
         layout->addWidget(widget);
     layout->addLayout(buttons);
     layout->addWidget(verdicts_);
@@ -88,6 +88,7 @@ QSize TaskPanel::sizeHint() const { return {width_, heightForWidth(width_)}; }
 
 void TaskPanel::Show(const TaskState& task) {
     heading_->setText(TaskTexts::Heading(task.Variant().number, task.Variant().settings.variants));
+    instruction_->setText(TaskTexts::Instruction(task.AskedKinds()));
     QStringList lines;
     if (task.LastCheck()) {
         for (int k = 0; k < static_cast<int>(task.LastCheck()->size()); ++k)

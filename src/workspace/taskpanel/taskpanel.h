@@ -44,6 +44,7 @@ private:
     static void Announce(QLabel* label, const QString& text);
 
     QLabel* heading_;
+    QLabel* instruction_;
     QLabel* verdicts_;
     QComboBox* hint_kind_;
     QLabel* said_;

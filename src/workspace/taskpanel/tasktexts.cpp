@@ -1,6 +1,8 @@
 #include "tasktexts.h"
 
+#include <QStringList>
 #include <array>
+#include <string_view>
 
 #include "figurekinds.h"
 
@@ -10,14 +12,30 @@ namespace {
 
 bool Triangle(int kind) { return kind <= kIsoscelesRight; }
 
+// the core's clause translated by its bytes, as the sheets translate it
+QString NotCountedAs(int kind) {
+    const std::string_view clause = classset::kNotCountedAs.at(static_cast<std::size_t>(kind));
+    return QCoreApplication::translate("Worksheet", clause.data());
+}
+
 }  // namespace
 
 QString TaskTexts::Heading(int variant, int variants) {
     return tr("Задача: вариант %1 от %2").arg(variant).arg(variants);
 }
 
-QString TaskTexts::Instruction() {
-    return tr("Пребройте фигурите от всеки вид и напишете броя им в белите полета.");
+QString TaskTexts::Instruction(classset::KindMask asked) {
+    if (classset::AsksAll(asked))
+        return tr("Пребройте фигурите от всеки вид и напишете броя им в белите полета.");
+    QStringList kinds;
+    for (int k = 0; k < kKindCount; ++k) {
+        if (classset::Asks(asked, k)) kinds << KindPlural(k);
+    }
+    const QString last = kinds.takeLast();
+    const QString named = kinds.isEmpty() ? last : tr("%1 и %2").arg(kinds.join(", "), last);
+    return tr("Пребройте само %1 и напишете броя им в белите полета на техните редове. Другите "
+              "видове задачата не пита.")
+        .arg(named);
 }
 
 QString TaskTexts::KindName(int kind) {
@@ -46,11 +64,12 @@ QString TaskTexts::Verdict(int kind, TaskState::Said said) {
         case TaskState::Said::kEmpty: return tr("%1: полето е празно.").arg(KindName(kind));
         case TaskState::Said::kNoNumber:
             return tr("%1: напишете брой: 0, 1, 2, …").arg(KindName(kind));
+        case TaskState::Said::kNotAsked: return tr("%1: не се пита.").arg(KindName(kind));
     }
     return QString();
 }
 
-QString TaskTexts::HintSentence(int kind, task::EasyToMiss easy) {
+QString TaskTexts::HintSentence(int kind, task::EasyToMiss easy, classset::KindMask asked) {
     const QString kinds = KindPlural(kind);
     switch (easy) {
         case task::EasyToMiss::kTiltedSides:
@@ -71,6 +90,20 @@ QString TaskTexts::HintSentence(int kind, task::EasyToMiss easy) {
                       "далеч една от друга.")
                 .arg(kinds);
         case task::EasyToMiss::kNarrowestKind:
+            // in a task of some kinds only, what does not count as this kind,
+            // said by what it has, not by a kind the task does not ask for
+            if (!classset::AsksAll(asked)) {
+                const QString clause = NotCountedAs(kind);
+                if (clause.isEmpty()) {
+                    return tr(
+                        "Написали сте повече, отколкото има. Проверете дали всяка "
+                        "преброена фигура наистина е от този вид и дали не сте я "
+                        "преброили два пъти.");
+                }
+                return tr("Написали сте повече, отколкото има. %1. Проверете и дали всяка "
+                          "преброена фигура наистина е от този вид.")
+                    .arg(clause.left(1).toUpper() + clause.mid(1));
+            }
             return Triangle(kind)
                        ? tr("Написали сте повече, отколкото има. Всеки триъгълник се брои само "
                             "веднъж: равнобедреният правоъгълен – само като равнобедрен "

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "askedkinds.h"
 #include "hints.h"
 #include "taskstate.h"
 
@@ -16,11 +17,14 @@ struct TaskTexts {
 
 public:
     static QString Heading(int variant, int variants);
-    static QString Instruction();
+    // What to do: count every kind, or only the kinds asked (named).
+    static QString Instruction(classset::KindMask asked = classset::kAllKinds);
     // "Квадрат: вярно." and the like, for kind.
     static QString Verdict(int kind, TaskState::Said said);
-    // The first hint of kind: what is easy to miss among these points.
-    static QString HintSentence(int kind, task::EasyToMiss easy);
+    // The first hint of kind: what is easy to miss among these points. In a
+    // task that asks only some kinds it names no other kind.
+    static QString HintSentence(int kind, task::EasyToMiss easy,
+                                classset::KindMask asked = classset::kAllKinds);
     // A figure of kind drawn over the canvas.
     static QString HintFigure(int kind);
     static QString NoHintLeft(int kind);

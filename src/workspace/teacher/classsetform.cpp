@@ -15,7 +15,10 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 #include <variant>
 
 #include "classsetfolder.h"
@@ -37,8 +40,12 @@ ClassSetForm::ClassSetForm(QWidget* parent)
       plotting_(new QRadioButton(
           tr("само с таблицата на точките и празна мрежа (учениците сами ги нанасят)"), this)),
       folder_(new QLineEdit(this)),
+      short_key_(new QCheckBox(
+          tr("кратки отговори: само таблицата с броевете, без решенията на всеки вариант"), this)),
       make_(new QPushButton(tr("Състави вариантите"), this)),
-      message_(new QLabel(this)) {
+      message_(new QLabel(this)),
+      work_(new QLabel(this)),
+      work_timer_(new QTimer(this)) {
     variants_->setRange(ClassSettings::kMinVariants, ClassSettings::kMaxVariants);
     variants_->setValue(ClassSettings{}.variants);
     points_->setRange(ClassSettings::kMinPoints, ClassSettings::kMaxPoints);
@@ -53,11 +60,17 @@ ClassSetForm::ClassSetForm(QWidget* parent)
             .filePath(QStringLiteral("Равнинни фигури"))));
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    work_->setObjectName(QStringLiteral("work"));
+    work_->setWordWrap(true);
+    work_timer_->setSingleShot(true);
+    work_timer_->setInterval(300);
+    connect(work_timer_, &QTimer::timeout, this, &ClassSetForm::EstimateWork);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Брой варианти (1–40):"), variants_);
     form->addRow(tr("Брой &точки във вариант (4–15):"), points_);
-    auto* kinds_box = new QGroupBox(tr("Видове, които трябва да има във всеки вариант"));
+    auto* kinds_box =
+        new QGroupBox(tr("Видове, които трябва да има във всеки вариант и които учениците броят"));
     auto* kinds_grid = new QGridLayout(kinds_box);
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
         // the kind's number and the core's name, as --kinds and the key's table give them
@@ -87,7 +100,9 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addWidget(kinds_box);
+    column->addWidget(work_);
     column->addWidget(sheets_box);
+    column->addWidget(short_key_);
     auto* folder_form = new QFormLayout;
     folder_form->addRow(tr("&Папка:"), folder_row);
     qobject_cast<QLabel*>(folder_form->labelForField(folder_row))->setBuddy(folder_);
@@ -131,10 +146,72 @@ QString ClassSetForm::Refusal() const {
     return refusal ? QString::fromStdString(*refusal) : QString();
 }
 
+ClassSetForm::~ClassSetForm() {
+    if (work_thread_ == nullptr) return;
+    disconnect(work_thread_, nullptr, this, nullptr);
+    work_thread_->wait();  // the set made aside is not wanted any more
+    delete work_thread_;
+}
+
 void ClassSetForm::Check() {
     const QString refusal = Refusal();
     make_->setEnabled(refusal.isEmpty());
     message_->setText(refusal);
+    const ClassSettings settings = Settings();
+    if (code_->text().isEmpty() || classset::Refusal(settings)) {
+        work_for_.reset();
+        work_timer_->stop();
+        work_->clear();
+        return;
+    }
+    if (work_for_ == settings) return;  // said, or being worked out
+    work_for_ = settings;
+    work_->setText(tr("Работа за ученик: изчислява се…"));
+    work_timer_->start();
+}
+
+void ClassSetForm::EstimateWork() {
+    if (!work_for_ || work_thread_ != nullptr) return;  // worked out again when that one ends
+    const ClassSettings settings = *work_for_;
+    // the set the button would make, made aside: the work is its own
+    auto work = std::make_shared<std::optional<classset::Work>>();
+    work_thread_ = QThread::create([settings, work] {
+        auto made = classset::ClassSetGenerator(settings).Make();
+        if (const auto* set = std::get_if<classset::ClassSet>(&made))
+            *work = classset::WorkOf(*set);
+    });
+    connect(work_thread_, &QThread::finished, this, [this, settings, work] {
+        work_thread_->deleteLater();
+        work_thread_ = nullptr;
+        if (work_for_ == settings) {
+            ShowWork(settings, *work);
+        } else {
+            EstimateWork();
+        }
+    });
+    work_thread_->start();
+}
+
+void ClassSetForm::ShowWork(const ClassSettings& settings, std::optional<classset::Work> work) {
+    if (!work) {
+        work_->setText(
+            tr("Работата за ученик не можа да се изчисли: с тези настройки "
+               "комплект не се съставя."));
+        return;
+    }
+    const bool all = classset::AsksAll(settings.kinds);
+    const QString kinds = all ? tr("от всички видове") : tr("от избраните видове");
+    work_->setText(work->fewest == work->most
+                       ? tr("Около %1 фигури на ученик: толкова има %2 във всеки вариант на "
+                            "комплекта.")
+                             .arg(work->mean)
+                             .arg(kinds)
+                       : tr("Около %1 фигури на ученик: толкова средно има %2 във вариантите на "
+                            "комплекта (от %3 до %4).")
+                             .arg(work->mean)
+                             .arg(kinds)
+                             .arg(work->fewest)
+                             .arg(work->most));
 }
 
 void ClassSetForm::ChooseFolder() {
@@ -154,7 +231,8 @@ bool ClassSetForm::Make() {
     }
     const auto& set = std::get<classset::ClassSet>(made);
     const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
-    const auto pdfs = classsheetfiles::Pdfs(set, heading_->text(), plotting_->isChecked());
+    const auto pdfs = classsheetfiles::Pdfs(set, heading_->text(), plotting_->isChecked(),
+                                            short_key_->isChecked());
     const QString failed = pdfs ? classsetfolder::Write(set, folder, *pdfs)
                                 : tr("Листовете не можаха да се съставят; нищо не е записано.");
     if (!failed.isEmpty()) {

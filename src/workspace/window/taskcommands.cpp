@@ -66,12 +66,14 @@ void TaskCommands::Follow() {
         parts_.report->SetMenuActions(parts_.window_actions + actions_);
     }
     panel_->Show(*task);
-    // a screen reader hears a box's verdict with its name
+    // a screen reader hears a box's verdict with its name; a kind not asked
+    // says so from the start
     for (int k = 0; k < CountFrame::kRows; ++k) {
         const QString verdict =
             task->LastCheck()
                 ? TaskTexts::Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)])
-                : QString();
+            : task->Asks(k) ? QString()
+                            : TaskTexts::Verdict(k, TaskState::Said::kNotAsked);
         parts_.counts->Row(k)[1]->setAccessibleDescription(verdict);
     }
     actions_[2]->setEnabled(!task->AnswersShown());
@@ -92,7 +94,7 @@ void TaskCommands::Hint() {
     const std::optional<TaskState::Hint> hint = parts_.model.NextHint(kind);
     if (!hint) return;
     if (hint->sentence) {
-        panel_->Say(TaskTexts::HintSentence(kind, *hint->sentence));
+        panel_->Say(TaskTexts::HintSentence(kind, *hint->sentence, task->AskedKinds()));
     } else if (hint->figure >= 0) {
         parts_.explorer->ShowFigure(
             parts_.model.Task()->Result().figures.at(static_cast<std::size_t>(hint->figure)));

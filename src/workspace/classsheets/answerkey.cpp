@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "classsetfiles.h"
 #include "figureanalysis.h"
 #include "figurekinds.h"
 #include "pagemeasure.h"
@@ -30,6 +31,15 @@ struct Texts {
         if (variants == 1)
             return AnswerKey::tr("1 вариант с %1 точки, код %2").arg(points).arg(code);
         return AnswerKey::tr("%1 варианта по %2 точки, код %3").arg(variants).arg(points).arg(code);
+    }
+    // a variant of the same answer as an earlier one, in its cell, and what that means
+    static QString SameAs(std::size_t variant, int same) {
+        return AnswerKey::tr("%1 (= %2)").arg(variant).arg(same);
+    }
+    static QString SameAsNote() {
+        return AnswerKey::tr(
+            "(= 3): същият отговор като вариант 3 (вариантите с еднакви "
+            "отговори са отбелязани така).");
     }
     static QString DocumentTitle(std::uint64_t code) {
         return AnswerKey::tr("Отговори, код %1").arg(code);
@@ -83,7 +93,10 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
     top += gap;
     // the variant's column, then the seven kinds, their names wrapped
     const int columns = kKindCount + 1;
-    const int first = Mm(painter, 16);
+    // wider where a variant names the one of its answer
+    const std::vector<int> same = classset::SameAnswerAs(set_);
+    const bool shared = std::any_of(same.begin(), same.end(), [](int s) { return s != 0; });
+    const int first = Mm(painter, shared ? 24 : 16);
     const int cell = (width - first) / kKindCount;
     const auto left = [&](int c) { return c == 0 ? 0 : first + (c - 1) * cell; };
     const auto column_width = [&](int c) { return c == 0 ? first : cell; };
@@ -118,9 +131,22 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
             top = 0;
             row(heading, heading_height, true);
         }
-        QStringList cells{QString::number(v + 1)};
+        QStringList cells{same[v] != 0 ? Texts::SameAs(v + 1, same[v]) : QString::number(v + 1)};
         for (const int count : set_.variants[v].counts) cells << QString::number(count);
         row(cells, row_height, false);
+    }
+    if (shared) {
+        if (top + row_height > bottom) {
+            device.newPage();
+            top = 0;
+        }
+        painter.setFont(TableFont());
+        top += padding;
+        const QRect place = painter.fontMetrics().boundingRect(
+            QRect(0, 0, width, 0), Qt::TextWordWrap, Texts::SameAsNote());
+        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap,
+                         Texts::SameAsNote());
+        top += place.height();
     }
     return top;
 }

@@ -463,26 +463,45 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
         }
     }
     // Too few answers for the variants: the pool's other sets within the
-    // ranges, each of an answer that the fewest variants have so far; then
-    // more walked to as above, of any answer.
+    // ranges, then more walked to as above, each of an answer that the
+    // fewest variants share so far (no more than one more, later in the
+    // work); then any of them.
     std::map<Counts, int> sharing;
     for (const Found& f : chosen) ++sharing[f.counts];
-    while (chosen.size() < wanted) {
-        std::size_t pick = pool.size();
-        for (std::size_t i = 0; i < pool.size(); ++i) {
-            if (taken[i] || OutsideRanges(pool[i].counts) != 0) continue;
-            if (pick == pool.size() || sharing[pool[i].counts] < sharing[pool[pick].counts])
-                pick = i;
+    const auto fewest = [&] {
+        int least = settings_.variants;
+        for (const auto& [answer, variants] : sharing) least = std::min(least, variants);
+        return least;
+    };
+    const auto from_pool = [&](bool any) {
+        while (chosen.size() < wanted) {
+            std::size_t pick = pool.size();
+            for (std::size_t i = 0; i < pool.size(); ++i) {
+                if (taken[i] || OutsideRanges(pool[i].counts) != 0) continue;
+                if (pick == pool.size() || sharing[pool[i].counts] < sharing[pool[pick].counts])
+                    pick = i;
+            }
+            if (pick == pool.size() || (!any && sharing[pool[pick].counts] > fewest())) return;
+            taken[pick] = true;
+            ++sharing[pool[pick].counts];
+            chosen.push_back(pool[pick]);
         }
-        if (pick == pool.size()) break;
-        taken[pick] = true;
-        ++sharing[pool[pick].counts];
-        chosen.push_back(pool[pick]);
-    }
-    for (std::size_t from = 0; chosen.size() < wanted && work_ < kWorkAllowed; ++from) {
-        Found next = chosen[from % chosen.size()];
-        if (walk(next, nullptr) && Remember(next.points)) chosen.push_back(next);
-    }
+    };
+    const auto walks = [&](long work_until, int slack) {
+        for (std::size_t from = 0; chosen.size() < wanted && work_ < work_until; ++from) {
+            Found next = chosen[from % chosen.size()];
+            if (walk(next, nullptr) && sharing[next.counts] <= fewest() + slack &&
+                Remember(next.points)) {
+                ++sharing[next.counts];
+                chosen.push_back(next);
+            }
+        }
+    };
+    from_pool(false);
+    walks(13 * kWorkAllowed / 16, 0);
+    walks(7 * kWorkAllowed / 8, 1);
+    from_pool(true);
+    walks(kWorkAllowed, settings_.variants);
     reached_ = chosen.size();
     if (chosen.size() < wanted) return OutOfWork();
     ClassSet set{settings_, {}};

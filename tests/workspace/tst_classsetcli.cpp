@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(marked, 40 - answers.size());
         QVERIFY(PageTexts(QDir(folder).filePath(QStringLiteral("отговори.pdf")))
                     .join(QChar(' '))
-                    .contains(QStringLiteral("същият отговор като вариант")));
+                    .contains(QStringLiteral("има същия отговор като вариант")));
     }
 
     void AFolderThatCannotBeWrittenIsStatusTwo() {

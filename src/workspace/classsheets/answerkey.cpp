@@ -36,10 +36,13 @@ struct Texts {
     static QString SameAs(std::size_t variant, int same) {
         return AnswerKey::tr("%1 (= %2)").arg(variant).arg(same);
     }
-    static QString SameAsNote() {
+    // said of the first such variant
+    static QString SameAsNote(std::size_t variant, int same) {
         return AnswerKey::tr(
-            "(= 3): същият отговор като вариант 3 (вариантите с еднакви "
-            "отговори са отбелязани така).");
+                   "„%1 (= %2)“: вариант %1 има същия отговор като вариант %2; така "
+                   "е отбелязан всеки вариант със същия отговор като по-ранен.")
+            .arg(variant)
+            .arg(same);
     }
     static QString DocumentTitle(std::uint64_t code) {
         return AnswerKey::tr("Отговори, код %1").arg(code);
@@ -142,10 +145,12 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
         }
         painter.setFont(TableFont());
         top += padding;
-        const QRect place = painter.fontMetrics().boundingRect(
-            QRect(0, 0, width, 0), Qt::TextWordWrap, Texts::SameAsNote());
-        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap,
-                         Texts::SameAsNote());
+        const auto example = static_cast<std::size_t>(
+            std::find_if(same.begin(), same.end(), [](int s) { return s != 0; }) - same.begin());
+        const QString note = Texts::SameAsNote(example + 1, same[example]);
+        const QRect place =
+            painter.fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, note);
+        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap, note);
         top += place.height();
     }
     return top;

@@ -130,11 +130,11 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
     // a class set there is replaced only when asked
     if (const QStringList there = classsetfolder::SetFiles(folder_);
         !there.isEmpty() && !replace_) {
-        WriteLine(
-            err, kName + QStringLiteral(": ") +
-                     tr("В папката „%1“ вече има класен комплект (%2). Нищо не е записано: "
-                        "изберете друга папка или добавете --replace, за да го замените.")
-                         .arg(QDir::toNativeSeparators(folder_), there.join(QStringLiteral(", "))));
+        WriteLine(err, kName + QStringLiteral(": ") +
+                           tr("В папката „%1“ вече има класен комплект (файлове като „%2“). Нищо "
+                              "не е записано: "
+                              "изберете друга папка или добавете --replace, за да го замените.")
+                               .arg(QDir::toNativeSeparators(folder_), there.first()));
         return kOccupied;
     }
     auto made = classset::ClassSetGenerator(settings_).Make();

@@ -162,10 +162,11 @@ bool ClassSetForm::Make() {
     // a class set there is replaced only when the teacher agrees
     if (const QStringList there = classsetfolder::SetFiles(folder);
         !there.isEmpty() &&
-        !confirm(tr("В папката „%1“ вече има класен комплект (%2). Да се замени ли с новия? "
+        !confirm(tr("В папката „%1“ вече има класен комплект (файлове като „%2“). Да се замени ли "
+                    "с новия? "
                     "Файловете на стария комплект ще бъдат изтрити; другите файлове в папката "
                     "остават.")
-                     .arg(QDir::toNativeSeparators(folder), there.join(QStringLiteral(", "))))) {
+                     .arg(QDir::toNativeSeparators(folder), there.first()))) {
         message_->setText(
             tr("Нищо не е записано: старият комплект в папката остава. Изберете "
                "друга папка за новия."));

@@ -1,5 +1,7 @@
-// Speed of a class set of 25 variants of 10 points, all seven kinds:
-//   Generation  the variants alone, balanced and distinct
+// Speed of a class set of 25 variants of 10 points (the default) and of the
+// largest, 40 variants of 15 points, all seven kinds:
+//   Generation  the variants alone, balanced, none similar to another, no
+//               two of the same answer
 //   WholeSet    the variants, both PDFs and every file written into a folder,
 //               as --class-set and the teacher's window make them
 // Each iteration uses the next code, so that no one lucky code is measured.
@@ -17,22 +19,26 @@ namespace {
 
 using namespace plane_figures;
 
-classset::ClassSet Made(std::uint64_t code) {
-    auto made = classset::ClassSetGenerator({25, 10, classset::kAllKinds, code}).Make();
+// the benchmark's arguments: variants, points
+classset::ClassSet Made(const benchmark::State& state, std::uint64_t code) {
+    auto made =
+        classset::ClassSetGenerator({static_cast<int>(state.range(0)),
+                                     static_cast<int>(state.range(1)), classset::kAllKinds, code})
+            .Make();
     return std::get<classset::ClassSet>(made);
 }
 
 void Generation(benchmark::State& state) {
     std::uint64_t code = 48213;
-    for (auto _ : state) benchmark::DoNotOptimize(Made(code++));
+    for (auto _ : state) benchmark::DoNotOptimize(Made(state, code++));
 }
-BENCHMARK(Generation)->Unit(benchmark::kMillisecond);
+BENCHMARK(Generation)->Args({25, 10})->Args({40, 15})->Unit(benchmark::kMillisecond);
 
 void WholeSet(benchmark::State& state) {
     QTemporaryDir scratch;
     std::uint64_t code = 48213;
     for (auto _ : state) {
-        const classset::ClassSet set = Made(code++);
+        const classset::ClassSet set = Made(state, code++);
         const auto pdfs =
             workspace::classsheetfiles::Pdfs(set, QStringLiteral("6 а клас, 12.12.2026"), false);
         const QString failed = workspace::classsetfolder::Write(
@@ -40,7 +46,7 @@ void WholeSet(benchmark::State& state) {
         if (!failed.isEmpty()) state.SkipWithError("not written");
     }
 }
-BENCHMARK(WholeSet)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeSet)->Args({25, 10})->Args({40, 15})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <numeric>
+#include <utility>
 
 #include "grid.h"
 
@@ -40,6 +42,61 @@ std::vector<GridPoint> CanonicalForm(std::span<const GridPoint> points) {
         if (s == 0 || std::lexicographical_compare(image.begin(), image.end(), best.begin(),
                                                    best.end(), Less)) {
             best = std::move(image);
+        }
+    }
+    return best;
+}
+
+}  // namespace plane_figures::classset
+
+namespace plane_figures::classset {
+
+std::vector<std::int64_t> SimilarityForm(std::span<const GridPoint> points) {
+    using Z = std::int64_t;
+    const std::size_t n = points.size();
+    if (n < 2) return std::vector<std::int64_t>(n, 0);
+    // the least squared distance: a similarity takes the pairs at it onto
+    // the pairs at it of the image
+    Z least = -1;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const Z dx = Z{points[j].x} - points[i].x, dy = Z{points[j].y} - points[i].y;
+            const Z d = dx * dx + dy * dy;
+            if (least < 0 || d < least) least = d;
+        }
+    }
+    if (least == 0) return {0};  // a point twice: no set of distinct points
+    std::vector<Z> best, form;
+    std::vector<std::pair<Z, Z>> numerators;
+    for (int mirror = 0; mirror < 2; ++mirror) {
+        const auto at = [&](std::size_t i) {
+            return std::pair<Z, Z>{points[i].x, mirror != 0 ? -Z{points[i].y} : Z{points[i].y}};
+        };
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = 0; j < n; ++j) {
+                if (i == j) continue;
+                const auto [x0, y0] = at(i);
+                const auto [x1, y1] = at(j);
+                const Z dx = x1 - x0, dy = y1 - y0;
+                if (dx * dx + dy * dy != least) continue;
+                // (z - p0) / d = (z - p0) * conj(d) / |d|²
+                Z g = least;
+                numerators.clear();
+                for (std::size_t k = 0; k < n; ++k) {
+                    const auto [x, y] = at(k);
+                    const Z ax = x - x0, ay = y - y0;
+                    const Z re = ax * dx + ay * dy, im = ay * dx - ax * dy;
+                    numerators.emplace_back(re, im);
+                    g = std::gcd(g, std::gcd(re, im));
+                }
+                std::sort(numerators.begin(), numerators.end());
+                form.assign(1, least / g);
+                for (const auto& [re, im] : numerators) {
+                    form.push_back(re / g);
+                    form.push_back(im / g);
+                }
+                if (best.empty() || form < best) best = form;
+            }
         }
     }
     return best;

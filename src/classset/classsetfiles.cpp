@@ -1,5 +1,6 @@
 #include "classsetfiles.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "askedkinds.h"
@@ -68,6 +69,21 @@ std::string VariantFileText(const ClassSet& set, int number) {
     return VariantLine(set.settings, number) + '\n' + pointfile::Format(variant.points);
 }
 
+std::vector<int> SameAnswerAs(const ClassSet& set) {
+    std::vector<int> same(set.variants.size(), 0);
+    for (std::size_t v = 0; v < set.variants.size(); ++v) {
+        for (std::size_t w = 0; w < v && same[v] == 0; ++w) {
+            if (set.variants[w].counts == set.variants[v].counts) same[v] = static_cast<int>(w) + 1;
+        }
+    }
+    return same;
+}
+
+int DifferentAnswers(const ClassSet& set) {
+    const std::vector<int> same = SameAnswerAs(set);
+    return static_cast<int>(std::count(same.begin(), same.end(), 0));
+}
+
 std::string KeyCsv(const ClassSet& set) {
     std::string csv = "\xEF\xBB\xBF";
     csv += "Вариант";
@@ -75,7 +91,9 @@ std::string KeyCsv(const ClassSet& set) {
         csv += ';';
         csv += kKindNames[k];
     }
+    csv += ";Същият отговор като вариант";
     csv += kCrLf;
+    const std::vector<int> same = SameAnswerAs(set);
     for (std::size_t v = 0; v < set.variants.size(); ++v) {
         csv += std::to_string(v + 1);
         // a kind not asked keeps its column, empty: the key judges the kinds asked
@@ -84,6 +102,8 @@ std::string KeyCsv(const ClassSet& set) {
             if (Asks(set.settings.kinds, static_cast<int>(k)))
                 csv += std::to_string(set.variants[v].counts[k]);
         }
+        csv += ';';
+        if (same[v] != 0) csv += std::to_string(same[v]);
         csv += kCrLf;
     }
     return csv;

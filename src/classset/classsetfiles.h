@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "classset.h"
 
@@ -35,10 +36,18 @@ std::optional<VariantLabel> ParseVariantLine(std::string_view line);
 // file holds them.
 std::string VariantFileText(const ClassSet& set, int number);
 
+// For each variant, the number of the first variant before it with the same
+// seven counts, 0 when none has them.
+std::vector<int> SameAnswerAs(const ClassSet& set);
+// How many different answers (the seven counts) the variants have.
+int DifferentAnswers(const ClassSet& set);
+
 // The answer key for a spreadsheet: UTF-8 with a byte-order mark, fields
-// separated by ';', CR LF line ends; the header "Вариант" and the seven kinds
-// in full words, then a row per variant with its counts of the kinds asked
-// (a kind not asked keeps its column, empty).
+// separated by ';', CR LF line ends; the header "Вариант", the seven kinds
+// in full words and "Същият отговор като вариант", then a row per variant
+// with its counts of the kinds asked (a kind not asked keeps its column,
+// empty) and the first variant before it with the same counts (empty when
+// none).
 std::string KeyCsv(const ClassSet& set);
 
 }  // namespace plane_figures::classset

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <numeric>
 #include <tuple>
 
@@ -19,16 +20,18 @@ constexpr int kRows = (kCanvasHeight - 1) / kGridStep + 1;
 
 constexpr std::size_t kPoolAtLeast = 120;  // sets found first, whose counts set the ranges
 constexpr std::size_t kPoolPerVariant = 8;
-constexpr std::size_t kRangeStarts = 24;  // sets of the pool the ranges are sought from
-constexpr int kPoolWalk = 12;             // moves from each set found
-constexpr int kStepsPerStart = 120;       // moves from one start before starting anew
-constexpr int kStepAttempts = 400;        // moves tried for one step of a walk
+constexpr std::size_t kRangeStarts = 24;     // sets of the pool the ranges are sought from
+constexpr int kPoolWalk = 12;                // moves from each set found
+constexpr int kStepsPerStart = 120;          // moves from one start before starting anew
+constexpr int kStepAttempts = 400;           // moves tried for one step of a walk
+constexpr std::size_t kFruitlessWalks = 40;  // walks finding no new answer before sharing one
 
 bool ReadingOrder(GridPoint a, GridPoint b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
 
+// a node off the canvas's edge rows and columns, where a dot is drawn whole
 bool OnCanvas(GridPoint p) {
-    return p.x >= 0 && p.y >= 0 && p.x <= (kColumns - 1) * kGridStep &&
-           p.y <= (kRows - 1) * kGridStep;
+    return p.x >= kGridStep && p.y >= kGridStep && p.x <= (kColumns - 2) * kGridStep &&
+           p.y <= (kRows - 2) * kGridStep;
 }
 
 bool Holds(const std::vector<GridPoint>& points, GridPoint p) {
@@ -91,8 +94,8 @@ bool ClassSetGenerator::Count(const Points& points, Counts& counts) {
 }
 
 GridPoint ClassSetGenerator::RandomNode() {
-    return GridPoint{random_.Between(0, kColumns - 1) * kGridStep,
-                     random_.Between(0, kRows - 1) * kGridStep};
+    return GridPoint{random_.Between(1, kColumns - 2) * kGridStep,
+                     random_.Between(1, kRows - 2) * kGridStep};
 }
 
 // points filled up to the number of a variant with random free nodes, or cut
@@ -183,7 +186,8 @@ ClassSetGenerator::Points ClassSetGenerator::PlantedPoints() {
 ClassSetGenerator::Points ClassSetGenerator::PackedPoints() {
     int side = random_.Between(3, 6);
     while (side * side < settings_.points) ++side;
-    const int x0 = random_.Between(0, kColumns - side), y0 = random_.Between(0, kRows - side);
+    const int x0 = random_.Between(1, kColumns - 1 - side),
+              y0 = random_.Between(1, kRows - 1 - side);
     Points points;
     while (static_cast<int>(points.size()) < settings_.points) {
         const GridPoint p{(x0 + random_.Between(0, side - 1)) * kGridStep,
@@ -240,7 +244,7 @@ ClassSetGenerator::Points ClassSetGenerator::Shaken(Points points) {
     return points;
 }
 
-bool ClassSetGenerator::Step(Points& points, Counts& counts) {
+bool ClassSetGenerator::Step(Points& points, Counts& counts, const std::set<Counts>* answers) {
     for (int attempt = 0; attempt < kStepAttempts; ++attempt) {
         Points moved = points;
         const auto i = static_cast<std::size_t>(random_.Below(moved.size()));
@@ -248,7 +252,8 @@ bool ClassSetGenerator::Step(Points& points, Counts& counts) {
         if (Holds(points, moved[i])) continue;
         Counts moved_counts{};
         if (!Count(moved, moved_counts)) return false;
-        if (OutsideRanges(moved_counts) == 0) {
+        if (OutsideRanges(moved_counts) == 0 &&
+            (answers == nullptr || !answers->contains(moved_counts))) {
             points = std::move(moved);
             counts = moved_counts;
             return true;
@@ -261,12 +266,12 @@ ClassSetGenerator::Points ClassSetGenerator::Placed(const Points& points) {
     std::vector<int> fitting;
     for (int s = 0; s < 8; ++s) {
         const Points image = ImageOf(points, s);
-        if (Extent(image).x < kColumns && Extent(image).y < kRows) fitting.push_back(s);
+        if (Extent(image).x < kColumns - 2 && Extent(image).y < kRows - 2) fitting.push_back(s);
     }
     Points image = ImageOf(points, fitting[random_.Below(fitting.size())]);
     const GridPoint extent = Extent(image);
-    const int dx = random_.Between(0, kColumns - 1 - extent.x);
-    const int dy = random_.Between(0, kRows - 1 - extent.y);
+    const int dx = random_.Between(1, kColumns - 2 - extent.x);
+    const int dy = random_.Between(1, kRows - 2 - extent.y);
     for (GridPoint& p : image) p = GridPoint{(p.x + dx) * kGridStep, (p.y + dy) * kGridStep};
     return image;
 }
@@ -321,11 +326,22 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
         }
         return true;
     };
+    // the sets within the ranges, as many as there are variants; then the
+    // different answers among them, as many as there are variants; then all
+    // the sets
     const auto held = [&](const std::array<Range, kKindCount>& r) {
-        return static_cast<int>(std::count_if(pool.begin(), pool.end(),
-                                              [&](const Found& f) { return within(f.counts, r); }));
+        std::set<Counts> answers;
+        long sets = 0;
+        for (const Found& f : pool) {
+            if (!within(f.counts, r)) continue;
+            answers.insert(f.counts);
+            ++sets;
+        }
+        const long wanted = settings_.variants;
+        const long different = std::min<long>(static_cast<long>(answers.size()), wanted);
+        return (std::min(sets, wanted) * 100 + different) * 1'000'000 + sets;
     };
-    int best = -1;
+    long best = -1;
     const std::size_t starts = std::min<std::size_t>(pool.size(), kRangeStarts);
     for (std::size_t s = 0; s < starts; ++s) {
         const Counts& from = pool[s * pool.size() / starts].counts;
@@ -357,7 +373,7 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
                 }
             }
         }
-        if (const int n = held(ranges); n > best) {
+        if (const long n = held(ranges); n > best) {
             best = n;
             ranges_ = ranges;
         }
@@ -365,43 +381,7 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
 }
 
 bool ClassSetGenerator::Remember(const Points& points) {
-    std::vector<std::pair<std::int32_t, std::int32_t>> shape;
-    for (const GridPoint p : CanonicalForm(points)) shape.emplace_back(p.x, p.y);
-    return shapes_.insert(std::move(shape)).second;
-}
-
-// The images of points under the similarities of the grid that keep its
-// nodes on nodes: each multiplies the steps as the whole number a + bi
-// multiplies complex numbers (a turn and a stretch by the square root of
-// a² + b²), so every triangle and quadrilateral keeps its kind and the counts
-// stay as they are; those that fit on the canvas, the smallest first.
-std::vector<ClassSetGenerator::Points> ClassSetGenerator::Similar(const Points& points) {
-    std::vector<std::pair<int, int>> factors;
-    for (int a = 1; a < kColumns; ++a) {
-        for (int b = 0; b <= a; ++b) {
-            if (a * a + b * b > 1) factors.emplace_back(a, b);
-        }
-    }
-    std::stable_sort(factors.begin(), factors.end(), [](auto f, auto g) {
-        return f.first * f.first + f.second * f.second < g.first * g.first + g.second * g.second;
-    });
-    std::vector<Points> images;
-    for (const auto& [a, b] : factors) {
-        Points image;
-        for (const GridPoint p : points) {
-            const int x = p.x / kGridStep, y = p.y / kGridStep;
-            image.push_back(GridPoint{(a * x - b * y) * kGridStep, (b * x + a * y) * kGridStep});
-        }
-        const Points shifted = ImageOf(image, 0);
-        if (Extent(shifted).x < kColumns && Extent(shifted).y < kRows) {
-            images.push_back(shifted);
-            for (GridPoint& q : images.back()) q = GridPoint{q.x * kGridStep, q.y * kGridStep};
-        } else if (Extent(shifted).y < kColumns && Extent(shifted).x < kRows) {
-            images.push_back(ImageOf(image, 4));
-            for (GridPoint& q : images.back()) q = GridPoint{q.x * kGridStep, q.y * kGridStep};
-        }
-    }
-    return images;
+    return shapes_.insert(SimilarityForm(points)).second;
 }
 
 // Sets holding every kind asked for, each of a shape not met before: from
@@ -450,42 +430,79 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
         GrowPool(pool, 3 * pool.size(), 3 * kWorkAllowed / 4);
         ChooseRanges(pool);
     }
-    if (within() < wanted) {
-        // Few sets hold the kinds with so few points: their images turned
-        // and stretched onto other nodes join the pool, each with the counts
-        // of its set, and the ranges are chosen again.
-        const std::size_t found = pool.size();
-        for (std::size_t i = 0; i < found; ++i) {
-            for (const Points& image : Similar(pool[i].points)) {
-                if (Remember(image)) pool.push_back(Found{image, pool[i].counts});
+    // First the sets of answers not met before, in order of finding; then
+    // more of them walked to from those, a point moved at a time and every
+    // step within the ranges, or brought back into them after two points
+    // moved at random; until none is found in many walks.
+    std::vector<Found> chosen;
+    std::set<Counts> answers;
+    std::vector<bool> taken(pool.size(), false);
+    for (std::size_t i = 0; i < pool.size() && chosen.size() < wanted; ++i) {
+        if (OutsideRanges(pool[i].counts) == 0 && answers.insert(pool[i].counts).second) {
+            chosen.push_back(pool[i]);
+            taken[i] = true;
+        }
+    }
+    if (chosen.empty()) return OutOfWork();
+    const auto walk = [&](Found& next, const std::set<Counts>* against) {
+        if (Step(next.points, next.counts, against)) return true;
+        return Seek(&ClassSetGenerator::OutsideRanges, kStepsPerStart, Shaken(next.points),
+                    next.points, next.counts) &&
+               (against == nullptr || !against->contains(next.counts));
+    };
+    for (std::size_t from = 0, fruitless = 0;
+         chosen.size() < wanted && work_ < 3 * kWorkAllowed / 4 && fruitless < kFruitlessWalks;
+         ++from) {
+        Found next = chosen[from % chosen.size()];
+        if (walk(next, &answers) && Remember(next.points)) {
+            answers.insert(next.counts);
+            chosen.push_back(next);
+            fruitless = 0;
+        } else {
+            ++fruitless;
+        }
+    }
+    // Too few answers for the variants: the pool's other sets within the
+    // ranges, then more walked to as above, each of an answer that the
+    // fewest variants share so far (no more than one more, later in the
+    // work); then any of them.
+    std::map<Counts, int> sharing;
+    for (const Found& f : chosen) ++sharing[f.counts];
+    const auto fewest = [&] {
+        int least = settings_.variants;
+        for (const auto& [answer, variants] : sharing) least = std::min(least, variants);
+        return least;
+    };
+    const auto from_pool = [&](bool any) {
+        while (chosen.size() < wanted) {
+            std::size_t pick = pool.size();
+            for (std::size_t i = 0; i < pool.size(); ++i) {
+                if (taken[i] || OutsideRanges(pool[i].counts) != 0) continue;
+                if (pick == pool.size() || sharing[pool[i].counts] < sharing[pool[pick].counts])
+                    pick = i;
+            }
+            if (pick == pool.size() || (!any && sharing[pool[pick].counts] > fewest())) return;
+            taken[pick] = true;
+            ++sharing[pool[pick].counts];
+            chosen.push_back(pool[pick]);
+        }
+    };
+    const auto walks = [&](long work_until, int slack) {
+        for (std::size_t from = 0; chosen.size() < wanted && work_ < work_until; ++from) {
+            Found next = chosen[from % chosen.size()];
+            if (walk(next, nullptr) && sharing[next.counts] <= fewest() + slack &&
+                Remember(next.points)) {
+                ++sharing[next.counts];
+                chosen.push_back(next);
             }
         }
-        ChooseRanges(pool);
-    }
-    std::vector<Found> chosen;
-    for (const Found& f : pool) {
-        if (OutsideRanges(f.counts) == 0 && chosen.size() < wanted) chosen.push_back(f);
-    }
-    // Too few: more walked to from those, a point moved at a time and every
-    // step within the ranges, or brought back into them after two points
-    // moved at random.
-    for (std::size_t from = 0; chosen.size() < wanted && work_ < kWorkAllowed; ++from) {
-        Found next = chosen[from % chosen.size()];
-        if (!Step(next.points, next.counts) &&
-            !Seek(&ClassSetGenerator::OutsideRanges, kStepsPerStart, Shaken(next.points),
-                  next.points, next.counts)) {
-            continue;
-        }
-        if (Remember(next.points)) chosen.push_back(next);
-    }
-    // Still too few (the fewest points that hold the kinds leave few
-    // shapes): the chosen sets turned and stretched onto other nodes.
-    for (std::size_t from = 0; chosen.size() < wanted && from < chosen.size(); ++from) {
-        for (const Points& image : Similar(chosen[from].points)) {
-            if (chosen.size() < wanted && Remember(image))
-                chosen.push_back({image, chosen[from].counts});
-        }
-    }
+    };
+    from_pool(false);
+    walks(13 * kWorkAllowed / 16, 0);
+    walks(7 * kWorkAllowed / 8, 1);
+    from_pool(true);
+    walks(kWorkAllowed, settings_.variants);
+    reached_ = chosen.size();
     if (chosen.size() < wanted) return OutOfWork();
     ClassSet set{settings_, {}};
     for (const Found& f : chosen) {

@@ -7,11 +7,14 @@
 // kind a point moved at a time, and walked from with moves that keep every
 // kind. Then the ranges of counts, one per kind and each as wide as the
 // balance rule allows, that hold the most sets of the pool; the variants are
-// those sets in order of finding. Where too few are within the ranges, the
-// pool grows, then the sets' images under the grid's similarities join it
-// (where few shapes hold the kinds), then more are walked to from the
-// variants within the ranges. The work is bounded: it stops with a message
-// when the analyses it may run are spent.
+// those sets of answers (the seven counts) not met before, in order of
+// finding. Where too few are within the ranges, the pool grows, then more of
+// new answers are walked to from the variants within the ranges; only when
+// many walks find no new answer do variants share one, each of the answers
+// the fewest share. No two variants are similar (one a shift, turn,
+// enlargement or mirror image of the other), and no point lies on the
+// canvas's edge rows or columns. The work is bounded: it stops with a
+// message when the analyses it may run are spent.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +39,8 @@ public:
 
     // The analyses run so far.
     long Analyses() const { return analyses_; }
+    // The variants found by the last Make, also when too few to make a set.
+    std::size_t Reached() const { return reached_; }
 
     // The figure tests one analysis of n points makes (its triples and
     // quadruples); the work allowed is counted in these.
@@ -69,8 +74,9 @@ private:
     // not find one or the work ran out.
     bool Seek(Cost cost, int max_steps, Points start, Points& points, Counts& counts);
     // One point moved to a random free node so that the counts stay within
-    // the ranges; false when no such move was found in a few hundred tries.
-    bool Step(Points& points, Counts& counts);
+    // the ranges (and are none of answers, when given); false when no such
+    // move was found in a few hundred tries.
+    bool Step(Points& points, Counts& counts, const std::set<Counts>* answers = nullptr);
     // points with two of them moved to random free nodes
     Points Shaken(Points points);
     // points turned or mirrored at random and shifted to a random place on
@@ -84,15 +90,15 @@ private:
     };
     void GrowPool(std::vector<Found>& pool, std::size_t size, long work_until);
     void ChooseRanges(const std::vector<Found>& pool);
-    // false when a set of the same shape was met before
+    // false when a set similar to points was met before
     bool Remember(const Points& points);
-    static std::vector<Points> Similar(const Points& points);
 
     ClassSettings settings_;
     SplitMix64 random_;
     std::array<Range, kKindCount> ranges_{};
-    // the canonical forms of the variants made, as (x, y) pairs
-    std::set<std::vector<std::pair<std::int32_t, std::int32_t>>> shapes_;
+    // the similarity forms of the sets met
+    std::set<std::vector<std::int64_t>> shapes_;
+    std::size_t reached_ = 0;
     long analyses_ = 0;
     long work_ = 0;
     long starts_ = 0;

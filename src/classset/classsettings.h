@@ -36,7 +36,8 @@ int MinimumPoints(KindMask kinds);
 
 // The most variants that a class set of these kinds and points is made
 // with: 40, but fewer for some sets of kinds with the fewest points they
-// need, where few shapes hold them all.
+// need (or one more), where few shapes, none similar to another, hold them
+// all.
 int MostVariants(KindMask kinds, int points);
 
 // Why these settings cannot make a class set, in Bulgarian, or nothing when

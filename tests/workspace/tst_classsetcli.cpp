@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -103,7 +104,7 @@ private slots:
             const auto result = plane_figures::FigureAnalysis().Run(points);
             QByteArray row = QByteArray::number(v);
             for (int k = 0; k < 7; ++k) row += ';' + QByteArray::number(result.counts[k]);
-            QCOMPARE(rows.value(v), row + '\r');
+            QCOMPARE(rows.value(v), row + ";\r");  // and no variant of the same answer
         }
         QCOMPARE(Bytes(QDir(a).filePath(QStringLiteral("отговори.csv"))),
                  Bytes(QDir(b).filePath(QStringLiteral("отговори.csv"))));
@@ -317,6 +318,98 @@ private slots:
         QVERIFY2(run.err.contains(says), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // A folder with a class set is refused without --replace and left as it
+    // was; with it, the new set leaves none of the old set's files (a
+    // smaller one over a larger), and the teacher's other files stay.
+    void ReplacesASetOnlyWhenAsked() {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("6a"));
+        const auto make = [&](const QString& variants, bool replace) {
+            QStringList args{QStringLiteral("--class-set"), folder,
+                             QStringLiteral("--variants"),  variants,
+                             QStringLiteral("--points"),    QStringLiteral("8"),
+                             QStringLiteral("--code"),      QStringLiteral("48213")};
+            if (replace) args << QStringLiteral("--replace");
+            return Program(args);
+        };
+        QCOMPARE(make(QStringLiteral("12"), false).status, 0);
+        QFile notes(QDir(folder).filePath(QStringLiteral("бележки.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("6 а клас\n");
+        notes.close();
+        const QStringList before = QDir(folder).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(before.size(), 16);
+        const QByteArray key = Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv")));
+
+        const Run refused = make(QStringLiteral("5"), false);
+        QCOMPARE(refused.status, 4);
+        QVERIFY2(refused.err.contains(QStringLiteral("вече има класен комплект")) &&
+                     refused.err.contains(QStringLiteral("--replace")),
+                 qPrintable(refused.err));
+        QVERIFY(refused.out.isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 before);
+        QCOMPARE(Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv"))), key);
+
+        const Run replaced = make(QStringLiteral("5"), true);
+        QCOMPARE(replaced.status, 0);
+        QStringList after{QStringLiteral("бележки.txt"), QStringLiteral("отговори.csv"),
+                          QStringLiteral("отговори.pdf"), QStringLiteral("работни-листове.pdf")};
+        for (int v = 1; v <= 5; ++v)
+            after << QString::fromStdString(plane_figures::classset::VariantFileName(v));
+        after.sort();
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 after);
+        QVERIFY(Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv"))) != key);
+        QCOMPARE(Bytes(QDir(folder).filePath(QStringLiteral("бележки.txt"))),
+                 QByteArray("6 а клас\n"));
+        // a folder with only one file a set writes is a set's folder too
+        const QString other = scratch.filePath(QStringLiteral("6b"));
+        QVERIFY(QDir().mkpath(other));
+        QFile(QDir(other).filePath(QStringLiteral("вариант-03.pfig"))).open(QIODevice::WriteOnly);
+        QCOMPARE(Program({QStringLiteral("--class-set"), other, QStringLiteral("--variants"),
+                          QStringLiteral("2")})
+                     .status,
+                 4);
+        QCOMPARE(QDir(other).entryList(QDir::Files).size(), 1);
+    }
+
+    // Settings that give fewer different answers than variants: the number
+    // is said before the line of what was written, and is the number of
+    // different answers in the key, which marks the others.
+    void SaysHowManyDifferentAnswers() {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("few"));
+        const Run run =
+            Program({QStringLiteral("--class-set"), folder, QStringLiteral("--variants"),
+                     QStringLiteral("40"), QStringLiteral("--points"), QStringLiteral("5"),
+                     QStringLiteral("--kinds"), QStringLiteral("1"), QStringLiteral("--code"),
+                     QStringLiteral("7")});
+        QCOMPARE(run.status, 0);
+        const QRegularExpression said(
+            QStringLiteral("само (\\d+) различни отговора за 40 варианта"));
+        const QRegularExpressionMatch match = said.match(run.out);
+        QVERIFY2(match.hasMatch(), qPrintable(run.out));
+        QCOMPARE(run.out.count(QLatin1Char('\n')), 2);
+        const QList<QByteArray> rows =
+            Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv"))).split('\n').mid(1, 40);
+        QSet<QByteArray> answers;
+        int marked = 0;
+        for (const QByteArray& row : rows) {
+            const QList<QByteArray> fields = row.trimmed().split(';');
+            QCOMPARE(fields.size(), 9);
+            answers.insert(fields.mid(1, 7).join(';'));
+            if (!fields.last().isEmpty()) ++marked;
+        }
+        QCOMPARE(answers.size(), match.captured(1).toInt());
+        QCOMPARE(marked, 40 - answers.size());
+        QVERIFY(PageTexts(QDir(folder).filePath(QStringLiteral("отговори.pdf")))
+                    .join(QChar(' '))
+                    .contains(QStringLiteral("има същия отговор като вариант")));
     }
 
     void AFolderThatCannotBeWrittenIsStatusTwo() {

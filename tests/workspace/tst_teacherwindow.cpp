@@ -2,6 +2,7 @@
 // any work, and a set made and written from it.
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,8 +76,10 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("four_points_all") << 4 << QList<int>{} << "„Успоредник“";
         QTest::newRow("six_points_all") << 6 << QList<int>{} << "„Ромб“";
-        // six points hold the other six kinds in few shapes: how many is said
-        QTest::newRow("six_points_no_rhombus") << 6 << QList<int>{6} << "най-много 9 различни";
+        // six points hold the other six kinds in one shape (up to similarity)
+        QTest::newRow("six_points_no_rhombus") << 6 << QList<int>{6} << "само 1 вариант";
+        // six points hold kinds 1, 5, 6 in a few shapes: how many is said
+        QTest::newRow("six_points_1_5_6") << 6 << QList<int>{1, 2, 3, 6} << "най-много 13 различни";
         QTest::newRow("eight_points_all") << 8 << QList<int>{} << "";
         QTest::newRow("five_square_rectangle") << 5 << QList<int>{0, 1, 2, 3, 6} << "„Квадрат“";
         QTest::newRow("four_no_kind") << 4 << QList<int>{0, 1, 2, 3, 4, 5, 6} << "";
@@ -100,6 +103,11 @@ private slots:
     void MakesAndWritesTheSetAndOffersANewCode() {
         QTemporaryDir scratch;
         ClassSetForm form;
+        QStringList asked;
+        form.confirm = [&](const QString& question) {
+            asked << question;
+            return true;
+        };
         form.Variants()->setValue(3);
         form.Points()->setValue(8);
         form.Code()->setText(QStringLiteral("48213"));
@@ -126,6 +134,85 @@ private slots:
                  QStringLiteral("# Равнинни фигури: вариант 1 от 3, код 48213, точки 8, видове "
                                 "1,2,3,4,5,6,7"));
         QVERIFY(form.Code()->text() != QStringLiteral("48213"));
+        QVERIFY2(asked.isEmpty(), qPrintable(asked.join(QChar('\n'))));
+    }
+
+    // A folder with a class set: the teacher is asked, and a "no" leaves
+    // it as it was; a "yes" leaves none of the old set's files (a smaller
+    // set over a larger), and the teacher's other files stay.
+    void ReplacesASetOnlyWhenTheTeacherAgrees() {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("6a"));
+        ClassSetForm form;
+        QStringList asked;
+        bool agree = false;
+        form.confirm = [&](const QString& question) {
+            asked << question;
+            return agree;
+        };
+        form.Variants()->setValue(4);
+        form.Points()->setValue(8);
+        form.Code()->setText(QStringLiteral("48213"));
+        form.Folder()->setText(QDir::toNativeSeparators(folder));
+        QVERIFY(form.Make());
+        QVERIFY(asked.isEmpty());
+        QFile notes(QDir(folder).filePath(QStringLiteral("бележки.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.close();
+        const QStringList before = QDir(folder).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(before.size(), 8);
+
+        form.Variants()->setValue(2);
+        QVERIFY(!form.Make());
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains(QStringLiteral("вече има класен комплект")) &&
+                     asked[0].contains(QStringLiteral("Да се замени ли")),
+                 qPrintable(asked[0]));
+        QVERIFY(form.Message()->text().contains(QStringLiteral("Нищо не е записано")));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 before);
+
+        agree = true;
+        QVERIFY(form.Make());
+        QCOMPARE(asked.size(), 2);
+        QStringList after{QStringLiteral("бележки.txt"), QStringLiteral("отговори.csv"),
+                          QStringLiteral("отговори.pdf"), QStringLiteral("работни-листове.pdf")};
+        for (int v = 1; v <= 2; ++v)
+            after << QString::fromStdString(plane_figures::classset::VariantFileName(v));
+        after.sort();
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 after);
+    }
+
+    // Settings with fewer different answers than variants: said and asked
+    // before anything is written, and said again when written.
+    void SaysHowManyDifferentAnswersBeforeWriting() {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("few"));
+        ClassSetForm form;
+        QStringList asked;
+        bool agree = false;
+        form.confirm = [&](const QString& question) {
+            asked << question;
+            return agree;
+        };
+        form.Variants()->setValue(40);
+        form.Points()->setValue(5);
+        for (int k = 1; k < 7; ++k) form.Kind(k)->setChecked(false);
+        form.Code()->setText(QStringLiteral("7"));
+        form.Folder()->setText(QDir::toNativeSeparators(folder));
+        QVERIFY(!form.Make());
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains(QStringLiteral("различни отговора за 40 варианта")),
+                 qPrintable(asked[0]));
+        QVERIFY(!QFileInfo::exists(folder));
+        agree = true;
+        QVERIFY(form.Make());
+        QVERIFY(
+            form.Message()->text().contains(QStringLiteral("различни отговора за 40 варианта")));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 43);
     }
 
     // The work per pupil is said before the set is made: the figures of the
@@ -201,6 +288,7 @@ private slots:
         const QString file = scratch.filePath(QStringLiteral("a-file"));
         QFile(file).open(QIODevice::WriteOnly);
         ClassSetForm form;
+        form.confirm = [](const QString&) { return true; };
         form.Variants()->setValue(2);
         form.Folder()->setText(file + QStringLiteral("/6a"));
         const QString code = form.Code()->text();

@@ -227,8 +227,9 @@ void TestTranslation::messagesTranslated() {
         });
     };
     const auto class_set = [&](QIODevice& out, QIODevice& err) {
+        // written twice, plain and marked: the second replaces the first
         ClassSetCommand({"", "--class-set", set_dir, "--variants", "1", "--points", "4", "--kinds",
-                         "4", "--code", "7"})
+                         "4", "--code", "7", "--replace"})
             .Answer(out, err, [](auto&&...) { return classsetfolder::NamedBytes{}; });
     };
     const QString written =

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "askedkinds.h"
+#include "classsetfiles.h"
 #include "figureanalysis.h"
 #include "figurekinds.h"
 #include "pagemeasure.h"
@@ -32,6 +33,18 @@ struct Texts {
         if (variants == 1)
             return AnswerKey::tr("1 вариант с %1 точки, код %2").arg(points).arg(code);
         return AnswerKey::tr("%1 варианта по %2 точки, код %3").arg(variants).arg(points).arg(code);
+    }
+    // a variant of the same answer as an earlier one, in its cell, and what that means
+    static QString SameAs(std::size_t variant, int same) {
+        return AnswerKey::tr("%1 (= %2)").arg(variant).arg(same);
+    }
+    // said of the first such variant
+    static QString SameAsNote(std::size_t variant, int same) {
+        return AnswerKey::tr(
+                   "„%1 (= %2)“: вариант %1 има същия отговор като вариант %2; така "
+                   "е отбелязан всеки вариант със същия отговор като по-ранен.")
+            .arg(variant)
+            .arg(same);
     }
     static QString DocumentTitle(std::uint64_t code) {
         return AnswerKey::tr("Отговори, код %1").arg(code);
@@ -93,7 +106,10 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
         if (classset::Asks(set_.settings.kinds, k)) kinds.push_back(static_cast<std::size_t>(k));
     }
     const int columns = static_cast<int>(kinds.size()) + 1;
-    const int first = Mm(painter, 16);
+    // wider where a variant names the one of its answer
+    const std::vector<int> same = classset::SameAnswerAs(set_);
+    const bool shared = std::any_of(same.begin(), same.end(), [](int s) { return s != 0; });
+    const int first = Mm(painter, shared ? 24 : 16);
     const int cell = (width - first) / (columns - 1);
     const auto left = [&](int c) { return c == 0 ? 0 : first + (c - 1) * cell; };
     const auto column_width = [&](int c) { return c == 0 ? first : cell; };
@@ -127,9 +143,24 @@ int AnswerKey::PaintTable(QPainter& painter, QPagedPaintDevice& device, int bott
             top = 0;
             row(heading, heading_height, true);
         }
-        QStringList cells{QString::number(v + 1)};
+        QStringList cells{same[v] != 0 ? Texts::SameAs(v + 1, same[v]) : QString::number(v + 1)};
         for (const std::size_t k : kinds) cells << QString::number(set_.variants[v].counts[k]);
         row(cells, row_height, false);
+    }
+    if (shared) {
+        if (top + row_height > bottom) {
+            device.newPage();
+            top = 0;
+        }
+        painter.setFont(TableFont());
+        top += padding;
+        const auto example = static_cast<std::size_t>(
+            std::find_if(same.begin(), same.end(), [](int s) { return s != 0; }) - same.begin());
+        const QString note = Texts::SameAsNote(example + 1, same[example]);
+        const QRect place =
+            painter.fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, note);
+        painter.drawText(QRect(0, top, width, place.height()), Qt::TextWordWrap, note);
+        top += place.height();
     }
     return top;
 }

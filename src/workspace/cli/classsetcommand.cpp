@@ -12,6 +12,7 @@
 #include <io.h>
 #endif
 
+#include "classsetfiles.h"
 #include "classsetfolder.h"
 #include "classsetgenerator.h"
 
@@ -55,8 +56,10 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     const QCommandLineOption heading(QStringLiteral("heading"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption plotting(QStringLiteral("plotting"), QString());
     const QCommandLineOption short_key(QStringLiteral("short-key"), QString());
+    const QCommandLineOption replace(QStringLiteral("replace"), QString());
     QCommandLineParser parser;
-    parser.addOptions({class_set, variants, points, kinds, code, heading, plotting, short_key});
+    parser.addOptions(
+        {class_set, variants, points, kinds, code, heading, plotting, short_key, replace});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         mistake_ = unknown.isEmpty() ? tr("След --class-set, --variants, --points, --kinds, --code "
@@ -76,6 +79,7 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     heading_ = parser.value(heading);
     plotting_ = parser.isSet(plotting);
     short_key_ = parser.isSet(short_key);
+    replace_ = parser.isSet(replace);
     if (folder_.isEmpty()) {
         mistake_ = tr("След --class-set напишете папката, в която да се запише класният комплект.");
         return;
@@ -114,10 +118,27 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
         mistake_ = QString::fromStdString(*refusal);
 }
 
+QString ClassSetCommand::SharedAnswers(int answers, int variants) {
+    return tr("С тези настройки вариантите имат само %1 различни отговора за %2 варианта: някои "
+              "ученици ще имат еднакви отговори (в отговорите е отбелязано кои).")
+        .arg(answers)
+        .arg(variants);
+}
+
 int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets) const {
     if (!mistake_.isEmpty()) {
         WriteLine(err, kName + QStringLiteral(": ") + mistake_);
         return kWrongValue;
+    }
+    // a class set there is replaced only when asked
+    if (const QStringList there = classsetfolder::SetFiles(folder_);
+        !there.isEmpty() && !replace_) {
+        WriteLine(err, kName + QStringLiteral(": ") +
+                           tr("В папката „%1“ вече има класен комплект (файлове като „%2“). Нищо "
+                              "не е записано: "
+                              "изберете друга папка или добавете --replace, за да го замените.")
+                               .arg(QDir::toNativeSeparators(folder_), there.first()));
+        return kOccupied;
     }
     auto made = classset::ClassSetGenerator(settings_).Make();
     if (const auto* message = std::get_if<std::string>(&made)) {
@@ -125,6 +146,9 @@ int ClassSetCommand::Answer(QIODevice& out, QIODevice& err, const Sheets& sheets
         return kWrongValue;
     }
     const auto& set = std::get<classset::ClassSet>(made);
+    if (const int answers = classset::DifferentAnswers(set); answers < settings_.variants) {
+        WriteLine(out, SharedAnswers(answers, settings_.variants));
+    }
     const auto pdfs = sheets(set, heading_, plotting_, short_key_);
     if (!pdfs) {
         WriteLine(err,

@@ -1,10 +1,13 @@
 // The class set on the command line, answered without a display:
 //   plane-figures --class-set DIR [--variants N] [--points P] [--kinds LIST]
-//                 [--code C] [--heading TEXT] [--plotting] [--short-key]
+//                 [--code C] [--heading TEXT] [--plotting] [--short-key] [--replace]
 // It writes each variant's point file, the answer key's table and the PDFs
 // that a maker given to it paints (the worksheets and the key, or with
 // --short-key the key's table of counts alone) into DIR, all or nothing, and
-// says in one line what it wrote.
+// says in one line what it wrote (and, before it, how many different answers
+// the variants have when fewer than the variants). A folder that holds a
+// class set's files is refused unless --replace is given; a set replaced
+// leaves none of its files.
 #pragma once
 
 #include <QCoreApplication>
@@ -27,6 +30,7 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kWrongValue = 1;
     static constexpr int kNotWritten = 2;
+    static constexpr int kOccupied = 4;  // a class set in the folder, and no --replace (3 is taken)
 
     // The arguments with the program's name first.
     explicit ClassSetCommand(const QStringList& arguments);
@@ -42,6 +46,10 @@ public:
     QString Heading() const { return heading_; }
     bool Plotting() const { return plotting_; }
     bool ShortKey() const { return short_key_; }
+    bool Replace() const { return replace_; }
+
+    // That the variants have only answers different answers among variants.
+    static QString SharedAnswers(int answers, int variants);
 
     // The PDFs of a set by name, or nothing when they could not be painted.
     using Sheets = std::function<std::optional<classsetfolder::NamedBytes>(
@@ -59,6 +67,7 @@ private:
     QString heading_;
     bool plotting_ = false;
     bool short_key_ = false;
+    bool replace_ = false;
     QString mistake_;
 };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <string>
@@ -33,6 +34,18 @@ QString NotWritten(const QString& folder) {
 }
 
 }  // namespace
+
+QStringList SetFiles(const QString& folder) {
+    static const QRegularExpression variant(QStringLiteral("^вариант-[0-9]{2,}\\.pfig$"));
+    const QStringList named{Utf8(std::string(classset::kKeyCsvName)),
+                            Utf8(std::string(classset::kKeyPdfName)),
+                            Utf8(std::string(classset::kWorksheetsName))};
+    QStringList files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (named.contains(name) || variant.match(name).hasMatch()) files << name;
+    }
+    return files;
+}
 
 QString Write(const classset::ClassSet& set, const QString& folder, const NamedBytes& more) {
     const QDir dir(folder);
@@ -72,6 +85,10 @@ QString Write(const classset::ClassSet& set, const QString& folder, const NamedB
         moved << name;
     }
     for (const QString& name : kept) QFile::remove(old(name));
+    // what the old set wrote and the new one did not
+    for (const QString& name : SetFiles(folder)) {
+        if (!names.contains(name)) QFile::remove(dir.absoluteFilePath(name));
+    }
     return QString();
 }
 

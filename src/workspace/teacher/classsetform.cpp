@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -21,6 +22,7 @@
 #include <memory>
 #include <variant>
 
+#include "classsetfiles.h"
 #include "classsetfolder.h"
 #include "classsetgenerator.h"
 #include "classsheetfiles.h"
@@ -118,6 +120,15 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     connect(new_code, &QPushButton::clicked, this, &ClassSetForm::OfferNewCode);
     connect(choose, &QPushButton::clicked, this, &ClassSetForm::ChooseFolder);
     connect(make_, &QPushButton::clicked, this, [this] { Make(); });
+    confirm = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Question, tr("Равнинни фигури — за учителя"), question,
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(tr("Да"));
+        box.button(QMessageBox::No)->setText(tr("Не"));
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
     OfferNewCode();
 }
 
@@ -224,13 +235,39 @@ bool ClassSetForm::Make() {
     Check();
     if (!make_->isEnabled()) return false;
     const ClassSettings settings = Settings();
+    const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
+    // a class set there is replaced only when the teacher agrees
+    if (const QStringList there = classsetfolder::SetFiles(folder);
+        !there.isEmpty() &&
+        !confirm(tr("В папката „%1“ вече има класен комплект (файлове като „%2“). Да се замени ли "
+                    "с новия? "
+                    "Файловете на стария комплект ще бъдат изтрити; другите файлове в папката "
+                    "остават.")
+                     .arg(QDir::toNativeSeparators(folder), there.first()))) {
+        message_->setText(
+            tr("Нищо не е записано: старият комплект в папката остава. Изберете "
+               "друга папка за новия."));
+        return false;
+    }
     auto made = classset::ClassSetGenerator(settings).Make();
     if (const auto* why = std::get_if<std::string>(&made)) {
         message_->setText(QString::fromStdString(*why));
         return false;
     }
     const auto& set = std::get<classset::ClassSet>(made);
-    const QString folder = QDir::fromNativeSeparators(folder_->text().trimmed());
+    // fewer different answers than variants: said, and written only when agreed
+    const int answers = classset::DifferentAnswers(set);
+    const QString shared =
+        answers < settings.variants
+            ? tr("С тези настройки вариантите имат само %1 различни отговора за %2 варианта: "
+                 "някои ученици ще имат еднакви отговори (в отговорите е отбелязано кои).")
+                  .arg(answers)
+                  .arg(settings.variants)
+            : QString();
+    if (!shared.isEmpty() && !confirm(shared + QLatin1Char(' ') + tr("Да се запишат ли?"))) {
+        message_->setText(shared + QLatin1Char(' ') + tr("Нищо не е записано."));
+        return false;
+    }
     const auto pdfs = classsheetfiles::Pdfs(set, heading_->text(), plotting_->isChecked(),
                                             short_key_->isChecked());
     const QString failed = pdfs ? classsetfolder::Write(set, folder, *pdfs)
@@ -253,6 +290,7 @@ bool ClassSetForm::Make() {
                   .arg(settings.points)
                   .arg(settings.code)
                   .arg(place));
+    if (!shared.isEmpty()) message_->setText(message_->text() + QLatin1Char(' ') + shared);
     const QString said = message_->text();
     OfferNewCode();
     message_->setText(said);

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "askedkinds.h"
@@ -42,6 +43,11 @@ public:
     bool Make();
     // a new code in the code's box
     void OfferNewCode();
+
+    // Ask the teacher a yes-or-no question (a class set already in the
+    // folder, or variants that share answers): true for yes. A question box
+    // unless a test puts in its own.
+    std::function<bool(const QString& question)> confirm;
 
     // the form's fields, for tests and a screen reader's names
     QSpinBox* Variants() const { return variants_; }

@@ -20,6 +20,16 @@ inline constexpr KindMask AskedOf(KindMask kinds) {
     return (kinds & kAllKinds) == 0 ? kAllKinds : kinds & kAllKinds;
 }
 inline constexpr bool AsksAll(KindMask kinds) { return AskedOf(kinds) == kAllKinds; }
+// The counts of the kinds asked, the others 0: what a pupil answers, and
+// what two variants must not share.
+inline std::array<int, kKindCount> AskedCounts(const std::array<int, kKindCount>& counts,
+                                               KindMask kinds) {
+    std::array<int, kKindCount> asked{};
+    for (int k = 0; k < kKindCount; ++k) {
+        if (((AskedOf(kinds) >> k) & 1u) != 0) asked[std::size_t(k)] = counts[std::size_t(k)];
+    }
+    return asked;
+}
 inline constexpr bool Asks(KindMask kinds, int kind) {
     return kind >= 0 && kind < kKindCount && ((AskedOf(kinds) >> kind) & 1u) != 0;
 }

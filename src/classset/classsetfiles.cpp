@@ -73,7 +73,9 @@ std::vector<int> SameAnswerAs(const ClassSet& set) {
     std::vector<int> same(set.variants.size(), 0);
     for (std::size_t v = 0; v < set.variants.size(); ++v) {
         for (std::size_t w = 0; w < v && same[v] == 0; ++w) {
-            if (set.variants[w].counts == set.variants[v].counts) same[v] = static_cast<int>(w) + 1;
+            if (AskedCounts(set.variants[w].counts, set.settings.kinds) ==
+                AskedCounts(set.variants[v].counts, set.settings.kinds))
+                same[v] = static_cast<int>(w) + 1;
         }
     }
     return same;

@@ -253,7 +253,7 @@ bool ClassSetGenerator::Step(Points& points, Counts& counts, const std::set<Coun
         Counts moved_counts{};
         if (!Count(moved, moved_counts)) return false;
         if (OutsideRanges(moved_counts) == 0 &&
-            (answers == nullptr || !answers->contains(moved_counts))) {
+            (answers == nullptr || !answers->contains(Answer(moved_counts)))) {
             points = std::move(moved);
             counts = moved_counts;
             return true;
@@ -334,7 +334,7 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
         long sets = 0;
         for (const Found& f : pool) {
             if (!within(f.counts, r)) continue;
-            answers.insert(f.counts);
+            answers.insert(Answer(f.counts));
             ++sets;
         }
         const long wanted = settings_.variants;
@@ -438,7 +438,7 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
     std::set<Counts> answers;
     std::vector<bool> taken(pool.size(), false);
     for (std::size_t i = 0; i < pool.size() && chosen.size() < wanted; ++i) {
-        if (OutsideRanges(pool[i].counts) == 0 && answers.insert(pool[i].counts).second) {
+        if (OutsideRanges(pool[i].counts) == 0 && answers.insert(Answer(pool[i].counts)).second) {
             chosen.push_back(pool[i]);
             taken[i] = true;
         }
@@ -448,14 +448,14 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
         if (Step(next.points, next.counts, against)) return true;
         return Seek(&ClassSetGenerator::OutsideRanges, kStepsPerStart, Shaken(next.points),
                     next.points, next.counts) &&
-               (against == nullptr || !against->contains(next.counts));
+               (against == nullptr || !against->contains(Answer(next.counts)));
     };
     for (std::size_t from = 0, fruitless = 0;
          chosen.size() < wanted && work_ < 3 * kWorkAllowed / 4 && fruitless < kFruitlessWalks;
          ++from) {
         Found next = chosen[from % chosen.size()];
         if (walk(next, &answers) && Remember(next.points)) {
-            answers.insert(next.counts);
+            answers.insert(Answer(next.counts));
             chosen.push_back(next);
             fruitless = 0;
         } else {
@@ -467,7 +467,7 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
     // fewest variants share so far (no more than one more, later in the
     // work); then any of them.
     std::map<Counts, int> sharing;
-    for (const Found& f : chosen) ++sharing[f.counts];
+    for (const Found& f : chosen) ++sharing[Answer(f.counts)];
     const auto fewest = [&] {
         int least = settings_.variants;
         for (const auto& [answer, variants] : sharing) least = std::min(least, variants);
@@ -478,21 +478,23 @@ std::variant<ClassSet, std::string> ClassSetGenerator::Make() {
             std::size_t pick = pool.size();
             for (std::size_t i = 0; i < pool.size(); ++i) {
                 if (taken[i] || OutsideRanges(pool[i].counts) != 0) continue;
-                if (pick == pool.size() || sharing[pool[i].counts] < sharing[pool[pick].counts])
+                if (pick == pool.size() ||
+                    sharing[Answer(pool[i].counts)] < sharing[Answer(pool[pick].counts)])
                     pick = i;
             }
-            if (pick == pool.size() || (!any && sharing[pool[pick].counts] > fewest())) return;
+            if (pick == pool.size() || (!any && sharing[Answer(pool[pick].counts)] > fewest()))
+                return;
             taken[pick] = true;
-            ++sharing[pool[pick].counts];
+            ++sharing[Answer(pool[pick].counts)];
             chosen.push_back(pool[pick]);
         }
     };
     const auto walks = [&](long work_until, int slack) {
         for (std::size_t from = 0; chosen.size() < wanted && work_ < work_until; ++from) {
             Found next = chosen[from % chosen.size()];
-            if (walk(next, nullptr) && sharing[next.counts] <= fewest() + slack &&
+            if (walk(next, nullptr) && sharing[Answer(next.counts)] <= fewest() + slack &&
                 Remember(next.points)) {
-                ++sharing[next.counts];
+                ++sharing[Answer(next.counts)];
                 chosen.push_back(next);
             }
         }

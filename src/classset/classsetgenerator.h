@@ -24,6 +24,7 @@
 #include <variant>
 #include <vector>
 
+#include "askedkinds.h"
 #include "classset.h"
 #include "splitmix64.h"
 
@@ -83,6 +84,8 @@ private:
     // the canvas; the counts stay as they were
     Points Placed(const Points& points);
     int MissingKinds(const Counts& counts) const;
+    // what a pupil answers: the counts of the kinds asked
+    Counts Answer(const Counts& counts) const { return AskedCounts(counts, settings_.kinds); }
     int OutsideRanges(const Counts& counts) const;
     struct Found {
         Points points;

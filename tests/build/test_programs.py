@@ -12,6 +12,10 @@ required packages and theirs). A program no package gives fails too: on a
 machine set up by the target alone, the test would not find it.
 
     test_programs.py SOURCE_DIR [--makefile FILE] [--target NAME]
+
+Each target is checked on a machine it set up: make test checks its own,
+make windows-check its own (a program of a target not set up here is found
+in no installed package).
 """
 import argparse
 import os

@@ -22,7 +22,7 @@ struct AskedCase {
 };
 
 const AskedCase kAskedCases[]{
-    {"triangles_and_rectangle", "1,2,5"}, {"the_issues_set", "1,2,6"},
+    {"triangles_and_rectangle", "1,2,5"}, {"one_two_six", "1,2,6"},
     {"quadrilaterals", "4,5,6,7"},        {"one_kind", "3"},
     {"all_seven", "1,2,3,4,5,6,7"},       {"none_named_asks_all", ""},
 };
@@ -92,7 +92,8 @@ TEST_P(AskedTest, KeyCsvKeepsItsColumnsWithTheKindsNotAskedEmpty) {
         "\xEF\xBB\xBF"
         "Вариант";
     for (const std::string_view name : kKindNames) expected += ";" + std::string(name);
-    expected += "\r\n";
+    expected += ";Същият отговор като вариант\r\n";
+    const std::vector<int> same = SameAnswerAs(set);
     for (std::size_t v = 0; v < set.variants.size(); ++v) {
         expected += std::to_string(v + 1);
         for (int k = 0; k < kKindCount; ++k) {
@@ -100,7 +101,7 @@ TEST_P(AskedTest, KeyCsvKeepsItsColumnsWithTheKindsNotAskedEmpty) {
             if (Asks(settings.kinds, k))
                 expected += std::to_string(set.variants[v].counts[static_cast<std::size_t>(k)]);
         }
-        expected += "\r\n";
+        expected += ";" + (same[v] != 0 ? std::to_string(same[v]) : std::string()) + "\r\n";
     }
     EXPECT_EQ(csv, expected);
     // the work per pupil: the figures of the kinds asked

@@ -217,10 +217,11 @@ private slots:
                 QCOMPARE(key_words.contains(Kind(k)), bool(asked >> k & 1u));
             if (!(asked >> k & 1u)) QVERIFY2(!line, qPrintable(label));
         }
-        // the CSV: the seven columns, each variant's counts of the kinds asked
+        // the CSV: the seven columns and the shared answer's, each variant's
+        // counts of the kinds asked
         const QList<QByteArray> rows =
             Bytes(QDir(folder).filePath(QStringLiteral("отговори.csv"))).split('\n');
-        QCOMPARE(rows.value(0).count(';'), 7);
+        QCOMPARE(rows.value(0).count(';'), 8);
         for (int v = 1; v <= 6; ++v) {
             const auto parsed = plane_figures::pointfile::Parse(
                 Bytes(QDir(folder).filePath(
@@ -231,7 +232,7 @@ private slots:
             QByteArray row = QByteArray::number(v);
             for (int k = 0; k < 7; ++k)
                 row += ';' + (asked >> k & 1u ? QByteArray::number(result.counts[k]) : "");
-            QCOMPARE(rows.value(v), row + '\r');
+            QVERIFY2(rows.value(v).startsWith(row + ';'), rows.value(v).constData());
         }
     }
 

@@ -12,8 +12,8 @@ import time
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 from keyboard_session_check import wait_for, xdotool  # noqa: E402
-from screen_reader_check import find_application, walk  # noqa: E402
-from task_check import FIRST_BOX, description, focus_leaves, named  # noqa: E402
+from screen_reader_check import walk  # noqa: E402
+from task_check import FIRST_BOX, description, focus_leaves, named, run  # noqa: E402
 
 import gi  # noqa: E402
 
@@ -118,15 +118,5 @@ def check(app):
     return "; ".join(faults) or None
 
 
-def main():
-    app = find_application("plane-figures")
-    if app is None:
-        print("the program is not on the accessibility bus")
-        return 1
-    fault = check(app)
-    print(fault or "every control of the task's panel took its click")
-    return 1 if fault else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(check, "every control of the task's panel took its click"))

@@ -26,6 +26,22 @@
 
 using namespace plane_figures::workspace;
 
+namespace {
+
+// A form whose questions the test answers: what it asked, and yes or no.
+struct AskingForm : ClassSetForm {
+    QStringList asked;
+    bool agree = false;
+    AskingForm() {
+        confirm = [this](const QString& question) {
+            asked << question;
+            return agree;
+        };
+    }
+};
+
+}  // namespace
+
 class TeacherWindowTest : public QObject {
     Q_OBJECT
 
@@ -143,13 +159,9 @@ private slots:
     void ReplacesASetOnlyWhenTheTeacherAgrees() {
         QTemporaryDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("6a"));
-        ClassSetForm form;
-        QStringList asked;
-        bool agree = false;
-        form.confirm = [&](const QString& question) {
-            asked << question;
-            return agree;
-        };
+        AskingForm form;
+        QStringList& asked = form.asked;
+        bool& agree = form.agree;
         form.Variants()->setValue(4);
         form.Points()->setValue(8);
         form.Code()->setText(QStringLiteral("48213"));
@@ -191,13 +203,9 @@ private slots:
     void SaysHowManyDifferentAnswersBeforeWriting() {
         QTemporaryDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("few"));
-        ClassSetForm form;
-        QStringList asked;
-        bool agree = false;
-        form.confirm = [&](const QString& question) {
-            asked << question;
-            return agree;
-        };
+        AskingForm form;
+        QStringList& asked = form.asked;
+        bool& agree = form.agree;
         form.Variants()->setValue(40);
         form.Points()->setValue(5);
         for (int k = 1; k < 7; ++k) form.Kind(k)->setChecked(false);

@@ -329,19 +329,21 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
     // the sets within the ranges, as many as there are variants; then the
     // different answers among them, as many as there are variants; then all
     // the sets
+    // (in 64 bits on every platform: a long of Windows' 32 would overflow)
     const auto held = [&](const std::array<Range, kKindCount>& r) {
         std::set<Counts> answers;
-        long sets = 0;
+        std::int64_t sets = 0;
         for (const Found& f : pool) {
             if (!within(f.counts, r)) continue;
             answers.insert(Answer(f.counts));
             ++sets;
         }
-        const long wanted = settings_.variants;
-        const long different = std::min<long>(static_cast<long>(answers.size()), wanted);
+        const std::int64_t wanted = settings_.variants;
+        const std::int64_t different =
+            std::min<std::int64_t>(static_cast<std::int64_t>(answers.size()), wanted);
         return (std::min(sets, wanted) * 100 + different) * 1'000'000 + sets;
     };
-    long best = -1;
+    std::int64_t best = -1;
     const std::size_t starts = std::min<std::size_t>(pool.size(), kRangeStarts);
     for (std::size_t s = 0; s < starts; ++s) {
         const Counts& from = pool[s * pool.size() / starts].counts;
@@ -373,7 +375,7 @@ void ClassSetGenerator::ChooseRanges(const std::vector<Found>& pool) {
                 }
             }
         }
-        if (const long n = held(ranges); n > best) {
+        if (const std::int64_t n = held(ranges); n > best) {
             best = n;
             ranges_ = ranges;
         }

@@ -23,7 +23,13 @@ bool ResultsItem::operator<(const QTableWidgetItem& other) const {
     if (!key_.isValid() || !that->key_.isValid()) return !key_.isValid() && that->key_.isValid();
     if (key_.typeId() == QMetaType::Int && that->key_.typeId() == QMetaType::Int)
         return key_.toInt() < that->key_.toInt();
-    return key_.toString().localeAwareCompare(that->key_.toString()) < 0;
+    // the letters' own order (the Bulgarian alphabet's, in Unicode), small and
+    // capital alike: the same on every system, where a system's collation
+    // may pass over a hyphen on one and not on another
+    const QString a = key_.toString();
+    const QString b = that->key_.toString();
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
 }
 
 }  // namespace plane_figures::workspace

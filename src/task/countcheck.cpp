@@ -22,6 +22,53 @@ Verdicts Check(const Answer& answer, const std::array<int, kKindCount>& counts,
     return verdicts;
 }
 
+namespace {
+
+bool Blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && Blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && Blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+ParsedCount ParseCount(std::string_view text) {
+    const std::string_view count = Trimmed(text);
+    if (count.empty()) return {};
+    // nine digits at most: a count, never an overflow
+    if (count.size() > 9) return {false, std::nullopt};
+    int value = 0;
+    for (const char c : count) {
+        if (c < '0' || c > '9') return {false, std::nullopt};
+        value = value * 10 + (c - '0');
+    }
+    return {true, value};
+}
+
+Verdicts CheckBoxes(const BoxTexts& boxes, const std::array<int, kKindCount>& counts,
+                    classset::KindMask asked) {
+    Answer answer{};
+    for (std::size_t k = 0; k < answer.size(); ++k) answer[k] = ParseCount(boxes[k]).count;
+    Verdicts verdicts = Check(answer, counts, asked);
+    for (std::size_t k = 0; k < verdicts.size(); ++k) {
+        if (verdicts[k] != Verdict::kNotAsked && !ParseCount(boxes[k]).is_number)
+            verdicts[k] = Verdict::kNoNumber;
+    }
+    return verdicts;
+}
+
+bool AskedBoxesBlank(const BoxTexts& boxes, classset::KindMask asked) {
+    for (int k = 0; k < kKindCount; ++k) {
+        if (classset::Asks(asked, k) && !Trimmed(boxes[static_cast<std::size_t>(k)]).empty())
+            return false;
+    }
+    return true;
+}
+
 bool AllRight(const Verdicts& verdicts) {
     return std::ranges::all_of(
         verdicts, [](Verdict v) { return v == Verdict::kRight || v == Verdict::kNotAsked; });

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "askedkinds.h"
 #include "figurekinds.h"
@@ -16,6 +19,7 @@ enum class Verdict {
     kMore,      // there are more figures of the kind than he wrote
     kFewer,     // there are fewer
     kEmpty,     // the box is empty and there are some
+    kNoNumber,  // the box holds something that is no count
     kNotAsked,  // the task does not ask for the kind: its box is not judged
 };
 using Verdicts = std::array<Verdict, kKindCount>;
@@ -25,6 +29,23 @@ using Verdicts = std::array<Verdict, kKindCount>;
 // judged; the others are kNotAsked whatever their boxes hold.
 Verdicts Check(const Answer& answer, const std::array<int, kKindCount>& counts,
                classset::KindMask asked = classset::kAllKinds);
+
+// A count as a box or a file holds it: a whole number of nine digits at
+// most, nothing else but blanks around it (an empty box is no count, and is
+// a number in the first member).
+struct ParsedCount {
+    bool is_number = true;
+    std::optional<int> count;
+};
+ParsedCount ParseCount(std::string_view text);
+
+// The boxes as the pupil typed them, judged as Check does; a box of a kind
+// asked that holds no count is kNoNumber.
+using BoxTexts = std::array<std::string, kKindCount>;
+Verdicts CheckBoxes(const BoxTexts& boxes, const std::array<int, kKindCount>& counts,
+                    classset::KindMask asked);
+// The boxes of the kinds asked hold nothing but blanks.
+bool AskedBoxesBlank(const BoxTexts& boxes, classset::KindMask asked);
 
 // Every kind asked is right (a kind not asked holds nothing back).
 bool AllRight(const Verdicts& verdicts);

@@ -1,7 +1,6 @@
 #include "handedin.h"
 
-#include <charconv>
-
+#include "countcheck.h"
 #include "pointfile.h"
 
 namespace plane_figures::task {
@@ -17,12 +16,8 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 // a whole number of at most nine digits and nothing else
 std::optional<int> Number(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
-        text.size() > 9 || text.front() == '-' || text.front() == '+')
-        return std::nullopt;
-    return value;
+    if (text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    return ParseCount(text).count;  // nothing when empty
 }
 
 std::optional<Answer> ParseAnswer(std::string_view text) {

@@ -122,4 +122,36 @@ INSTANTIATE_TEST_SUITE_P(Evidence, HintTest,
                                                     {0, 1, 3, -1}}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// A box's text as a count: blanks around it are no text, anything but
+// ASCII digits (a sign, a decimal point, another script's digit) is no count.
+struct ParseCase {
+    const char* box;
+    bool number;
+    std::optional<int> count;
+};
+
+TEST(ParseCountTest, ReadsAWholeNumberOrSaysItIsNone) {
+    const ParseCase cases[] = {
+        {"", true, std::nullopt},
+        {"   ", true, std::nullopt},
+        {" 7 ", true, 7},
+        {"\t7\r\n", true, 7},
+        {"0", true, 0},
+        {"007", true, 7},
+        {"123456789", true, 123456789},
+        {"1234567890", false, std::nullopt},
+        {"+3", false, std::nullopt},
+        {"-1", false, std::nullopt},
+        {"3.0", false, std::nullopt},
+        {"3 4", false, std::nullopt},
+        {"\u0663", false, std::nullopt},
+        {"пет", false, std::nullopt},
+    };
+    for (const ParseCase& c : cases) {
+        const ParsedCount parsed = ParseCount(c.box);
+        EXPECT_EQ(parsed.is_number, c.number) << c.box;
+        EXPECT_EQ(parsed.count, c.count) << c.box;
+    }
+}
+
 }  // namespace

@@ -96,7 +96,7 @@ private slots:
         const QString vera_file = QDir(shared).filePath("вера.pfig");
         QVERIFY(vera.Save(vera_file));
         QByteArray text = Bytes(vera_file);
-        const int last = text.lastIndexOf('\n', text.size() - 2);
+        const qsizetype last = text.lastIndexOf('\n', text.size() - 2);
         text = text.left(last + 1) + "240 200\n";
         QFile edited(vera_file);
         QVERIFY(edited.open(QIODevice::WriteOnly) && edited.write(text) == text.size());

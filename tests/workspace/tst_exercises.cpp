@@ -12,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QUndoStack>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -100,7 +99,7 @@ QString NotRegularFile(const QByteArray& bytes, const QString& path) {
 }
 
 // the steps the window can undo
-int Steps(const MainForm& form) { return form.Model().UndoStack().count(); }
+std::size_t Steps(const MainForm& form) { return form.Model().Session().Steps().Count(); }
 
 // the text of the window's command of this name, as its menus show it
 QString CommandText(const MainForm& form, const char* name) {
@@ -153,7 +152,7 @@ void TestExercises::refusedActionChangesNothing() {
     DoSomeWork(window.form, action == "16th click" ? Lattice() : kSquare);
     if (action == "Изчисти") ClickButton(window.form, 1);
     const Seen before(window.form);
-    const int steps = Steps(window.form);
+    const std::size_t steps = Steps(window.form);
     if (action == "16th click") {
         ClickCanvas(window.form, 0, 0);
     } else if (action == "deletion" || action == "Изчисти") {
@@ -415,7 +414,7 @@ void TestExercises::undoAndRedo() {
     if (step.startsWith("Изчисти")) ClickButton(window.form, 1);
     if (step.startsWith("open"))
         window.form.OpenFile(Write(dir.filePath("ex.pfig"), "200 200\n41 39\n0 0\n"));
-    QCOMPARE(Steps(window.form), entered.size() + 1);
+    QCOMPARE(Steps(window.form), std::size_t(entered.size() + 1));
     Seen done(window.form);
     before.canvas = DrawnByHand(entered, chosen);
     done.canvas = DrawnByHand(after, chosen_after);

@@ -134,8 +134,6 @@ private slots:
     void savedWithThePupilsLines();
     void plainFileAsBefore();
     void leavingFreesThePoints();
-    void countReadFromItsBox_data();
-    void countReadFromItsBox();
     void anotherFileAsksFirst_data();
     void anotherFileAsksFirst();
     void kindNamesAreKnown();
@@ -168,7 +166,7 @@ void TestTask::opensBesideTheWindow() {
     QVERIFY(texts.contains("Провери") && texts.contains("Подсказка") &&
             texts.contains("Напусни задачата"));
     // opening it is no step to undo
-    QVERIFY(!window.form.Model().UndoStack().canUndo());
+    QVERIFY(!window.form.Model().CanUndo());
 }
 
 void TestTask::pointsStay_data() {
@@ -200,7 +198,7 @@ void TestTask::pointsStay() {
     if (step == "undo") QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     if (step == "redo") QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(PointsOf(form), kPoints);
-    QCOMPARE(form.Model().UndoStack().count(), 0);
+    QCOMPARE(form.Model().Session().Steps().Count(), 0);
     if (step != "delete" && step != "delete-key") QCOMPARE(Picture1(form)->Image(), canvas);
     QCOMPARE(window.Panel()->Said(), said ? TaskTexts::PointsLocked() : QString());
 }
@@ -243,13 +241,15 @@ void TestTask::checkSaysKindByKind() {
         const int count = counts[static_cast<std::size_t>(k)];
         bool number = false;
         const int value = box.toInt(&number);
-        TaskState::Said said = TaskState::Said::kRight;
+        plane_figures::task::Verdict said = plane_figures::task::Verdict::kRight;
         if (box.isEmpty()) {
-            said = count == 0 ? TaskState::Said::kRight : TaskState::Said::kEmpty;
+            said = count == 0 ? plane_figures::task::Verdict::kRight
+                              : plane_figures::task::Verdict::kEmpty;
         } else if (!number || value < 0) {  // a count is 0, 1, 2, …
-            said = TaskState::Said::kNoNumber;
+            said = plane_figures::task::Verdict::kNoNumber;
         } else if (value != count) {
-            said = value < count ? TaskState::Said::kMore : TaskState::Said::kFewer;
+            said = value < count ? plane_figures::task::Verdict::kMore
+                                 : plane_figures::task::Verdict::kFewer;
         }
         expected << TaskTexts::Verdict(k, said);
         // the box itself says it to a screen reader
@@ -455,34 +455,6 @@ void TestTask::anotherFileAsksFirst_data() {
     QTest::newRow("a count typed, let go") << true << int(QMessageBox::Discard) << true;
 }
 
-void TestTask::countReadFromItsBox_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<bool>("number");
-    QTest::addColumn<int>("count");  // -1: none
-    QTest::newRow("empty") << "" << true << -1;
-    QTest::newRow("blanks only") << "   " << true << -1;
-    QTest::newRow("a count with blanks") << " 7 " << true << 7;
-    QTest::newRow("zero") << "0" << true << 0;
-    QTest::newRow("leading zeros") << "007" << true << 7;
-    QTest::newRow("nine digits") << "123456789" << true << 123456789;
-    QTest::newRow("ten digits") << "1234567890" << false << -1;
-    QTest::newRow("a sign") << "+3" << false << -1;
-    QTest::newRow("negative") << "-1" << false << -1;
-    QTest::newRow("decimal") << "3.0" << false << -1;
-    QTest::newRow("two numbers") << "3 4" << false << -1;
-    QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << false << -1;
-    QTest::newRow("a word") << "пет" << false << -1;
-}
-
-void TestTask::countReadFromItsBox() {
-    QFETCH(QString, box);
-    QFETCH(bool, number);
-    QFETCH(int, count);
-    const TaskState::Parsed parsed = TaskState::ParseCount(box);
-    QCOMPARE(parsed.is_number, number);
-    QCOMPARE(parsed.count, count < 0 ? std::nullopt : std::optional<int>(count));
-}
-
 // A task's counts and checks are no step to undo: opening another file over
 // them asks first.
 void TestTask::anotherFileAsksFirst() {
@@ -549,7 +521,8 @@ void TestTask::onlyTheKindsAsked() {
         const bool is_asked = asked >> k & 1u;
         QCOMPARE(Text2(window.form, k)->accessibleDescription(),
                  is_asked ? QString()
-                          : TaskTexts::Verdict(static_cast<int>(k), TaskState::Said::kNotAsked));
+                          : TaskTexts::Verdict(static_cast<int>(k),
+                                               plane_figures::task::Verdict::kNotAsked));
     }
     // the panel says which kinds to count, and no other
     const QString instruction = TaskTexts::Instruction(asked);
@@ -582,8 +555,9 @@ void TestTask::onlyTheKindsAsked() {
     QTest::keyClick(&window.form, Qt::Key_F5);
     QStringList expected;
     for (int k = 0; k < 7; ++k) {
-        expected << TaskTexts::Verdict(
-            k, asked >> k & 1u ? TaskState::Said::kRight : TaskState::Said::kNotAsked);
+        expected << TaskTexts::Verdict(k, asked >> k & 1u
+                                              ? plane_figures::task::Verdict::kRight
+                                              : plane_figures::task::Verdict::kNotAsked);
         QCOMPARE(Text2(window.form, static_cast<std::size_t>(k))->accessibleDescription(),
                  expected.last());
     }

@@ -91,7 +91,7 @@ void CountFrame::ShowCounts(const WorkspaceModel& model) {
 // set only when it differs, so that the pupil's own typing keeps its undo
 void CountFrame::ShowPupilCount(const WorkspaceModel& model, int kind) {
     QLineEdit* box = Text2.at(static_cast<std::size_t>(kind));
-    const QString& count = model.PupilCounts()[static_cast<std::size_t>(kind)];
+    const QString count = model.PupilCounts()[static_cast<std::size_t>(kind)];
     if (box->text() != count) box->setText(count);
 }
 

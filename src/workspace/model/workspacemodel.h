@@ -1,107 +1,86 @@
-// The pupil's work, with one owner: the points, the chosen point, the
-// analysis result whose report the report box shows, the program's and the
-// pupil's counts, and the steps that can be undone, with the state last opened or saved. The
-// window's lists, canvas, count frame, report box and sheets are views of it: they are told what
-// changed and read it from here. The commands change the state; the model's
-// operations tell the views what the change changed.
+// The pupil's session as the window sees it: the session (Qt-free) owns the
+// work and decides every rule; this adapter turns what each call changed
+// into signals and its texts into QStrings. The window's lists, canvas,
+// count frame, report box, task panel and sheets are views of it: they are
+// told what changed and read it from here.
 #pragma once
 
 #include <QObject>
-#include <QStringList>
-#include <QUndoStack>
-#include <memory>
+#include <QString>
+#include <array>
+#include <optional>
 #include <span>
 
-#include "analysisresult.h"
-#include "figureanalysis.h"
-#include "handedin.h"
-#include "pointset.h"
-#include "taskstate.h"
-#include "workspacesnapshot.h"
+#include "pupilsession.h"
 
 namespace plane_figures::workspace {
 
-class AddPointCommand;
-class DeletePointCommand;
-class ReplacePointsCommand;
+// A column of counts as its boxes show them.
+using Counts = std::array<QString, kKindCount>;
 
 class WorkspaceModel : public QObject {
     Q_OBJECT
 
 public:
-    // Steps that can be undone, the oldest forgotten first.
-    static constexpr int kUndoLimit = 1000;
-    // The chosen row when no point is chosen.
-    static constexpr int kNone = -1;
+    static constexpr int kUndoLimit = session::PupilSession::kUndoLimit;
+    static constexpr int kNone = session::PupilSession::kNone;
 
     // report_text: what the report box shows before the first analysis.
-    explicit WorkspaceModel(QString report_text = {}, QObject* parent = nullptr);
+    explicit WorkspaceModel(const QString& report_text = {}, QObject* parent = nullptr);
 
-    const PointSet& Points() const { return points_; }
-    int PointCount() const { return points_.Size(); }
-    // The row of the chosen point (light green, selected in the lists), or kNone.
-    int Chosen() const { return chosen_; }
-    const QString& ReportText() const { return report_text_; }
-    // The result that ReportText reports, whenever the points are those it
-    // was made for (again, after an undo or a redo); else null.
-    std::shared_ptr<const AnalysisResult> Result() const;
-    const Counts& PupilCounts() const { return pupil_counts_; }
-    const Counts& ProgramCounts() const { return program_counts_; }
-    // The steps, their texts, and whether the work is as last opened or saved.
-    const QUndoStack& UndoStack() const { return undo_stack_; }
-    // Whether the work came from a file or went to one, and has changed since:
-    // the undo stack is not where it was when the file was opened or saved.
-    // A task's counts, checks and hints count as changes too.
-    bool Unsaved() const;
+    const session::PupilSession& Session() const { return session_; }
+    const PointSet& Points() const { return session_.Points(); }
+    int PointCount() const { return session_.PointCount(); }
+    int Chosen() const { return session_.Chosen(); }
+    QString ReportText() const { return QString::fromStdString(session_.ReportText()); }
+    std::shared_ptr<const AnalysisResult> Result() const { return session_.Result(); }
+    Counts PupilCounts() const { return Texts(session_.PupilCounts()); }
+    Counts ProgramCounts() const { return Texts(session_.ProgramCounts()); }
+    bool Unsaved() const { return session_.Unsaved(); }
 
-    // The steps: each is one command on the undo stack.
-    // Enter a point (already on its grid node); false when the set is full.
-    bool AddPoint(GridPoint node);
-    // Delete the point at row; false when there is none.
-    bool DeletePoint(int row);
-    // Delete the chosen point ("Изтрий  1 т."); false when none is chosen.
-    bool DeleteChosen() { return DeletePoint(chosen_); }
-    // "Изчисти": no points, none chosen, no report, no counts in the shown rows.
-    void Clear();
-    // Opening a file: the points replaced as after "Изчисти" and an entry of
-    // each, and the work then as in the file; false (and no change) when
-    // there are too many.
-    bool ReplacePoints(std::span<const GridPoint> points);
-    // The last step taken back, or brought back: the work, the chosen point
-    // included, as it was before the step, or after it.
-    void Undo();
-    void Redo();
+    // The steps to take back and bring back, as "Отмени" and "Върни" name them.
+    bool CanUndo() const { return session_.Steps().CanUndo(); }
+    bool CanRedo() const { return session_.Steps().CanRedo(); }
+    QString UndoText() const { return StepText(session_.Steps().Undoable()); }
+    QString RedoText() const { return StepText(session_.Steps().Redoable()); }
+    // whether the points are as last opened or saved (the task's lines aside)
+    bool StepsAtSaved() const { return session_.Steps().AtSaved(); }
 
-    // A class set's variant opened as the pupil's task: its points as an
-    // opening puts them, but no step that can be undone into other points;
-    // the counts of a task he saved in the boxes. While the task is open no
-    // step changes its points (each is refused and PointsLocked said), until
-    // he leaves it. False (and no change) when there are too many points.
-    bool OpenTask(std::span<const GridPoint> points, const task::HandedIn& handed_in);
-    void LeaveTask();
-    // The open task, or null.
-    const TaskState* Task() const { return task_.get(); }
-    // Whether a step may change the points; if not, PointsLocked is said.
-    bool PointsMayChange();
-    // "Провери", "Подсказка" for kind, "Покажи отговорите" and the pupil's
-    // name on a task; nothing without one. A check with every box blank is
-    // none: false, nothing counted.
-    bool CheckCounts();
-    std::optional<TaskState::Hint> NextHint(int kind);
-    void ShowAnswers();
-    void SetPupil(const QString& pupil);
-    // What a saved task holds now.
-    std::optional<task::HandedIn> HandedIn() const;
-
-    // Not steps: choosing a point (kNone: none), "Чертай", the pupil typing
-    // his count of a kind, and saving the work to a file.
-    void Choose(int row);
-    const AnalysisResult& Analyse();
-    void SetPupilCount(int kind, const QString& text);
-    void MarkSaved();
+    // The session's calls; see PupilSession.
+    bool AddPoint(GridPoint node) { return Tell(session_.AddPoint(node)); }
+    bool DeletePoint(int row) { return Tell(session_.DeletePoint(row)); }
+    bool DeleteChosen() { return Tell(session_.DeleteChosen()); }
+    void Clear() { Tell(session_.Clear()); }
+    bool ReplacePoints(std::span<const GridPoint> points) {
+        return Tell(session_.ReplacePoints(points));
+    }
+    void Undo() { Tell(session_.Undo()); }
+    void Redo() { Tell(session_.Redo()); }
+    bool OpenTask(std::span<const GridPoint> points, const task::HandedIn& handed_in) {
+        return Tell(session_.OpenTask(points, handed_in));
+    }
+    void LeaveTask() { Tell(session_.LeaveTask()); }
+    const session::TaskProgress* Task() const { return session_.Task(); }
+    bool CheckCounts() { return Tell(session_.CheckCounts()); }
+    std::optional<session::TaskProgress::Hint> NextHint(int kind);
+    void ShowAnswers() { Tell(session_.ShowAnswers()); }
+    void SetPupil(const QString& pupil) { Tell(session_.SetPupil(pupil.toStdString())); }
+    std::optional<task::HandedIn> HandedIn() const { return session_.HandedIn(); }
+    bool DrawAllowed() const { return session_.DrawAllowed(); }
+    void Choose(int row) { Tell(session_.Choose(row)); }
+    // "Чертай": the result, or null while the task holds it back.
+    const AnalysisResult* Analyse();
+    void SetPupilCount(int kind, const QString& text) {
+        Tell(session_.SetPupilCount(kind, text.toStdString()));
+    }
+    void MarkSaved() { Tell(session_.MarkSaved()); }
 
     // The state a replacement takes away and its undo brings back.
-    WorkspaceSnapshot Snapshot() const;
+    session::WorkSnapshot Snapshot() const { return session_.Snapshot(); }
+
+    // The name of a step as "Отмени" and "Върни" show it: the session's
+    // text, translated by its bytes, with its row.
+    static QString StepText(const session::WorkStep* step);
 
 signals:
     // A point entered or deleted by the pupil just now.
@@ -121,47 +100,15 @@ signals:
     void TaskChanged();
     // A step that would change the points of the open task was refused.
     void PointsLocked();
+    // The steps to take back or bring back, or the saved place.
+    void StepsChanged();
 
 private:
-    friend class AddPointCommand;
-    friend class DeletePointCommand;
-    friend class ReplacePointsCommand;
+    static Counts Texts(const session::CountTexts& texts);
+    // Signal what changed, in the order the views need; whether it was done.
+    bool Tell(const session::SessionChanges& changes);
 
-    // The commands' changes, which tell nobody: a point put in or taken out
-    // with the choice it leaves, and a replacement's state.
-    void Insert(int row, GridPoint point, int chosen);
-    void Remove(int row, int chosen);
-    void Restore(const WorkspaceSnapshot& snapshot);
-
-    // The state after "Изчисти" and an entry of each of points.
-    WorkspaceSnapshot Replaced(std::span<const GridPoint> points) const;
-    void Replace(std::span<const GridPoint> points, const QString& step);
-    // What the views were last told of beside the points.
-    struct Told {
-        int chosen;
-        QString report_text;
-        std::shared_ptr<const AnalysisResult> result;
-        Counts pupil_counts;
-        Counts program_counts;
-    };
-    Told Now() const;
-    // Tell the views what changed since before, beside the points.
-    void TellChanges(const Told& before);
-    // The stack moved back or on: every view anew.
-    template <typename Move>
-    void Retrace(Move move);
-
-    PointSet points_;
-    int chosen_ = kNone;
-    FigureAnalysis analysis_;
-    QString report_text_;
-    std::shared_ptr<const AnalysisResult> report_result_;  // what ReportText reports
-    std::vector<GridPoint> report_points_;                 // the points it was made for
-    Counts pupil_counts_;
-    Counts program_counts_;
-    QUndoStack undo_stack_;
-    bool has_file_ = false;  // the work was opened from a file or saved to one
-    std::unique_ptr<TaskState> task_;
+    session::PupilSession session_;
 };
 
 }  // namespace plane_figures::workspace

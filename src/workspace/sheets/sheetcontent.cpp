@@ -7,7 +7,7 @@
 #include "figurekinds.h"
 #include "qtpoint.h"
 #include "sheetheading.h"
-#include "taskstate.h"
+#include "taskprogress.h"
 #include "utf8.h"
 #include "workspacemodel.h"
 

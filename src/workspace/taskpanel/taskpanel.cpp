@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "taskstate.h"
+#include "taskprogress.h"
 #include "tasktexts.h"
 
 namespace plane_figures::workspace {
@@ -86,7 +86,7 @@ TaskPanel::TaskPanel(QWidget* parent)
 
 QSize TaskPanel::sizeHint() const { return {width_, heightForWidth(width_)}; }
 
-void TaskPanel::Show(const TaskState& task) {
+void TaskPanel::Show(const session::TaskProgress& task) {
     heading_->setText(TaskTexts::Heading(task.Variant().number, task.Variant().settings.variants));
     instruction_->setText(TaskTexts::Instruction(task.AskedKinds()));
     QStringList lines;

@@ -12,9 +12,11 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace plane_figures::workspace {
+namespace plane_figures::session {
+class TaskProgress;
+}
 
-class TaskState;
+namespace plane_figures::workspace {
 
 class TaskPanel : public QWidget {
     Q_OBJECT
@@ -23,7 +25,7 @@ public:
     explicit TaskPanel(QWidget* parent = nullptr);
 
     // The task's variant, verdicts, the kinds a hint may be for and the tally.
-    void Show(const TaskState& task);
+    void Show(const session::TaskProgress& task);
     // What was said last: a hint, why the points stay, the answers shown.
     void Say(const QString& text);
     QString Said() const;

@@ -55,16 +55,15 @@ QString TaskTexts::KindPlural(int kind) {
     return plural.at(static_cast<std::size_t>(kind));
 }
 
-QString TaskTexts::Verdict(int kind, TaskState::Said said) {
+QString TaskTexts::Verdict(int kind, task::Verdict said) {
     switch (said) {
-        case TaskState::Said::kRight: return tr("%1: вярно.").arg(KindName(kind));
-        case TaskState::Said::kMore: return tr("%1: не е вярно – има повече.").arg(KindName(kind));
-        case TaskState::Said::kFewer:
-            return tr("%1: не е вярно – има по-малко.").arg(KindName(kind));
-        case TaskState::Said::kEmpty: return tr("%1: полето е празно.").arg(KindName(kind));
-        case TaskState::Said::kNoNumber:
+        case task::Verdict::kRight: return tr("%1: вярно.").arg(KindName(kind));
+        case task::Verdict::kMore: return tr("%1: не е вярно – има повече.").arg(KindName(kind));
+        case task::Verdict::kFewer: return tr("%1: не е вярно – има по-малко.").arg(KindName(kind));
+        case task::Verdict::kEmpty: return tr("%1: полето е празно.").arg(KindName(kind));
+        case task::Verdict::kNoNumber:
             return tr("%1: напишете брой: 0, 1, 2, …").arg(KindName(kind));
-        case TaskState::Said::kNotAsked: return tr("%1: не се пита.").arg(KindName(kind));
+        case task::Verdict::kNotAsked: return tr("%1: не се пита.").arg(KindName(kind));
     }
     return QString();
 }

@@ -8,7 +8,7 @@
 
 #include "askedkinds.h"
 #include "hints.h"
-#include "taskstate.h"
+#include "taskprogress.h"
 
 namespace plane_figures::workspace {
 
@@ -20,7 +20,7 @@ public:
     // What to do: count every kind, or only the kinds asked (named).
     static QString Instruction(classset::KindMask asked = classset::kAllKinds);
     // "Квадрат: вярно." and the like, for kind.
-    static QString Verdict(int kind, TaskState::Said said);
+    static QString Verdict(int kind, task::Verdict said);
     // The first hint of kind: what is easy to miss among these points. In a
     // task that asks only some kinds it names no other kind.
     static QString HintSentence(int kind, task::EasyToMiss easy,

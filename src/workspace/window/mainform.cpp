@@ -151,9 +151,7 @@ void MainForm::Command1_Click(short index) {
 
 // A task is drawn once its counts are right or its answers shown.
 void MainForm::UpdateDrawButton() {
-    const TaskState* task = model_->Task();
-    controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3 &&
-                                                        (task == nullptr || task->DrawAllowed()));
+    controls_.Command1[FormControls::kDraw]->setEnabled(PointCount() >= 3 && model_->DrawAllowed());
 }
 
 // The canvas white, with the line style of the grid and the width of a dot.
@@ -169,20 +167,18 @@ void MainForm::ResetWorkspace() {
 // Any button enters a point: snapped to the nearest grid node, marked, listed.
 void MainForm::Picture1_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
                                   QPoint at) {
-    if (model_->Points().Full() || !model_->PointsMayChange()) return;
-    controls_.Picture1->SetDrawWidth(5);
     const GridPoint node = SnapToNode(ToGridPoint(at), grid_step_);
+    if (!model_->AddPoint(node)) return;  // the set full, or the task's points kept
+    controls_.Picture1->SetDrawWidth(5);
     controls_.Picture1->PSet(ToQPoint(node));
-    model_->AddPoint(node);
     UpdateDrawButton();
 }
 
 // Delete the chosen point; the rest are renumbered, and the canvas shows the
 // grid and the remaining points only.
 void MainForm::DeleteSelectedPoint() {
-    if (!model_->PointsMayChange() || model_->Chosen() == WorkspaceModel::kNone) return;
+    if (!model_->DeleteChosen()) return;  // none chosen, or the task's points kept
     controls_.Picture1->SetDrawWidth(5);
-    model_->DeleteChosen();
     RedrawPoints();
     UpdateDrawButton();
 }
@@ -200,10 +196,10 @@ void MainForm::List1_Click(short index) {
 // The report and the counts follow the model; the quadrilaterals are
 // outlined in their kind's colour.
 void MainForm::RunAnalysis() {
-    if (model_->Task() != nullptr && !model_->Task()->DrawAllowed()) return;
-    const AnalysisResult& result = model_->Analyse();
+    const AnalysisResult* result = model_->Analyse();
+    if (result == nullptr) return;  // held back by the task
     drawing::DrawOutlines(controls_.Picture1->Picture(),
-                          drawing::Outlines(result, model_->Points().Points()));
+                          drawing::Outlines(*result, model_->Points().Points()));
 }
 
 void MainForm::DrawGrid() { drawing::DrawGrid(controls_.Picture1->Picture(), Ruling()); }

@@ -45,7 +45,7 @@ QAction* TaskCommands::AddCommand(const QString& text, const QString& name, cons
 }
 
 void TaskCommands::Follow() {
-    const TaskState* task = parts_.model.Task();
+    const session::TaskProgress* task = parts_.model.Task();
     for (QAction* action : actions_) action->setEnabled(task != nullptr);
     if (task == nullptr) {
         if (panel_ == nullptr) return;
@@ -73,7 +73,7 @@ void TaskCommands::Follow() {
             task->LastCheck()
                 ? TaskTexts::Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)])
             : task->Asks(k) ? QString()
-                            : TaskTexts::Verdict(k, TaskState::Said::kNotAsked);
+                            : TaskTexts::Verdict(k, task::Verdict::kNotAsked);
         parts_.counts->Row(k)[1]->setAccessibleDescription(verdict);
     }
     actions_[2]->setEnabled(!task->AnswersShown());
@@ -86,12 +86,12 @@ void TaskCommands::Check() {
 }
 
 void TaskCommands::Hint() {
-    const TaskState* task = parts_.model.Task();
+    const session::TaskProgress* task = parts_.model.Task();
     if (task == nullptr) return;
     if (!task->LastCheck()) return panel_->Say(TaskTexts::CheckFirst());
     const int kind = panel_->HintKind();
     if (kind < 0) return panel_->Say(TaskTexts::AllRight());
-    const std::optional<TaskState::Hint> hint = parts_.model.NextHint(kind);
+    const std::optional<session::TaskProgress::Hint> hint = parts_.model.NextHint(kind);
     if (!hint) return;
     if (hint->sentence) {
         panel_->Say(TaskTexts::HintSentence(kind, *hint->sentence, task->AskedKinds()));
@@ -105,7 +105,7 @@ void TaskCommands::Hint() {
 }
 
 void TaskCommands::ShowAnswers() {
-    const TaskState* task = parts_.model.Task();
+    const session::TaskProgress* task = parts_.model.Task();
     if (task == nullptr || task->AnswersShown()) return;
     if (!prompts_.confirm(TaskTexts::ShowAnswersQuestion())) return;
     parts_.model.ShowAnswers();

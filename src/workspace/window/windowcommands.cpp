@@ -8,7 +8,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QUndoStack>
 #include <QUrl>
 #include <QWidget>
 #include <variant>
@@ -75,15 +74,25 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                {Qt::CTRL | Qt::Key_O}, [this] { ChooseAndOpen(); });
     AddCommand(QT_TR_NOOP("Запиши…"), "save", QT_TR_NOOP("Запиши точките във файл (Ctrl+S)"),
                {Qt::CTRL | Qt::Key_S}, [this] { ChooseAndSave(); });
-    // named and enabled by the undo stack, taken back and brought back by the model
-    QAction* undo = model.UndoStack().createUndoAction(window, tr("Отмени"));
-    disconnect(undo, &QAction::triggered, &model.UndoStack(), &QUndoStack::undo);
+    // named and enabled by the session's steps, which take them back and bring them back
+    QAction* undo = new QAction(window);
     connect(undo, &QAction::triggered, &model, &WorkspaceModel::Undo);
     AddCommand(undo, "undo", QT_TR_NOOP("Отмени последната стъпка (Ctrl+Z)"),
                {Qt::CTRL | Qt::Key_Z});
-    QAction* redo = model.UndoStack().createRedoAction(window, tr("Върни"));
-    disconnect(redo, &QAction::triggered, &model.UndoStack(), &QUndoStack::redo);
+    QAction* redo = new QAction(window);
     connect(redo, &QAction::triggered, &model, &WorkspaceModel::Redo);
+    const auto name_steps = [this, undo, redo] {
+        // "Отмени" alone with nothing to take back, else with the step's name
+        const auto named = [](const QString& verb, const QString& step) {
+            return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+        };
+        undo->setText(named(tr("Отмени"), model_.UndoText()));
+        undo->setEnabled(model_.CanUndo());
+        redo->setText(named(tr("Върни"), model_.RedoText()));
+        redo->setEnabled(model_.CanRedo());
+    };
+    name_steps();
+    connect(&model, &WorkspaceModel::StepsChanged, this, name_steps);
     AddCommand(redo, "redo", QT_TR_NOOP("Върни отменената стъпка (Ctrl+Y, Ctrl+Shift+Z)"),
                {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     AddCommand(
@@ -110,10 +119,9 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
                [this] { ShowHelp(); });
     // a task's answer sheet only once the pupil may see the answers
     connect(&model, &WorkspaceModel::TaskChanged, this, [this] {
-        const TaskState* task = model_.Task();
         for (QAction* action : actions_) {
             if (action->objectName().endsWith(QLatin1String("-answers")))
-                action->setEnabled(task == nullptr || task->DrawAllowed());
+                action->setEnabled(model_.DrawAllowed());
         }
     });
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
@@ -211,7 +219,7 @@ bool WindowCommands::PupilNamed() {
 }
 
 QString WindowCommands::OwnFileName() const {
-    const TaskState* task = model_.Task();
+    const session::TaskProgress* task = model_.Task();
     if (task == nullptr) return last_file_;
     QString variant =
         QString::fromStdString(classset::VariantFileName(model_.HandedIn()->variant.number));
@@ -262,7 +270,7 @@ bool WindowCommands::SaveFile(const QString& path) {
 bool WindowCommands::MayClose() {
     if (!model_.Unsaved()) return true;
     const QString name = QDir::toNativeSeparators(last_file_);
-    const bool points_changed = !model_.UndoStack().isClean();
+    const bool points_changed = !model_.StepsAtSaved();
     const QString question =
         points_changed ? Texts::SaveBeforeClosing(name) : Texts::TaskBeforeLeaving(name);
     switch (prompts_.save_before_closing(question)) {

@@ -148,15 +148,15 @@ void TestWorkspaceModel::refusalsAreNoSteps() {
         // opened once: the points stand alone, with no report and no counts
         model.ReplacePoints(Points(model.Points().Points().begin(), model.Points().Points().end()));
     }
-    const WorkspaceSnapshot before = model.Snapshot();
-    const int steps = model.UndoStack().count();
+    const session::WorkSnapshot before = model.Snapshot();
+    const std::size_t steps = model.Session().Steps().Count();
     if (action == "add") QVERIFY(!model.AddPoint({0, 0}));
     if (action.startsWith("delete")) QVERIFY(!model.DeletePoint(action.section(' ', 1).toInt()));
     if (action == "replace 16") QVERIFY(!model.ReplacePoints(Points(16)));
     if (action == "clear") model.Clear();
     if (action == "replace same") QVERIFY(model.ReplacePoints(before.points));
     QVERIFY(model.Snapshot() == before);
-    QCOMPARE(model.UndoStack().count(), steps);
+    QCOMPARE(model.Session().Steps().Count(), steps);
 }
 
 // "Изчисти" after "Чертай" and typed counts, undone: the report names its
@@ -165,15 +165,15 @@ void TestWorkspaceModel::undoingAReplacementBringsBackTheReport() {
     WorkspaceModel model(QStringLiteral("the task\r\n"));
     EnterSquare(model, true);
     model.SetPupilCount(5, "1");
-    const WorkspaceSnapshot analysed = model.Snapshot();
-    QVERIFY(analysed.report_text.startsWith("Брой въведени точки: 4\r\n"));
-    QCOMPARE(analysed.program_counts[plane_figures::kSquare], QString("1"));
+    const session::WorkSnapshot analysed = model.Snapshot();
+    QVERIFY(analysed.report_text.starts_with("Брой въведени точки: 4\r\n"));
+    QCOMPARE(analysed.program_counts[plane_figures::kSquare], std::string("1"));
 
     model.Clear();
     QVERIFY(model.Points().Size() == 0 && model.ReportText().isEmpty() && !model.Result());
     QCOMPARE(model.PupilCounts()[5], QString());
     QCOMPARE(model.ProgramCounts()[plane_figures::kSquare], QString());
-    QCOMPARE(model.UndoStack().undoText(), QString("изчистването"));
+    QCOMPARE(model.UndoText(), QString("изчистването"));
 
     model.Undo();
     QVERIFY(model.Snapshot() == analysed);
@@ -208,7 +208,7 @@ void TestWorkspaceModel::undoBringsBackTheChoice() {
     for (int p = 0; p < 5; ++p) model.AddPoint({20 * p, 40});
     model.Choose(chosen);
     QCOMPARE(model.Chosen(), chosen);
-    const WorkspaceSnapshot before = model.Snapshot();
+    const session::WorkSnapshot before = model.Snapshot();
     const auto take_step = [&] {
         if (step == "delete chosen") {
             QVERIFY(model.DeleteChosen());
@@ -220,7 +220,7 @@ void TestWorkspaceModel::undoBringsBackTheChoice() {
         if (step == "open") QVERIFY(model.ReplacePoints(Points{{0, 0}, {40, 40}}));
     };
     take_step();
-    const WorkspaceSnapshot after = model.Snapshot();
+    const session::WorkSnapshot after = model.Snapshot();
     QCOMPARE(model.Chosen(), chosen_after);
     model.Undo();
     QVERIFY(model.Snapshot() == before);
@@ -279,7 +279,7 @@ void TestWorkspaceModel::unsavedExactlyWhenChangedSinceTheFile() {
             }
         }
         if (step == "undo-all")
-            while (model.UndoStack().canUndo()) model.Undo();
+            while (model.CanUndo()) model.Undo();
     }
     QCOMPARE(model.Unsaved(), unsaved);
 }
@@ -382,7 +382,7 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
         QCOMPARE(model.ReportText(), report);
         // the report names its figures whenever the points are those it was made for
         QCOMPARE(model.Result() != nullptr, analysed == points);
-        QCOMPARE(model.UndoStack().index(), int(expected.done));
+        QCOMPARE(model.Session().Steps().Done(), int(expected.done));
         if (step % 97 != 96) continue;
         // to the oldest step and on to the newest, each step's points as
         // expected, then back to where the session was
@@ -395,23 +395,23 @@ void TestWorkspaceModel::randomSessionUndoesAndRedoesExactly() {
             model.Undo();
             QVERIFY(shows(expected.steps[i - 1].points));
         }
-        QVERIFY(!model.UndoStack().canUndo());
+        QVERIFY(!model.CanUndo());
         for (qsizetype i = 1; i < expected.steps.size(); ++i) {
             model.Redo();
             QVERIFY(shows(expected.steps[i].points));
         }
-        QVERIFY(!model.UndoStack().canRedo());
+        QVERIFY(!model.CanRedo());
         for (qsizetype i = expected.steps.size() - 1; i > expected.done; --i) model.Undo();
         QVERIFY(shows(points));
         // the report and counts are what the steps on the way left
         report = model.ReportText();
-        const WorkspaceSnapshot left = model.Snapshot();
+        const session::WorkSnapshot left = model.Snapshot();
         analysed = left.report_result ? std::optional(left.report_points) : std::nullopt;
         ++checks;
     }
     QVERIFY(checks > 200 && undone > 1000);
     QCOMPARE(expected.steps.size(), WorkspaceModel::kUndoLimit + 1);  // the oldest steps forgotten
-    QCOMPARE(model.UndoStack().count(), WorkspaceModel::kUndoLimit);
+    QCOMPARE(model.Session().Steps().Count(), WorkspaceModel::kUndoLimit);
 }
 
 QTEST_GUILESS_MAIN(TestWorkspaceModel)

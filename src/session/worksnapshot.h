@@ -3,29 +3,30 @@
 // both columns of counts.
 #pragma once
 
-#include <QString>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "analysisresult.h"
 #include "figurekinds.h"
 #include "gridpoint.h"
 
-namespace plane_figures::workspace {
+namespace plane_figures::session {
 
-using Counts = std::array<QString, kKindCount>;
+// A column of counts as its boxes show them, one text a kind (UTF-8).
+using CountTexts = std::array<std::string, kKindCount>;
 
-struct WorkspaceSnapshot {
+struct WorkSnapshot {
     std::vector<GridPoint> points;  // in entry order
     int chosen = -1;                // the chosen point's row; -1 for none
-    QString report_text;            // CR LF line ends
+    std::string report_text;        // CR LF line ends
     // what the report reports, and the points it was made for
     std::shared_ptr<const AnalysisResult> report_result;
     std::vector<GridPoint> report_points;
-    Counts pupil_counts;    // as typed
-    Counts program_counts;  // as shown
-    friend bool operator==(const WorkspaceSnapshot&, const WorkspaceSnapshot&) = default;
+    CountTexts pupil_counts;    // as typed
+    CountTexts program_counts;  // as shown
+    friend bool operator==(const WorkSnapshot&, const WorkSnapshot&) = default;
 };
 
-}  // namespace plane_figures::workspace
+}  // namespace plane_figures::session

@@ -1,0 +1,344 @@
+#include "pupilsession.h"
+
+#include <algorithm>
+#include <utility>
+#include <variant>
+
+#include "exercisetext.h"
+#include "pointfile.h"
+
+namespace plane_figures::session {
+
+namespace {
+
+// the result a snapshot's report reports, while its points are those it was made for
+std::shared_ptr<const AnalysisResult> CurrentResult(const WorkSnapshot& work) {
+    return std::ranges::equal(work.points, work.report_points) ? work.report_result : nullptr;
+}
+
+// the chosen row after row is deleted: none if it was row, one up if below it
+int ChosenAfterDeleting(int chosen, int row) {
+    if (chosen == row) return PupilSession::kNone;
+    return chosen > row ? chosen - 1 : chosen;
+}
+
+}  // namespace
+
+PupilSession::PupilSession(std::string report_text) : report_text_(std::move(report_text)) {}
+
+std::shared_ptr<const AnalysisResult> PupilSession::Result() const {
+    const auto points = points_.Points();
+    return std::ranges::equal(points, report_points_) ? report_result_ : nullptr;
+}
+
+bool PupilSession::Unsaved() const {
+    return has_file_ && (!history_.AtSaved() || (task_ && task_->Changed(pupil_counts_)));
+}
+
+bool PupilSession::PointsMayChange(SessionChanges& changes) const {
+    if (!task_) return true;
+    changes.locked = true;
+    return false;
+}
+
+SessionChanges PupilSession::AddPoint(GridPoint node) {
+    SessionChanges changes;
+    if (points_.Full() || !PointsMayChange(changes)) return changes;
+    const WorkSnapshot before = Snapshot();
+    WorkStep step;
+    step.kind = WorkStep::Kind::kInsert;
+    step.text = kEntering;
+    step.row = points_.Size();
+    step.point = node;
+    step.chosen_before = step.chosen_after = chosen_;
+    Apply(step, true);
+    history_.Push(std::move(step));
+    changes = ChangedSince(before);
+    changes.done = true;
+    changes.added = points_.Size() - 1;
+    changes.steps = true;
+    return changes;
+}
+
+SessionChanges PupilSession::DeletePoint(int row) {
+    SessionChanges changes;
+    if (!PointsMayChange(changes) || row < 0 || row >= points_.Size()) return changes;
+    const WorkSnapshot before = Snapshot();
+    WorkStep step;
+    step.kind = WorkStep::Kind::kRemove;
+    step.text = kDeleting;
+    step.number = step.row = row;
+    step.point = points_.At(row);
+    step.chosen_before = chosen_;
+    step.chosen_after = ChosenAfterDeleting(chosen_, row);
+    Apply(step, true);
+    history_.Push(std::move(step));
+    changes = ChangedSince(before);
+    changes.done = true;
+    changes.removed = row;
+    changes.steps = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Clear() {
+    SessionChanges changes;
+    if (!PointsMayChange(changes)) return changes;
+    return Replace({}, kClearing);
+}
+
+SessionChanges PupilSession::ReplacePoints(std::span<const GridPoint> points) {
+    if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return {};
+    SessionChanges changes = LeaveTask();  // another file opened: a deliberate leaving
+    changes += Replace(points, kOpening);
+    changes += MarkSaved();  // the work is as in the file
+    return changes;
+}
+
+// A replacement that changes nothing is no step to take back.
+SessionChanges PupilSession::Replace(std::span<const GridPoint> points, std::string_view text) {
+    WorkSnapshot before = Snapshot();
+    WorkSnapshot after = Replaced(points);
+    WorkSnapshot same = after;
+    same.chosen = before.chosen;  // the choice alone is no work: it goes, but is no step
+    SessionChanges changes;
+    if (same == before) {
+        Restore(after);
+        changes = ChangedSince(before);
+    } else {
+        Restore(after);
+        changes = ChangedSince(before);
+        WorkStep step;
+        step.kind = WorkStep::Kind::kReplace;
+        step.text = text;
+        step.before = std::move(before);
+        step.after = std::move(after);
+        history_.Push(std::move(step));
+        changes.steps = true;
+    }
+    changes.done = true;
+    changes.points = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Undo() {
+    // a task's points stay: its opening is no step, and no step is taken on it
+    if (task_ || !history_.CanUndo()) return {};
+    const WorkSnapshot before = Snapshot();
+    Apply(history_.Undo(), false);
+    SessionChanges changes = ChangedSince(before);
+    changes.done = changes.points = changes.steps = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Redo() {
+    if (task_ || !history_.CanRedo()) return {};
+    const WorkSnapshot before = Snapshot();
+    Apply(history_.Redo(), true);
+    SessionChanges changes = ChangedSince(before);
+    changes.done = changes.points = changes.steps = true;
+    return changes;
+}
+
+void PupilSession::Apply(const WorkStep& step, bool forward) {
+    const bool inserting = (step.kind == WorkStep::Kind::kInsert) == forward;
+    switch (step.kind) {
+        case WorkStep::Kind::kInsert:
+        case WorkStep::Kind::kRemove: {
+            const int chosen = forward ? step.chosen_after : step.chosen_before;
+            const bool moved =
+                inserting ? points_.Insert(step.row, step.point) : points_.RemoveAt(step.row);
+            if (moved) chosen_ = chosen;
+            break;
+        }
+        case WorkStep::Kind::kReplace: Restore(forward ? step.after : step.before); break;
+    }
+}
+
+SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
+                                      const task::HandedIn& handed_in) {
+    if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return {};
+    const WorkSnapshot before = Snapshot();
+    WorkSnapshot opened = Replaced(points);
+    if (handed_in.pupil) {
+        for (std::size_t k = 0; k < opened.pupil_counts.size(); ++k) {
+            const std::optional<int> count = handed_in.pupil->answer[k];
+            opened.pupil_counts[k] = count ? std::to_string(*count) : std::string();
+        }
+    }
+    Restore(opened);
+    history_.Clear();  // no step back to the points before, nor on to others
+    task_ = std::make_unique<TaskProgress>(
+        handed_in, std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points())));
+    shown_hint_.reset();
+    SessionChanges changes = ChangedSince(before);
+    changes += MarkSaved();
+    changes.done = changes.points = changes.task = changes.steps = true;
+    return changes;
+}
+
+SessionChanges PupilSession::LeaveTask() {
+    SessionChanges changes;
+    if (!task_) return changes;
+    task_.reset();
+    shown_hint_.reset();
+    changes.done = changes.task = true;
+    return changes;
+}
+
+SessionChanges PupilSession::CheckCounts() {
+    SessionChanges changes;
+    // nothing written in the boxes of the kinds asked: nothing to check
+    if (!task_ || task::AskedBoxesBlank(pupil_counts_, task_->AskedKinds())) return changes;
+    task_->Check(pupil_counts_);
+    shown_hint_.reset();
+    changes.done = changes.task = true;
+    return changes;
+}
+
+SessionChanges PupilSession::NextHint(int kind) {
+    SessionChanges changes;
+    if (!task_) return changes;
+    shown_hint_ = task_->NextHint(kind);
+    changes.done = shown_hint_.has_value();
+    changes.task = true;
+    return changes;
+}
+
+SessionChanges PupilSession::ShowAnswers() {
+    SessionChanges changes;
+    if (!task_ || task_->AnswersShown()) return changes;
+    task_->ShowAnswers();
+    changes.done = changes.task = true;
+    return changes;
+}
+
+SessionChanges PupilSession::SetPupil(const std::string& pupil) {
+    SessionChanges changes;
+    if (!task_) return changes;
+    // blanks inside come to one, none at the ends, as a name is written
+    std::string line;
+    bool blank = false;
+    for (const char c : pupil) {
+        const bool is_blank = c == ' ' || (static_cast<unsigned char>(c) < 0x20);
+        if (is_blank) {
+            blank = !line.empty();
+            continue;
+        }
+        if (blank) line += ' ';
+        blank = false;
+        line += c;
+    }
+    task_->SetPupil(std::move(line));
+    changes.done = changes.task = true;
+    return changes;
+}
+
+std::optional<task::HandedIn> PupilSession::HandedIn() const {
+    if (!task_) return std::nullopt;
+    return task_->HandedIn(pupil_counts_);
+}
+
+SessionChanges PupilSession::Choose(int row) {
+    SessionChanges changes;
+    const int chosen = row >= 0 && row < points_.Size() ? row : kNone;
+    if (chosen == chosen_) return changes;
+    chosen_ = chosen;
+    changes.done = changes.choice = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Analyse() {
+    if (!DrawAllowed()) return {};
+    auto result = std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points()));
+    report_text_ = result->ReportText();
+    for (int k = 0; k < kKindCount; ++k)
+        program_counts_[static_cast<std::size_t>(k)] = result->CountText(k);
+    report_result_ = std::move(result);
+    report_points_.assign(points_.Points().begin(), points_.Points().end());
+    SessionChanges changes;
+    changes.done = changes.report = changes.result = changes.counts = true;
+    return changes;
+}
+
+SessionChanges PupilSession::SetPupilCount(int kind, std::string text) {
+    SessionChanges changes;
+    std::string& count = pupil_counts_.at(static_cast<std::size_t>(kind));
+    if (count == text) return changes;
+    count = std::move(text);
+    changes.done = true;
+    changes.pupil_count = kind;
+    return changes;
+}
+
+SessionChanges PupilSession::MarkSaved() {
+    history_.MarkSaved();
+    has_file_ = true;
+    if (task_) task_->MarkSaved(pupil_counts_);
+    SessionChanges changes;
+    changes.done = changes.steps = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Open(std::string_view bytes) {
+    auto read = task::ReadExercise(bytes);
+    if (const auto* error = std::get_if<pointfile::Error>(&read)) {
+        refusal_ = error->message;
+        return {};
+    }
+    refusal_.clear();
+    const task::Exercise& exercise = std::get<task::Exercise>(read);
+    return exercise.task ? OpenTask(exercise.points, *exercise.task)
+                         : ReplacePoints(exercise.points);
+}
+
+std::string PupilSession::FileBytes() const {
+    const auto handed_in = HandedIn();
+    return handed_in ? task::FileText(*handed_in, points_.Points())
+                     : pointfile::Format(points_.Points());
+}
+
+WorkSnapshot PupilSession::Snapshot() const {
+    return {std::vector<GridPoint>(points_.Points().begin(), points_.Points().end()),
+            chosen_,
+            report_text_,
+            report_result_,
+            report_points_,
+            pupil_counts_,
+            program_counts_};
+}
+
+WorkSnapshot PupilSession::Replaced(std::span<const GridPoint> points) const {
+    WorkSnapshot after = Snapshot();
+    after.points.assign(points.begin(), points.end());
+    after.chosen = kNone;
+    after.report_text.clear();
+    after.report_result.reset();
+    after.report_points.clear();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
+        after.pupil_counts[k].clear();
+        after.program_counts[k].clear();
+    }
+    return after;
+}
+
+void PupilSession::Restore(const WorkSnapshot& snapshot) {
+    points_.Assign(snapshot.points);
+    chosen_ = snapshot.chosen;
+    report_text_ = snapshot.report_text;
+    report_result_ = snapshot.report_result;
+    report_points_ = snapshot.report_points;
+    pupil_counts_ = snapshot.pupil_counts;
+    program_counts_ = snapshot.program_counts;
+}
+
+SessionChanges PupilSession::ChangedSince(const WorkSnapshot& before) const {
+    SessionChanges changes;
+    changes.choice = chosen_ != before.chosen;
+    changes.report = report_text_ != before.report_text;
+    changes.result = Result() != CurrentResult(before);
+    changes.counts =
+        pupil_counts_ != before.pupil_counts || program_counts_ != before.program_counts;
+    return changes;
+}
+
+}  // namespace plane_figures::session

@@ -26,6 +26,8 @@
 
 #include "askedkinds.h"
 #include "classset.h"
+#include "countranges.h"
+#include "nodepicker.h"
 #include "splitmix64.h"
 
 namespace plane_figures::classset {
@@ -49,26 +51,13 @@ public:
     static constexpr long kWorkAllowed = 32'000'000;
 
 private:
-    struct Range {
-        int low = 0;
-        int high = 0;
-    };
     using Points = std::vector<GridPoint>;
     using Cost = int (ClassSetGenerator::*)(const Counts&) const;
-    bool ranges_set_ = false;
 
     bool Count(const Points& points, Counts& counts);
     Points RandomPoints(Points points);
-    GridPoint RandomNode();
     bool Move(Points& points, const Counts& counts);
-    // Add a figure of kind to points: on the side between two of its points
-    // (two random nodes when it has fewer), one new vertex for a triangle,
-    // two for a quadrilateral. False (points unchanged) when the new
-    // vertices fall off the canvas or on a point.
-    bool Plant(Points& points, int kind);
     Points PlantedPoints();
-    // random nodes in a small square of nodes placed at random
-    Points PackedPoints();
     // the kind furthest below its range; -1 when none is below
     int Lacking(const Counts& counts) const;
     // Seek a set whose cost is 0 from start; false when max_steps moves did
@@ -80,25 +69,24 @@ private:
     bool Step(Points& points, Counts& counts, const std::set<Counts>* answers = nullptr);
     // points with two of them moved to random free nodes
     Points Shaken(Points points);
-    // points turned or mirrored at random and shifted to a random place on
-    // the canvas; the counts stay as they were
-    Points Placed(const Points& points);
     int MissingKinds(const Counts& counts) const;
     // what a pupil answers: the counts of the kinds asked
     Counts Answer(const Counts& counts) const { return AskedCounts(counts, settings_.kinds); }
-    int OutsideRanges(const Counts& counts) const;
+    int OutsideRanges(const Counts& counts) const { return ranges_.Outside(counts); }
     struct Found {
         Points points;
         Counts counts{};
     };
     void GrowPool(std::vector<Found>& pool, std::size_t size, long work_until);
-    void ChooseRanges(const std::vector<Found>& pool);
+    static std::vector<Counts> PoolCounts(const std::vector<Found>& pool);
     // false when a set similar to points was met before
     bool Remember(const Points& points);
 
     ClassSettings settings_;
     SplitMix64 random_;
-    std::array<Range, kKindCount> ranges_{};
+    NodePicker nodes_{random_};
+    // each kind asked at least once, until the pool chooses them
+    CountRanges ranges_{settings_.kinds};
     // the similarity forms of the sets met
     std::set<std::vector<std::int64_t>> shapes_;
     std::size_t reached_ = 0;

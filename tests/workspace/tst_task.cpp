@@ -19,6 +19,7 @@
 #include "hints.h"
 #include "kindnames.h"
 #include "qtpoint.h"
+#include "sheetcontent.h"
 #include "sidepanel.h"
 #include "taskcommands.h"
 #include "taskpanel.h"
@@ -95,8 +96,8 @@ struct TaskWindow : PromptedWindow {
         path = Write(dir, "вариант-07.pfig", variant_line + extra_lines + PointLines());
         Prompts prompts;
         prompts.tell = [this](QMessageBox::Icon, const QString& text) { told << text; };
-        prompts.file_to_save = [this](const QString& name) {
-            offered << name;
+        prompts.file_to_save = [this](const QString& offered_name) {
+            offered << offered_name;
             return file_to_save;
         };
         prompts.save_before_closing = [this](const QString& text) {
@@ -558,6 +559,12 @@ void TestTask::onlyTheKindsAsked() {
     for (const QLabel* label : window.Panel()->findChildren<QLabel*>())
         shown = shown || label->text() == instruction;
     QVERIFY(shown);
+    // the pupil's own worksheet asks the same kinds, and its note names no other
+    const SheetContent sheet = SheetOf(window.form.Model(), Sheet::kWorksheet, {}, {}, {});
+    QCOMPARE(sheet.kinds.size(), std::popcount(asked));
+    QVERIFY(!sheet.KindsNote().isEmpty());
+    QVERIFY2(kindnames::NamedOutside(sheet.kinds.join(' ') + sheet.KindsNote(), asked).isEmpty(),
+             qPrintable(sheet.KindsNote()));
     // a count in a box not asked alone: nothing to check yet
     const int not_asked = static_cast<int>(std::countr_one(asked));
     QStringList alone(7, QString());

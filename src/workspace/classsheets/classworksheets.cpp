@@ -3,7 +3,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <string_view>
 #include <utility>
 
 #include "askedkinds.h"
@@ -11,6 +10,7 @@
 #include "figurekinds.h"
 #include "grid.h"
 #include "pagemeasure.h"
+#include "sheetheading.h"
 #include "qtpoint.h"
 #include "worksheet.h"
 
@@ -43,26 +43,9 @@ SheetContent ClassWorksheets::Content(int number) const {
     for (int k = 0; k < kKindCount; ++k) {
         if (classset::Asks(asked, k)) content.kinds << names[k];
     }
-    content.kinds_note = KindsNote(asked);
+    content.kinds_note = sheetheading::KindsNote(asked);
     content.plotting = plotting_;
     return content;
-}
-
-QString ClassWorksheets::KindsNote(classset::KindMask asked) {
-    if (classset::AsksAll(asked)) return QString();
-    // the core's texts, translated by their bytes as the sheets translate kOneKindEach
-    const auto translated = [](std::string_view text) {
-        return QCoreApplication::translate("Worksheet", text.data());
-    };
-    QStringList clauses;
-    for (int k = 0; k < kKindCount; ++k) {
-        const std::string_view clause = classset::kNotCountedAs.at(static_cast<std::size_t>(k));
-        if (classset::Asks(asked, k) && !clause.empty()) clauses << translated(clause);
-    }
-    QString note = translated(classset::kOnlyTheTable);
-    if (!clauses.isEmpty())
-        note += translated(classset::kEachInItsNarrowest) + clauses.join(QStringLiteral("; "));
-    return note + QLatin1Char('.');
 }
 
 bool ClassWorksheets::WritePdf(QIODevice& device) const {

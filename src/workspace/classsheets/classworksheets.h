@@ -26,9 +26,6 @@ public:
     // variant number's worksheet as plain data: the count table of the kinds
     // asked alone
     SheetContent Content(int number) const;
-    // How the kinds asked are counted, naming no other kind; empty (the
-    // sentence of all seven) when all are asked.
-    static QString KindsNote(classset::KindMask asked);
     // Every worksheet into device as a PDF; false when it could not be painted.
     bool WritePdf(QIODevice& device) const;
 

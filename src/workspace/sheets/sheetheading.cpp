@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <array>
+#include <string_view>
 
 #include "figurekinds.h"
 #include "pagemeasure.h"
@@ -86,6 +88,23 @@ QString SheetTitle(Sheet sheet) {
 }
 
 QString OneKindEach() { return QCoreApplication::translate("Worksheet", kOneKindEach.data()); }
+
+QString KindsNote(classset::KindMask asked) {
+    if (classset::AsksAll(asked)) return QString();
+    // the core's texts, translated by their bytes as kOneKindEach is
+    const auto translated = [](std::string_view text) {
+        return QCoreApplication::translate("Worksheet", text.data());
+    };
+    QStringList clauses;
+    for (int k = 0; k < kKindCount; ++k) {
+        const std::string_view clause = classset::kNotCountedAs.at(static_cast<std::size_t>(k));
+        if (classset::Asks(asked, k) && !clause.empty()) clauses << translated(clause);
+    }
+    QString note = translated(classset::kOnlyTheTable);
+    if (!clauses.isEmpty())
+        note += translated(classset::kEachInItsNarrowest) + clauses.join(QStringLiteral("; "));
+    return note + QLatin1Char('.');
+}
 
 int Draw(QPainter& painter, Sheet sheet, const QString& task_title, bool draw, bool plotting,
          const QString& kinds_note) {

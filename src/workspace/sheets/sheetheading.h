@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "askedkinds.h"
 #include "sheetcontent.h"
 
 class QPainter;
@@ -15,6 +16,9 @@ QString SheetTitle(Sheet sheet);
 
 // How the kinds are counted (the core's kOneKindEach), as the sheets print it.
 QString OneKindEach();
+// How the kinds asked are counted, naming no other kind; empty (the sentence
+// of all seven) when all are asked.
+QString KindsNote(classset::KindMask asked);
 
 // The head across the top of the page; returns its height. With draw false
 // only measured. A worksheet for plotting asks first to plot the points; a

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "byteordermark.h"
+
 namespace plane_figures::classresults {
 
 namespace {
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string Number(const std::optional<int>& value) {
     return value ? std::to_string(*value) : std::string();
@@ -41,7 +41,7 @@ std::string ShareText(const std::optional<int>& share) {
 }
 
 std::string ResultsCsv(const ClassResults& results) {
-    std::string csv(kBom);
+    std::string csv(kUtf8Bom);
     std::vector<std::string> header{"Ученик", "Вариант"};
     for (const std::string_view name : kKindNames) header.emplace_back(name);
     for (const char* title : {"Проверки", "Подсказки", "Показани отговори", "Бележка"})

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "askedkinds.h"
+#include "byteordermark.h"
 #include "pointfile.h"
 
 namespace plane_figures::classset {
@@ -87,7 +88,7 @@ int DifferentAnswers(const ClassSet& set) {
 }
 
 std::string KeyCsv(const ClassSet& set) {
-    std::string csv = "\xEF\xBB\xBF";
+    std::string csv(kUtf8Bom);
     csv += "Вариант";
     for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
         csv += ';';

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "byteordermark.h"
 #include "pointfile.h"
 
 namespace plane_figures::task {
@@ -13,7 +14,6 @@ constexpr std::string_view kAnswer = "# отговор: ";
 constexpr std::string_view kChecks = "# проверки: ";
 constexpr std::string_view kHints = "# подсказки: ";
 constexpr std::string_view kShown = "# показани отговори: ";
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 // a whole number of at most nine digits and nothing else
 std::optional<int> Number(std::string_view text) {
@@ -78,7 +78,7 @@ std::string FileText(const HandedIn& handed_in, std::span<const GridPoint> point
 }
 
 std::optional<HandedIn> Read(std::string_view file_text) {
-    if (file_text.starts_with(kBom)) file_text.remove_prefix(kBom.size());
+    if (file_text.starts_with(kUtf8Bom)) file_text.remove_prefix(kUtf8Bom.size());
     HandedIn handed_in;
     bool first = true;
     PupilLines pupil;

@@ -1,5 +1,6 @@
-// The class's results for a spreadsheet: UTF-8 with a byte-order mark,
-// fields separated by ';', CR LF line ends, as the class set's key.
+// The class's results for a spreadsheet, written as the class set's key is
+// (CsvTable: a byte-order mark, ';' between fields, CR LF; free text quoted
+// and guarded against running as a formula).
 //
 //   Ученик;Вариант;<the seven kinds in full words>;Проверки;Подсказки;Показани отговори;Бележка
 //   a row per file: 1 for a kind right, 0 wrong, empty for a kind its set
@@ -9,19 +10,12 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "classresults.h"
 
 namespace plane_figures::classresults {
 
 std::string ResultsCsv(const ClassResults& results);
-
-// One field as a spreadsheet reads it back as text: quoted, its quotes
-// doubled, where it holds ';', '"' or a line end; an apostrophe put before
-// a field that starts as a formula would ('=', '+', '-', '@', a tab or a CR),
-// so that a pupil's name is never run as one.
-std::string CsvField(std::string_view text);
 
 // A share as the table writes it: "67%"; empty for none.
 std::string ShareText(const std::optional<int>& share);

@@ -56,7 +56,10 @@ std::optional<VariantLabel> ParseVariantLine(std::string_view line) {
     const auto points = TakeNumber(line);
     if (!points || !TakeWord(line, ", видове ")) return std::nullopt;
     const auto kinds = ParseKindList(std::string(line));
-    if (!kinds || *variants > 40 || *points > 15) return std::nullopt;
+    // past the limits before they are made ints, where a number too large would wrap
+    if (!kinds || *number > ClassSettings::kMaxVariants ||
+        *variants > ClassSettings::kMaxVariants || *points > ClassSettings::kMaxPoints)
+        return std::nullopt;
     label.number = static_cast<int>(*number);
     label.settings =
         ClassSettings{static_cast<int>(*variants), static_cast<int>(*points), *kinds, *code};

@@ -1,5 +1,6 @@
 #include "pointfile.h"
 
+#include "byteordermark.h"
 #include "foreignfile.h"
 #include "numtext.h"
 
@@ -13,7 +14,6 @@ namespace plane_figures::pointfile {
 namespace {
 
 constexpr std::string_view kHeading = "# plane-figures points\n";
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 constexpr std::string_view kUtf16 = "той е в кодировка UTF-16, а трябва да е в UTF-8";
 constexpr std::string_view kNotUtf8 = "това не е текст в кодировка UTF-8";

@@ -2,79 +2,23 @@
 
 #include <vector>
 
+#include "csvtable.h"
+#include "resultstable.h"
+
 namespace plane_figures::classresults {
 
-namespace {
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-std::string Number(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : std::string();
-}
-
-void AddLine(std::string& csv, const std::vector<std::string>& fields) {
-    for (std::size_t f = 0; f < fields.size(); ++f) {
-        if (f > 0) csv += ';';
-        csv += CsvField(fields[f]);
-    }
-    csv += kCrLf;
-}
-
-}  // namespace
-
-std::string CsvField(std::string_view text) {
-    std::string field;
-    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
-        field += '\'';
-    field += text;
-    if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (const char c : field) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string ShareText(const std::optional<int>& share) {
-    return share ? std::to_string(*share) + "%" : std::string();
-}
-
 std::string ResultsCsv(const ClassResults& results) {
-    std::string csv(kBom);
-    std::vector<std::string> header{"Ученик", "Вариант"};
-    for (const std::string_view name : kKindNames) header.emplace_back(name);
-    for (const char* title : {"Проверки", "Подсказки", "Показани отговори", "Бележка"})
-        header.emplace_back(title);
-    AddLine(csv, header);
-    for (const PupilRow& row : results.rows) {
-        std::vector<std::string> fields{row.Name()};
-        if (row.LeftOut()) {
-            fields.resize(header.size() - 1);
-            fields.push_back(row.note);
-            AddLine(csv, fields);
-            continue;
-        }
-        fields.push_back(std::to_string(row.variant));
-        for (std::size_t k = 0; k < row.right.size(); ++k)
-            fields.emplace_back(!row.Asked(k) ? "" : row.right[k] ? "1" : "0");
-        fields.push_back(Number(row.checks));
-        fields.push_back(Number(row.hints));
-        fields.emplace_back(!row.answers_shown ? "" : *row.answers_shown ? "да" : "не");
-        fields.push_back(row.note);
-        AddLine(csv, fields);
-    }
-    std::vector<std::string> total{"Общо", ""};
-    for (const std::optional<int>& share : results.shares) total.push_back(ShareText(share));
-    total.resize(header.size());
-    AddLine(csv, total);
-    for (const std::string& name : results.not_read) {
-        std::vector<std::string> fields{name};
-        fields.resize(header.size() - 1);
-        fields.emplace_back(name.ends_with('/') ? kSubfolder : kNotPfig);
-        AddLine(csv, fields);
-    }
-    return csv;
+    CsvTable csv;
+    const auto add = [&csv](const ResultsTable::Row& row) {
+        std::vector<std::string> fields;
+        for (const ResultsTable::Cell& cell : row) fields.push_back(cell.text);
+        csv.AddRow(fields);
+    };
+    add(ResultsTable::Header());
+    for (const PupilRow& row : results.rows) add(ResultsTable::Pupil(row));
+    add(ResultsTable::Shares(results));
+    for (const std::string& name : results.not_read) add(ResultsTable::NotRead(name));
+    return csv.Bytes();
 }
 
 }  // namespace plane_figures::classresults

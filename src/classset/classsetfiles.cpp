@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "askedkinds.h"
+#include "csvtable.h"
 #include "pointfile.h"
 
 namespace plane_figures::classset {
@@ -55,7 +56,10 @@ std::optional<VariantLabel> ParseVariantLine(std::string_view line) {
     const auto points = TakeNumber(line);
     if (!points || !TakeWord(line, ", видове ")) return std::nullopt;
     const auto kinds = ParseKindList(std::string(line));
-    if (!kinds || *variants > 40 || *points > 15) return std::nullopt;
+    // past the limits before they are made ints, where a number too large would wrap
+    if (!kinds || *number > ClassSettings::kMaxVariants ||
+        *variants > ClassSettings::kMaxVariants || *points > ClassSettings::kMaxPoints)
+        return std::nullopt;
     label.number = static_cast<int>(*number);
     label.settings =
         ClassSettings{static_cast<int>(*variants), static_cast<int>(*points), *kinds, *code};
@@ -87,28 +91,24 @@ int DifferentAnswers(const ClassSet& set) {
 }
 
 std::string KeyCsv(const ClassSet& set) {
-    std::string csv = "\xEF\xBB\xBF";
-    csv += "Вариант";
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
-        csv += ';';
-        csv += kKindNames[k];
-    }
-    csv += ";Същият отговор като вариант";
-    csv += kCrLf;
+    CsvTable csv;
+    std::vector<std::string> header{"Вариант"};
+    for (const std::string_view name : kKindNames) header.emplace_back(name);
+    header.emplace_back("Същият отговор като вариант");
+    csv.AddRow(header);
     const std::vector<int> same = SameAnswerAs(set);
     for (std::size_t v = 0; v < set.variants.size(); ++v) {
-        csv += std::to_string(v + 1);
+        std::vector<std::string> fields{std::to_string(v + 1)};
         // a kind not asked keeps its column, empty: the key judges the kinds asked
         for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
-            csv += ';';
-            if (Asks(set.settings.kinds, static_cast<int>(k)))
-                csv += std::to_string(set.variants[v].counts[k]);
+            fields.push_back(Asks(set.settings.kinds, static_cast<int>(k))
+                                 ? std::to_string(set.variants[v].counts[k])
+                                 : std::string());
         }
-        csv += ';';
-        if (same[v] != 0) csv += std::to_string(same[v]);
-        csv += kCrLf;
+        fields.push_back(same[v] != 0 ? std::to_string(same[v]) : std::string());
+        csv.AddRow(fields);
     }
-    return csv;
+    return csv.Bytes();
 }
 
 }  // namespace plane_figures::classset

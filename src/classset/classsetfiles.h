@@ -42,12 +42,11 @@ std::vector<int> SameAnswerAs(const ClassSet& set);
 // How many different answers (the seven counts) the variants have.
 int DifferentAnswers(const ClassSet& set);
 
-// The answer key for a spreadsheet: UTF-8 with a byte-order mark, fields
-// separated by ';', CR LF line ends; the header "Вариант", the seven kinds
-// in full words and "Същият отговор като вариант", then a row per variant
-// with its counts of the kinds asked (a kind not asked keeps its column,
-// empty) and the first variant before it with the same counts (empty when
-// none).
+// The answer key for a spreadsheet, as CsvTable writes a table (a byte-order
+// mark, ';' between fields, CR LF): the header "Вариант", the seven kinds in
+// full words and "Същият отговор като вариант", then a row per variant with
+// its counts of the kinds asked (a kind not asked keeps its column, empty)
+// and the first variant before it with the same counts (empty when none).
 std::string KeyCsv(const ClassSet& set);
 
 }  // namespace plane_figures::classset

@@ -53,6 +53,11 @@ constexpr Most kMostVariants[] = {
 
 std::string Quoted(std::size_t kind) { return "„" + std::string(kKindNames[kind]) + "“"; }
 
+// " от 1 до 40.": the range a value must be in, ending its sentence
+std::string Range(std::uint64_t least, std::uint64_t most) {
+    return " от " + std::to_string(least) + " до " + std::to_string(most) + ".";
+}
+
 }  // namespace
 
 int MinimumPoints(KindMask kinds) { return kMinimumPoints[kinds & kAllKinds]; }
@@ -66,10 +71,13 @@ int MostVariants(KindMask kinds, int points) {
 
 std::optional<std::string> Refusal(const ClassSettings& s) {
     if (s.variants < ClassSettings::kMinVariants || s.variants > ClassSettings::kMaxVariants)
-        return "Броят на вариантите трябва да е цяло число от 1 до 40.";
+        return "Броят на вариантите трябва да е цяло число" +
+               Range(ClassSettings::kMinVariants, ClassSettings::kMaxVariants);
     if (s.points < ClassSettings::kMinPoints || s.points > ClassSettings::kMaxPoints)
-        return "Броят на точките във вариант трябва да е цяло число от 4 до 15.";
-    if (s.code > ClassSettings::kMaxCode) return "Кодът трябва да е цяло число от 0 до 999999999.";
+        return "Броят на точките във вариант трябва да е цяло число" +
+               Range(ClassSettings::kMinPoints, ClassSettings::kMaxPoints);
+    if (s.code > ClassSettings::kMaxCode)
+        return "Кодът трябва да е цяло число" + Range(0, ClassSettings::kMaxCode);
     if ((s.kinds & ~kAllKinds) != 0) return "Видовете фигури са редовете от 1 до 7.";
     if (MinimumPoints(s.kinds) <= s.points) {
         const int most = MostVariants(s.kinds, s.points);

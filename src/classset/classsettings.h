@@ -8,6 +8,7 @@
 #include <string>
 
 #include "figurekinds.h"
+#include "pointset.h"
 
 namespace plane_figures::classset {
 
@@ -19,7 +20,7 @@ struct ClassSettings {
     static constexpr int kMinVariants = 1;
     static constexpr int kMaxVariants = 40;
     static constexpr int kMinPoints = 4;
-    static constexpr int kMaxPoints = 15;
+    static constexpr int kMaxPoints = PointSet::kCapacity;  // as many as the window takes
     static constexpr std::uint64_t kMaxCode = 999'999'999;
 
     int variants = 25;
@@ -35,9 +36,9 @@ struct ClassSettings {
 int MinimumPoints(KindMask kinds);
 
 // The most variants that a class set of these kinds and points is made
-// with: 40, but fewer for some sets of kinds with the fewest points they
-// need (or one more), where few shapes, none similar to another, hold them
-// all.
+// with: ClassSettings::kMaxVariants, but fewer for some sets of kinds with
+// the fewest points they need (or one more), where few shapes, none similar
+// to another, hold them all.
 int MostVariants(KindMask kinds, int points);
 
 // Why these settings cannot make a class set, in Bulgarian, or nothing when

@@ -1,5 +1,6 @@
 #include "handedin.h"
 
+#include "byteordermark.h"
 #include "countcheck.h"
 #include "pointfile.h"
 
@@ -12,7 +13,6 @@ constexpr std::string_view kAnswer = "# отговор: ";
 constexpr std::string_view kChecks = "# проверки: ";
 constexpr std::string_view kHints = "# подсказки: ";
 constexpr std::string_view kShown = "# показани отговори: ";
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 // a whole number of at most nine digits and nothing else
 std::optional<int> Number(std::string_view text) {
@@ -73,7 +73,7 @@ std::string FileText(const HandedIn& handed_in, std::span<const GridPoint> point
 }
 
 std::optional<HandedIn> Read(std::string_view file_text) {
-    if (file_text.starts_with(kBom)) file_text.remove_prefix(kBom.size());
+    if (file_text.starts_with(kUtf8Bom)) file_text.remove_prefix(kUtf8Bom.size());
     HandedIn handed_in;
     bool first = true;
     PupilLines pupil;

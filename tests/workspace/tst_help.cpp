@@ -57,6 +57,7 @@ void TestHelp::boxFitsTheScreen() {
         hidden_height <= 0 || scroll_range >= hidden_height,
         qPrintable(QString("%1 px hidden, %2 to scroll").arg(hidden_height).arg(scroll_range)));
     QVERIFY(text.startsWith("С мишката:") && text.contains(Utf8(kOneKindEach)));
+    QVERIFY2(text.contains("(до 15 точки);"), qPrintable(text));  // the canvas's limit filled in
 }
 
 // No line ends in a dash or is left empty, each heading (no indent) is

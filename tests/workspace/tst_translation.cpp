@@ -26,6 +26,7 @@
 #include "formcontrols.h"
 #include "formtest.h"
 #include "owntranslation.h"
+#include "resultscell.h"
 #include "sheettest.h"
 #include "teacherwindow.h"
 
@@ -317,6 +318,27 @@ void TestTranslation::teachersWindowTranslated() {
     QCoreApplication::removeTranslator(&marking);
     QCOMPARE(window.Form()->Message()->text(),
              QStringLiteral("[Напишете код: цяло число до 999999999.]"));
+    // the results' table: its own words translated; the kinds' names, the
+    // pupil's, the numbers and the note as they are, a count not given empty
+    plane_figures::classresults::PupilRow row;
+    row.pupil = "Ана";
+    row.variant = 1;
+    row.set = plane_figures::classset::ClassSettings{};
+    row.right[0] = true;
+    row.checks = 2;
+    row.answers_shown = false;
+    row.note = "бележка";
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    const QStringList header = resultscell::Header();
+    const QStringList cells = resultscell::Row(row);
+    const QStringList shares = resultscell::Shares({});
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(header.mid(0, 3), QStringList({"[Ученик]", "[Вариант]", "Равнобедрен триъгълник"}));
+    QCOMPARE(header.mid(9),
+             QStringList({"[Проверки]", "[Подсказки]", "[Показани отговори]", "[Бележка]"}));
+    QCOMPARE(cells, QStringList({"Ана", "1", "[вярно]", "[грешно]", "[грешно]", "[грешно]",
+                                 "[грешно]", "[грешно]", "[грешно]", "2", "", "[не]", "бележка"}));
+    QCOMPARE(shares.first(), QStringLiteral("[Общо]"));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestTranslation)

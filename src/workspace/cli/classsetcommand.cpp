@@ -91,11 +91,16 @@ ClassSetCommand::ClassSetCommand(const QStringList& arguments) {
     const qint64 p = number(points, settings_.points);
     const qint64 c = number(code, -2);
     if (n < 0 || n > 1000) {
-        mistake_ = tr("Броят на вариантите трябва да е цяло число от 1 до 40.");
+        mistake_ = tr("Броят на вариантите трябва да е цяло число от %1 до %2.")
+                       .arg(classset::ClassSettings::kMinVariants)
+                       .arg(classset::ClassSettings::kMaxVariants);
     } else if (p < 0 || p > 1000) {
-        mistake_ = tr("Броят на точките във вариант трябва да е цяло число от 4 до 15.");
+        mistake_ = tr("Броят на точките във вариант трябва да е цяло число от %1 до %2.")
+                       .arg(classset::ClassSettings::kMinPoints)
+                       .arg(classset::ClassSettings::kMaxPoints);
     } else if (c == -1) {
-        mistake_ = tr("Кодът трябва да е цяло число от 0 до 999999999.");
+        mistake_ =
+            tr("Кодът трябва да е цяло число от 0 до %1.").arg(classset::ClassSettings::kMaxCode);
     }
     if (!mistake_.isEmpty()) return;
     settings_.variants = static_cast<int>(n);

@@ -25,15 +25,18 @@
 #include "resultscsv.h"
 #include "resultsitem.h"
 #include "resultssheet.h"
+#include "resultstable.h"
 #include "utf8.h"
 
 namespace plane_figures::workspace {
+
+using classresults::ResultsTable;
 
 namespace {
 
 // where a row's item of the first column keeps the row's index in the results
 constexpr int kRowRole = Qt::UserRole;
-constexpr int kViewColumns = resultscell::kColumns + 1;
+constexpr int kViewColumns = ResultsTable::kColumns + 1;
 
 // the column of the printed table a column of the window shows; -1 for the files
 int CellColumn(int column) {
@@ -45,10 +48,9 @@ int CellColumn(int column) {
 // rest as their text; an empty cell before all
 QVariant SortKey(const classresults::PupilRow& row, int column, const QString& text) {
     if (text.isEmpty()) return QVariant();
-    constexpr int kChecks = resultscell::kFirstKind + kKindCount;
-    if (column == resultscell::kFirstKind - 1) return row.variant;
-    if (column == kChecks && row.checks) return *row.checks;
-    if (column == kChecks + 1 && row.hints) return *row.hints;
+    if (column == ResultsTable::kVariant) return row.variant;
+    if (column == ResultsTable::kChecks && row.checks) return *row.checks;
+    if (column == ResultsTable::kHints && row.hints) return *row.hints;
     return text;
 }
 
@@ -89,7 +91,7 @@ ClassResultsView::ClassResultsView(QWidget* parent)
     header.insert(kFileColumn, tr("Файл"));
     for (int c = 0; c < kViewColumns; ++c) {
         // the kinds by their short captions, in full on a tooltip
-        const int kind = CellColumn(c) < 0 ? -1 : CellColumn(c) - resultscell::kFirstKind;
+        const int kind = CellColumn(c) < 0 ? -1 : CellColumn(c) - ResultsTable::kFirstKind;
         auto* item = new QTableWidgetItem(kind >= 0 && kind < kKindCount
                                               ? Utf8(kKindCaptions[static_cast<std::size_t>(kind)])
                                               : header[c]);
@@ -170,7 +172,7 @@ void ClassResultsView::Show() {
                 item->setForeground(Qt::black);
             }
             if (!row.counted) item->setForeground(palette().color(QPalette::PlaceholderText));
-            if (cell > 0 && cell < resultscell::kColumns - 1)
+            if (cell > ResultsTable::kName && cell < ResultsTable::kNote)
                 item->setTextAlignment(Qt::AlignCenter);
             if (c == 0) item->setData(kRowRole, r);
             table_->setItem(r, c, item);
@@ -203,7 +205,7 @@ QSize ClassResultsView::sizeHint() const {
     const QSize hint = QWidget::sizeHint();
     const QMargins margins = layout()->contentsMargins();
     // up to the last kind's column: the counts the teacher reads first
-    const int last_kind = kFileColumn + 1 + resultscell::kFirstKind + kKindCount - 1;
+    const int last_kind = kFileColumn + 1 + ResultsTable::kFirstKind + kKindCount - 1;
     const QHeaderView* header = table_->horizontalHeader();
     const int table = header->sectionPosition(last_kind) + header->sectionSize(last_kind) +
                       2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();

@@ -52,8 +52,11 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     variants_->setValue(ClassSettings{}.variants);
     points_->setRange(ClassSettings::kMinPoints, ClassSettings::kMaxPoints);
     points_->setValue(ClassSettings{}.points);
-    code_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), code_));
+    // as many digits as the largest code has
+    code_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(
+            QStringLiteral("[0-9]{1,%1}").arg(QString::number(ClassSettings::kMaxCode).size())),
+        code_));
     heading_->setPlaceholderText(tr("например 6 а клас, 12.12.2026"));
     drawn_->setChecked(true);
     // a name on disk, as the set's files are: not translated
@@ -69,8 +72,14 @@ ClassSetForm::ClassSetForm(QWidget* parent)
     connect(work_timer_, &QTimer::timeout, this, &ClassSetForm::EstimateWork);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Брой варианти (1–40):"), variants_);
-    form->addRow(tr("Брой &точки във вариант (4–15):"), points_);
+    form->addRow(tr("&Брой варианти (%1–%2):")
+                     .arg(ClassSettings::kMinVariants)
+                     .arg(ClassSettings::kMaxVariants),
+                 variants_);
+    form->addRow(tr("Брой &точки във вариант (%1–%2):")
+                     .arg(ClassSettings::kMinPoints)
+                     .arg(ClassSettings::kMaxPoints),
+                 points_);
     auto* kinds_box =
         new QGroupBox(tr("Видове, които трябва да има във всеки вариант и които учениците броят"));
     auto* kinds_grid = new QGridLayout(kinds_box);
@@ -150,7 +159,8 @@ ClassSettings ClassSetForm::Settings() const {
 }
 
 QString ClassSetForm::Refusal() const {
-    if (code_->text().isEmpty()) return tr("Напишете код: цяло число до 999999999.");
+    if (code_->text().isEmpty())
+        return tr("Напишете код: цяло число до %1.").arg(ClassSettings::kMaxCode);
     if (folder_->text().trimmed().isEmpty())
         return tr("Изберете папката, в която да се запишат файловете.");
     const auto refusal = classset::Refusal(Settings());

@@ -2,52 +2,45 @@
 
 #include <QCoreApplication>
 
-#include "resultscsv.h"
-#include "utf8.h"
+#include "resultstable.h"
 
 namespace plane_figures::workspace::resultscell {
+
+using classresults::ResultsTable;
 
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("ResultsCell", text); }
 
-QString Number(const std::optional<int>& value) {
-    return value ? QString::number(*value) : QString();
+// a row's cells as shown: "вярно" and "грешно" for a kind right and wrong,
+// the table's own words translated
+QStringList Shown(const ResultsTable::Row& row) {
+    QStringList cells;
+    for (const ResultsTable::Cell& cell : row) {
+        switch (cell.content) {
+            case ResultsTable::Cell::Content::kWord: cells << Tr(cell.text.c_str()); break;
+            case ResultsTable::Cell::Content::kRight: cells << Tr("вярно"); break;
+            case ResultsTable::Cell::Content::kWrong: cells << Tr("грешно"); break;
+            case ResultsTable::Cell::Content::kText:
+                cells << (cell.text.empty() ? QString() : QString::fromStdString(cell.text));
+                break;
+        }
+    }
+    return cells;
 }
 
 }  // namespace
 
-QStringList Header() {
-    QStringList header{Tr("Ученик"), Tr("Вариант")};
-    for (const std::string_view name : kKindNames) header << Utf8(name);
-    header << Tr("Проверки") << Tr("Подсказки") << Tr("Показани отговори") << Tr("Бележка");
-    return header;
-}
+QStringList Header() { return Shown(ResultsTable::Header()); }
 
-QStringList Row(const classresults::PupilRow& row) {
-    QStringList cells{QString::fromStdString(row.Name())};
-    if (row.LeftOut()) {
-        while (cells.size() < kColumns - 1) cells << QString();
-        return cells << QString::fromStdString(row.note);
-    }
-    cells << QString::number(row.variant);
-    for (std::size_t k = 0; k < row.right.size(); ++k)
-        cells << (!row.Asked(k) ? QString() : row.right[k] ? Tr("вярно") : Tr("грешно"));
-    cells << Number(row.checks) << Number(row.hints);
-    cells << (!row.answers_shown ? QString() : *row.answers_shown ? Tr("да") : Tr("не"));
-    return cells << QString::fromStdString(row.note);
-}
+QStringList Row(const classresults::PupilRow& row) { return Shown(ResultsTable::Pupil(row)); }
 
 QStringList Shares(const classresults::ClassResults& results) {
-    QStringList cells{Tr("Общо"), QString()};
-    for (const std::optional<int>& share : results.shares)
-        cells << QString::fromStdString(classresults::ShareText(share));
-    while (cells.size() < kColumns) cells << QString();
-    return cells;
+    return Shown(ResultsTable::Shares(results));
 }
 
 QColor Fill(const classresults::PupilRow& row, int column) {
-    const int kind = column - kFirstKind;
+    const int kind = column - ResultsTable::kFirstKind;
     if (!row.counted || kind < 0 || kind >= kKindCount ||
         !row.Asked(static_cast<std::size_t>(kind)))
         return QColor();

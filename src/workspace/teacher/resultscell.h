@@ -1,6 +1,7 @@
 // The class's results as the teacher's table and its printed sheet show
-// them, cell by cell: a kind right or wrong in words as well as in colour,
-// so that a page printed in black and white says the same.
+// them, cell by cell, in the columns of ResultsTable: a kind right or wrong
+// in words as well as in colour, so that a page printed in black and white
+// says the same; the table's own words translated.
 #pragma once
 
 #include <QColor>
@@ -9,10 +10,6 @@
 #include "classresults.h"
 
 namespace plane_figures::workspace::resultscell {
-
-// the name, the variant, the seven kinds, checks, hints, answers shown, note
-inline constexpr int kColumns = 13;
-inline constexpr int kFirstKind = 2;
 
 QStringList Header();
 // A file's row; a file left out shows only its name and its note, a kind

@@ -9,12 +9,13 @@
 
 #include "pagemeasure.h"
 #include "resultscell.h"
-#include "resultscsv.h"
+#include "resultstable.h"
 #include "worksheet.h"
 
 namespace plane_figures::workspace {
 
 using namespace page;
+using classresults::ResultsTable;
 
 namespace {
 
@@ -32,8 +33,8 @@ QFont TableFont(int points, bool bold) {
 
 // each column's share of the page's width: the name and the note wide, the
 // seven kinds and the numbers narrow
-constexpr std::array<int, resultscell::kColumns> kWeights{18, 7,  10, 10, 10, 10, 10,
-                                                          10, 10, 8,  8,  9,  16};
+constexpr std::array<int, ResultsTable::kColumns> kWeights{18, 7,  10, 10, 10, 10, 10,
+                                                           10, 10, 8,  8,  9,  16};
 
 }  // namespace
 
@@ -106,8 +107,8 @@ int ResultsSheet::Lay(QPainter& painter, QPagedPaintDevice& device, int pages) c
 
     int total_weight = 0;
     for (const int weight : kWeights) total_weight += weight;
-    std::array<int, resultscell::kColumns> lefts{};
-    std::array<int, resultscell::kColumns> widths{};
+    std::array<int, ResultsTable::kColumns> lefts{};
+    std::array<int, ResultsTable::kColumns> widths{};
     for (std::size_t c = 0, left = 0, weight = 0; c < kWeights.size(); ++c) {
         lefts[c] = static_cast<int>(left);
         weight += static_cast<std::size_t>(kWeights[c]);
@@ -120,7 +121,7 @@ int ResultsSheet::Lay(QPainter& painter, QPagedPaintDevice& device, int pages) c
     const auto height_of = [&](const QStringList& cells, const QFont& font) {
         const QFontMetrics metrics(font, painter.device());
         int height = metrics.height();
-        for (int c = 0; c < resultscell::kColumns; ++c) {
+        for (int c = 0; c < ResultsTable::kColumns; ++c) {
             const QRect room(0, 0, widths[static_cast<std::size_t>(c)] - 2 * padding, 0);
             height = std::max(height, metrics.boundingRect(room, flags, cells.value(c)).height());
         }
@@ -130,7 +131,7 @@ int ResultsSheet::Lay(QPainter& painter, QPagedPaintDevice& device, int pages) c
         const int height = height_of(cells, font);
         if (paint) {
             painter.setFont(font);
-            for (int c = 0; c < resultscell::kColumns; ++c) {
+            for (int c = 0; c < ResultsTable::kColumns; ++c) {
                 const std::size_t i = static_cast<std::size_t>(c);
                 const QRect box(lefts[i], top, widths[i], height);
                 if (fills.value(c).isValid()) painter.fillRect(box, fills.value(c));
@@ -155,7 +156,7 @@ int ResultsSheet::Lay(QPainter& painter, QPagedPaintDevice& device, int pages) c
     for (const classresults::PupilRow& pupil : results_.rows) {
         const QStringList cells = resultscell::Row(pupil);
         QList<QColor> fills;
-        for (int c = 0; c < resultscell::kColumns; ++c) fills << resultscell::Fill(pupil, c);
+        for (int c = 0; c < ResultsTable::kColumns; ++c) fills << resultscell::Fill(pupil, c);
         fits(cells, cell_font);
         row(cells, cell_font, fills);
     }

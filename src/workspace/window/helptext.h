@@ -2,7 +2,8 @@
 // keys, and the point-set file. A line ending in ":" heads the indented lines
 // after it.
 // Translated in the context "HelpText"; the line of how the figures are
-// counted is the core's, and a translation gives it in that context too.
+// counted is the core's, and a translation gives it in that context too. A
+// line's %1 is the most points the canvas takes (PointSet::kCapacity).
 #pragma once
 
 #include <QtGlobal>
@@ -17,7 +18,7 @@ inline constexpr std::array<std::string_view, 36> kHelpLines{
     QT_TRANSLATE_NOOP("HelpText", "С мишката:"),
     QT_TRANSLATE_NOOP(
         "HelpText",
-        "  щракване върху платното въвежда точка в най-близкия възел на мрежата (до 15 точки);"),
+        "  щракване върху платното въвежда точка в най-близкия възел на мрежата (до %1 точки);"),
     QT_TRANSLATE_NOOP(
         "HelpText",
         "  щракване върху ред в списъците с точки избира точката и я показва на платното;"),

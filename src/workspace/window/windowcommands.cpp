@@ -16,6 +16,7 @@
 #include "classsetfiles.h"
 #include "exercisefile.h"
 #include "helptext.h"
+#include "pointset.h"
 #include "tasktexts.h"
 #include "translatedlines.h"
 #include "utf8.h"
@@ -310,7 +311,11 @@ void WindowCommands::ChooseAndSave() {
 }
 
 void WindowCommands::ShowHelp() {
-    prompts_.help(TranslatedLines("HelpText", kHelpLines).join(QLatin1Char('\n')));
+    QStringList lines = TranslatedLines("HelpText", kHelpLines);
+    for (QString& line : lines) {
+        if (line.contains(QLatin1String("%1"))) line = line.arg(PointSet::kCapacity);
+    }
+    prompts_.help(lines.join(QLatin1Char('\n')));
 }
 
 void WindowCommands::PrintSheet(Sheet sheet) {

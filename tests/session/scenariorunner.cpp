@@ -153,6 +153,10 @@ private:
             last_ = s_.MarkSaved();
         } else if (a == "leave") {
             last_ = s_.LeaveTask();
+        } else if (a == "new") {
+            s_ = PupilSession();
+            last_ = {};
+            saved_.clear();
         } else if (a == "open") {
             last_ = s_.Open(Block(in));
         } else {

@@ -11,6 +11,7 @@
 //   hint 3             "Подсказка" for the kind in row 3
 //   pupil Иван, 6 а    his name and class
 //   open               a file's lines follow, up to a line ".", LF ends
+//   new                a new session, as when the program starts
 //
 //   expect done yes|no             the last action was done
 //   expect changed NAME...         exactly what it changed: added removed

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "exercisetext.h"
+#include "figurereason.h"
 #include "pointfile.h"
 
 namespace plane_figures::session {
@@ -24,7 +25,8 @@ int ChosenAfterDeleting(int chosen, int row) {
 
 }  // namespace
 
-PupilSession::PupilSession(std::string report_text) : report_text_(std::move(report_text)) {}
+PupilSession::PupilSession(std::string report_text, PupilTexts texts)
+    : report_text_(std::move(report_text)), texts_(std::move(texts)) {}
 
 std::shared_ptr<const AnalysisResult> PupilSession::Result() const {
     const auto points = points_.Points();
@@ -35,10 +37,43 @@ bool PupilSession::Unsaved() const {
     return has_file_ && (!history_.AtSaved() || (task_ && task_->Changed(pupil_counts_)));
 }
 
-bool PupilSession::PointsMayChange(SessionChanges& changes) const {
+bool PupilSession::PointsMayChange(SessionChanges& changes) {
     if (!task_) return true;
+    changes = Say(texts_.PointsLocked());
     changes.locked = true;
     return false;
+}
+
+SessionChanges PupilSession::Say(std::string text) {
+    SessionChanges changes;
+    if (text != said_) {
+        said_ = std::move(text);
+        changes.task = true;
+    }
+    return changes;
+}
+
+bool PupilSession::HideFigure() {
+    const bool shown = shown_figure_ != nullptr || chosen_line_ >= 0;
+    shown_figure_ = nullptr;
+    chosen_line_ = -1;
+    return shown;
+}
+
+SessionChanges PupilSession::ChooseLine(int line) {
+    const Figure* figure = Result() ? Result()->FigureOfLine(line) : nullptr;
+    const int chosen = figure ? line : -1;
+    SessionChanges changes;
+    if (chosen == chosen_line_ && figure == shown_figure_) return changes;
+    chosen_line_ = chosen;
+    shown_figure_ = figure;
+    changes.done = figure != nullptr;
+    changes.overlay = true;
+    return changes;
+}
+
+std::string PupilSession::ShownReason() const {
+    return shown_figure_ ? FigureReason(*shown_figure_, points_.Points()) : std::string();
 }
 
 SessionChanges PupilSession::AddPoint(GridPoint node) {
@@ -167,10 +202,14 @@ SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
     }
     Restore(opened);
     history_.Clear();  // no step back to the points before, nor on to others
+    const bool shown = HideFigure();
     task_ = std::make_unique<TaskProgress>(
         handed_in, std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points())));
     shown_hint_.reset();
+    said_.clear();
+    hint_kind_ = -1;
     SessionChanges changes = ChangedSince(before);
+    changes.overlay = changes.overlay || shown;
     changes += MarkSaved();
     changes.done = changes.points = changes.task = changes.steps = true;
     return changes;
@@ -179,28 +218,62 @@ SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
 SessionChanges PupilSession::LeaveTask() {
     SessionChanges changes;
     if (!task_) return changes;
+    // a hint's figure is the task's
+    if (shown_figure_ != nullptr && chosen_line_ < 0) changes.overlay = HideFigure();
     task_.reset();
     shown_hint_.reset();
+    said_.clear();
+    hint_kind_ = -1;
     changes.done = changes.task = true;
     return changes;
 }
 
 SessionChanges PupilSession::CheckCounts() {
-    SessionChanges changes;
+    if (!task_) return {};
     // nothing written in the boxes of the kinds asked: nothing to check
-    if (!task_ || task::AskedBoxesBlank(pupil_counts_, task_->AskedKinds())) return changes;
+    if (task::AskedBoxesBlank(pupil_counts_, task_->AskedKinds()))
+        return Say(texts_.WriteCountsFirst());
     task_->Check(pupil_counts_);
     shown_hint_.reset();
+    SessionChanges changes = Say(std::string());
     changes.done = changes.task = true;
     return changes;
 }
 
-SessionChanges PupilSession::NextHint(int kind) {
+int PupilSession::HintKind() const {
+    if (!task_) return -1;
+    const std::vector<int> wrong = task_->WrongKinds();
+    if (std::ranges::find(wrong, hint_kind_) != wrong.end()) return hint_kind_;
+    return wrong.empty() ? -1 : wrong.front();
+}
+
+SessionChanges PupilSession::ChooseHintKind(int kind) {
     SessionChanges changes;
-    if (!task_) return changes;
+    if (!task_ || kind == hint_kind_) return changes;
+    hint_kind_ = kind;
+    changes.done = changes.task = true;
+    return changes;
+}
+
+SessionChanges PupilSession::Hint() {
+    if (!task_) return {};
+    if (!task_->LastCheck()) return Say(texts_.CheckFirst());
+    const int kind = HintKind();
+    if (kind < 0) return Say(texts_.AllRight());
     shown_hint_ = task_->NextHint(kind);
-    changes.done = shown_hint_.has_value();
-    changes.task = true;
+    if (!shown_hint_) return {};
+    SessionChanges changes;
+    if (shown_hint_->sentence) {
+        changes = Say(texts_.HintSentence(kind, *shown_hint_->sentence, task_->AskedKinds()));
+    } else if (shown_hint_->figure >= 0) {
+        changes = Say(texts_.HintFigure(kind));
+        chosen_line_ = -1;
+        shown_figure_ = &task_->Result().figures.at(static_cast<std::size_t>(shown_hint_->figure));
+        changes.overlay = true;
+    } else {
+        return Say(texts_.NoHintLeft(kind));
+    }
+    changes.done = changes.task = true;
     return changes;
 }
 
@@ -208,6 +281,7 @@ SessionChanges PupilSession::ShowAnswers() {
     SessionChanges changes;
     if (!task_ || task_->AnswersShown()) return changes;
     task_->ShowAnswers();
+    changes = Say(texts_.AnswersShown());
     changes.done = changes.task = true;
     return changes;
 }
@@ -257,6 +331,7 @@ SessionChanges PupilSession::Analyse() {
     report_points_.assign(points_.Points().begin(), points_.Points().end());
     SessionChanges changes;
     changes.done = changes.report = changes.result = changes.counts = true;
+    changes.overlay = HideFigure();
     return changes;
 }
 
@@ -331,11 +406,13 @@ void PupilSession::Restore(const WorkSnapshot& snapshot) {
     program_counts_ = snapshot.program_counts;
 }
 
-SessionChanges PupilSession::ChangedSince(const WorkSnapshot& before) const {
+SessionChanges PupilSession::ChangedSince(const WorkSnapshot& before) {
     SessionChanges changes;
     changes.choice = chosen_ != before.chosen;
     changes.report = report_text_ != before.report_text;
     changes.result = Result() != CurrentResult(before);
+    // a new report, or the old one's numbers no longer name the same points
+    if (changes.result) changes.overlay = HideFigure();
     changes.counts =
         pupil_counts_ != before.pupil_counts || program_counts_ != before.program_counts;
     return changes;

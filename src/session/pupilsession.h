@@ -17,6 +17,7 @@
 #include "figureanalysis.h"
 #include "handedin.h"
 #include "pointset.h"
+#include "pupiltexts.h"
 #include "sessionchanges.h"
 #include "stephistory.h"
 #include "taskprogress.h"
@@ -37,8 +38,9 @@ public:
     static constexpr std::string_view kClearing = "изчистването";
     static constexpr std::string_view kOpening = "отварянето на файл";
 
-    // report_text: what the report box shows before the first analysis.
-    explicit PupilSession(std::string report_text = {});
+    // report_text: what the report box shows before the first analysis;
+    // texts: the words the pupil reads, in his language.
+    explicit PupilSession(std::string report_text = {}, PupilTexts texts = PupilTexts());
 
     const PointSet& Points() const { return points_; }
     int PointCount() const { return points_.Size(); }
@@ -88,9 +90,19 @@ public:
     const TaskProgress* Task() const { return task_.get(); }
     // "Провери": not done (nothing counted) when every box asked is blank.
     SessionChanges CheckCounts();
-    // "Подсказка" for kind; what it shows is ShownHint().
-    SessionChanges NextHint(int kind);
+    // "Подсказка" (F6) for the hint's kind: its next stage said, a figure
+    // of it drawn over the canvas; or why there is none (no check yet, every
+    // count right, nothing left). ShownHint() is what it showed.
+    SessionChanges Hint();
     const std::optional<TaskProgress::Hint>& ShownHint() const { return shown_hint_; }
+    // The kind a hint is for: the one chosen while the last check finds it
+    // wrong, else the first it finds wrong; -1 when none is wrong.
+    int HintKind() const;
+    SessionChanges ChooseHintKind(int kind);
+    // What the task last said to the pupil (a hint, why the points stay, the
+    // answers shown); empty when nothing is said.
+    const std::string& Said() const { return said_; }
+    const PupilTexts& Texts() const { return texts_; }
     SessionChanges ShowAnswers();
     // The pupil's name and class, on one line.
     SessionChanges SetPupil(const std::string& pupil);
@@ -117,19 +129,36 @@ public:
     // points alone.
     std::string FileBytes() const;
 
+    // A line of the report chosen (the header is line 0): its figure drawn
+    // over the canvas while the result is current; a line that names no
+    // figure, or -1, chooses none.
+    SessionChanges ChooseLine(int line);
+    // The chosen line, -1 when none is.
+    int ChosenLine() const { return chosen_line_; }
+    // The figure drawn over the canvas (the chosen line's, or a hint's), or
+    // null; and why it is its kind, in the grid's squares.
+    const Figure* ShownFigure() const { return shown_figure_; }
+    std::string ShownReason() const;
+
     // The state a replacement takes away and its undo brings back.
     WorkSnapshot Snapshot() const;
 
 private:
-    // Whether a step may change the points; if not, changes say locked.
-    bool PointsMayChange(SessionChanges& changes) const;
+    // Nothing drawn over the canvas; whether something was.
+    bool HideFigure();
+    // said changed to text, which the task shows
+    SessionChanges Say(std::string text);
+    // Whether a step may change the points; if not, changes say locked and
+    // the task says why.
+    bool PointsMayChange(SessionChanges& changes);
     // The state after "Изчисти" and an entry of each of points.
     WorkSnapshot Replaced(std::span<const GridPoint> points) const;
     SessionChanges Replace(std::span<const GridPoint> points, std::string_view step);
     void Restore(const WorkSnapshot& snapshot);
     void Apply(const WorkStep& step, bool forward);
-    // What changed beside the points since before.
-    SessionChanges ChangedSince(const WorkSnapshot& before) const;
+    // What changed beside the points since before; a changed result takes
+    // away what was drawn over the canvas.
+    SessionChanges ChangedSince(const WorkSnapshot& before);
 
     PointSet points_;
     int chosen_ = kNone;
@@ -144,6 +173,11 @@ private:
     std::unique_ptr<TaskProgress> task_;
     std::optional<TaskProgress::Hint> shown_hint_;
     std::string refusal_;  // why the last file was not opened
+    PupilTexts texts_;
+    std::string said_;
+    int hint_kind_ = -1;  // the kind chosen for a hint, -1 for the first found wrong
+    int chosen_line_ = -1;
+    const Figure* shown_figure_ = nullptr;  // of the current result, or the task's
 };
 
 }  // namespace plane_figures::session

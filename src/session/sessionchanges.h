@@ -20,6 +20,7 @@ struct SessionChanges {
     bool task = false;     // a task opened or left, or its checks, hints or answers changed
     bool locked = false;   // a step on the open task's points was refused
     bool steps = false;    // the steps to take back or bring back, or the saved place
+    bool overlay = false;  // the figure drawn over the canvas, and why, or none
 
     // Both changes, as if one call made them.
     SessionChanges& operator+=(const SessionChanges& later) {
@@ -35,6 +36,7 @@ struct SessionChanges {
         task = task || later.task;
         locked = locked || later.locked;
         steps = steps || later.steps;
+        overlay = overlay || later.overlay;
         return *this;
     }
 };

@@ -44,6 +44,7 @@ std::string ChangeNames(const SessionChanges& c) {
     if (c.task) names.push_back("task");
     if (c.locked) names.push_back("locked");
     if (c.steps) names.push_back("steps");
+    if (c.overlay) names.push_back("overlay");
     return names.empty() ? "nothing" : Joined(names);
 }
 
@@ -143,7 +144,11 @@ private:
         } else if (a == "check") {
             last_ = s_.CheckCounts();
         } else if (a == "hint") {
-            last_ = s_.NextHint(number(1) - 1);
+            last_ = s_.Hint();
+        } else if (a == "hint-kind") {
+            last_ = s_.ChooseHintKind(number(1) - 1);
+        } else if (a == "line") {
+            last_ = s_.ChooseLine(number(1));
         } else if (a == "answers") {
             last_ = s_.ShowAnswers();
         } else if (a == "pupil") {
@@ -217,6 +222,25 @@ private:
                  : hint->sentence    ? "sentence"
                  : hint->figure >= 0 ? "figure"
                                      : "nothing-left");
+        } else if (what == "hint-kind") {
+            Same(what, value, s_.HintKind() < 0 ? "none" : std::to_string(s_.HintKind() + 1));
+        } else if (what == "said") {
+            Same(what, rest, s_.Said());
+        } else if (what == "shown") {
+            // the figure drawn over the canvas: its vertices' numbers, and the line chosen
+            std::string shown = "none";
+            if (const Figure* figure = s_.ShownFigure()) {
+                shown.clear();
+                for (int v = 0; v < figure->vertex_count; ++v)
+                    shown += (v > 0 ? "," : "") +
+                             std::to_string(figure->outline[static_cast<std::size_t>(v)]);
+                shown +=
+                    s_.ChosenLine() >= 0 ? " line " + std::to_string(s_.ChosenLine()) : " hint";
+            }
+            Same(what, value, shown);
+        } else if (what == "reason") {
+            const std::string reason = s_.ShownReason();
+            Same(what, Block(in), reason.empty() ? reason : reason + '\n');
         } else if (what == "refusal") {
             Same(what, rest, s_.Refusal());
         } else if (what == "file") {

@@ -8,7 +8,9 @@
 //   clear | undo | redo | draw | check | answers | save | leave
 //   type 6 12          the pupil's count of the kind in row 6 (1 to 7), the
 //                      rest of the line as typed (nothing: an empty box)
-//   hint 3             "Подсказка" for the kind in row 3
+//   hint               "Подсказка" (F6) for the hint's kind
+//   hint-kind 3        the kind in row 3 chosen in the hint's list
+//   line 2             report line 2 chosen (0: the header; -1: none)
 //   pupil Иван, 6 а    his name and class
 //   open               a file's lines follow, up to a line ".", LF ends
 //   new                a new session, as when the program starts
@@ -16,7 +18,8 @@
 //   expect done yes|no             the last action was done
 //   expect changed NAME...         exactly what it changed: added removed
 //                                  points choice report result counts
-//                                  pupil-count task locked steps (or "nothing")
+//                                  pupil-count task locked steps overlay
+//                                  (or "nothing")
 //   expect points X,Y ...          the points in entry order (none: nothing)
 //   expect chosen N|none
 //   expect pupil C...              the pupil's seven boxes, "-" for empty
@@ -30,7 +33,12 @@
 //   expect verdicts V...           the last check, seven of right more
 //                                  fewer empty no-number not-asked
 //   expect tally CHECKS HINTS      the checks and hints used
-//   expect hint sentence|figure|nothing-left|none
+//   expect hint sentence|figure|nothing-left|none   what the last hint showed
+//   expect hint-kind K|none        the row of the kind a hint is for
+//   expect said TEXT               what the task last said (nothing: empty)
+//   expect shown N,N,N line L      the figure over the canvas: its vertices'
+//                                  numbers, and the line chosen, or "hint"; or none
+//   expect reason                  why it is its kind: lines up to "."
 //   expect refusal TEXT            why the last file was not opened
 //   expect file                    what a save writes: lines up to "."
 #pragma once

@@ -46,7 +46,7 @@ struct Drawn {
     }
     TextBox* Report() { return Text1(form, 0); }
     SidePanel* Panel() { return form.findChild<SidePanel*>(); }
-    int Chosen() const { return form.Explorer().ChosenLine(); }
+    int Chosen() const { return form.Model().ChosenLine(); }
     void ClickLine(int line) {
         const QTextBlock block = Report()->document()->findBlockByNumber(line);
         QTextCursor cursor(block);
@@ -175,7 +175,7 @@ void TestReportExplorer::withoutAReportTheBoxReadsAsText() {
     QTest::mouseMove(report->viewport(), from + QPoint(120, 0));
     QTest::mouseRelease(report->viewport(), Qt::LeftButton, {}, from + QPoint(120, 0));
     QVERIFY(!report->textCursor().selectedText().isEmpty());
-    QCOMPARE(form.Explorer().ChosenLine(), -1);
+    QCOMPARE(form.Model().ChosenLine(), -1);
     QVERIFY(!Picture1(form)->ShowsFigure());
 }
 

@@ -18,12 +18,12 @@
 #include "handedin.h"
 #include "hints.h"
 #include "kindnames.h"
+#include "pupiltext.h"
 #include "qtpoint.h"
 #include "sheetcontent.h"
 #include "sidepanel.h"
 #include "taskcommands.h"
 #include "taskpanel.h"
-#include "tasktexts.h"
 
 using namespace formtest;
 using plane_figures::AnalysisResult;
@@ -200,7 +200,7 @@ void TestTask::pointsStay() {
     QCOMPARE(PointsOf(form), kPoints);
     QCOMPARE(form.Model().Session().Steps().Count(), 0);
     if (step != "delete" && step != "delete-key") QCOMPARE(Picture1(form)->Image(), canvas);
-    QCOMPARE(window.Panel()->Said(), said ? TaskTexts::PointsLocked() : QString());
+    QCOMPARE(window.Panel()->Said(), said ? Shown(PupilText().PointsLocked()) : QString());
 }
 
 void TestTask::checkSaysKindByKind_data() {
@@ -229,7 +229,7 @@ void TestTask::checkSaysKindByKind() {
     Type(window.form, typed);
     QTest::keyClick(&window.form, Qt::Key_F5);
     if (typed.join(QString()).trimmed().isEmpty()) {  // nothing written: no check
-        QCOMPARE(window.Panel()->Said(), TaskTexts::WriteCountsFirst());
+        QCOMPARE(window.Panel()->Said(), Shown(PupilText().WriteCountsFirst()));
         QCOMPARE(window.form.Model().Task()->Checks(), 0);
         QVERIFY(window.Panel()->Verdicts().isEmpty());
         return;
@@ -251,7 +251,7 @@ void TestTask::checkSaysKindByKind() {
             said = value < count ? plane_figures::task::Verdict::kMore
                                  : plane_figures::task::Verdict::kFewer;
         }
-        expected << TaskTexts::Verdict(k, said);
+        expected << Shown(PupilText().Verdict(k, said));
         // the box itself says it to a screen reader
         QCOMPARE(Text2(window.form, static_cast<std::size_t>(k))->accessibleDescription(),
                  expected.last());
@@ -297,7 +297,7 @@ void TestTask::hintsInStages() {
     TaskWindow window;
     MainForm& form = window.form;
     window.form.Task().Hint();  // before any check
-    QCOMPARE(window.Panel()->Said(), TaskTexts::CheckFirst());
+    QCOMPARE(window.Panel()->Said(), Shown(PupilText().CheckFirst()));
     QCOMPARE(form.Model().Task()->HintsUsed(), 0);
     // every box right but the squares', left empty
     QStringList typed = RightCounts();
@@ -310,12 +310,13 @@ void TestTask::hintsInStages() {
         result, plane_figures::kSquare, plane_figures::task::Verdict::kEmpty);
     QVERIFY(hints.figures.size() >= 2);
     QTest::keyClick(&form, Qt::Key_F6);
-    QCOMPARE(window.Panel()->Said(), TaskTexts::HintSentence(plane_figures::kSquare, hints.first));
+    QCOMPARE(window.Panel()->Said(),
+             Shown(PupilText().HintSentence(plane_figures::kSquare, hints.first)));
     QVERIFY(!Picture1(form)->ShowsFigure());
     auto* side = form.findChild<SidePanel*>();
     for (std::size_t i = 0; i < hints.figures.size(); ++i) {
         QTest::keyClick(&form, Qt::Key_F6);
-        QCOMPARE(window.Panel()->Said(), TaskTexts::HintFigure(plane_figures::kSquare));
+        QCOMPARE(window.Panel()->Said(), Shown(PupilText().HintFigure(plane_figures::kSquare)));
         // the figure drawn over the canvas as a chosen report line draws it
         const auto& figure = result.figures[static_cast<std::size_t>(hints.figures[i])];
         QList<QPoint> vertices;
@@ -331,7 +332,7 @@ void TestTask::hintsInStages() {
         QCOMPARE(form.Model().Task()->HintsUsed(), static_cast<int>(i) + 2);
     }
     QTest::keyClick(&form, Qt::Key_F6);  // nothing left: said, not counted
-    QCOMPARE(window.Panel()->Said(), TaskTexts::NoHintLeft(plane_figures::kSquare));
+    QCOMPARE(window.Panel()->Said(), Shown(PupilText().NoHintLeft(plane_figures::kSquare)));
     QCOMPARE(form.Model().Task()->HintsUsed(), static_cast<int>(hints.figures.size()) + 1);
 }
 
@@ -357,7 +358,7 @@ void TestTask::savedWithThePupilsLines() {
     // Ctrl+S: his name first, then his own file in his documents
     window.file_to_save = window.dir.filePath("моята работа");
     QTest::keyClick(&window.form, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(window.asked_lines, QStringList{TaskTexts::NameQuestion()});
+    QCOMPARE(window.asked_lines, QStringList{Shown(PupilText().NameQuestion())});
     QCOMPARE(window.offered.last(),
              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                  .filePath("вариант-07 – Иван Петров, 6 а.pfig"));
@@ -491,7 +492,8 @@ unsigned AskedOf(const QString& kinds) {
 // alone.
 void TestTask::kindNamesAreKnown() {
     for (int k = 0; k < 7; ++k) {
-        for (const QString& name : {TaskTexts::KindName(k), TaskTexts::KindPlural(k)}) {
+        for (const QString& name : {Shown(plane_figures::session::PupilTexts::KindName(k)),
+                                    Shown(PupilText().KindPlural(k))}) {
             QCOMPARE(kindnames::NamedOutside(name, 0), QList<int>{k});
             QVERIFY(kindnames::NamedOutside(name, 1u << k).isEmpty());
         }
@@ -521,11 +523,11 @@ void TestTask::onlyTheKindsAsked() {
         const bool is_asked = asked >> k & 1u;
         QCOMPARE(Text2(window.form, k)->accessibleDescription(),
                  is_asked ? QString()
-                          : TaskTexts::Verdict(static_cast<int>(k),
-                                               plane_figures::task::Verdict::kNotAsked));
+                          : Shown(PupilText().Verdict(static_cast<int>(k),
+                                                      plane_figures::task::Verdict::kNotAsked)));
     }
     // the panel says which kinds to count, and no other
-    const QString instruction = TaskTexts::Instruction(asked);
+    const QString instruction = Shown(PupilText().Instruction(asked));
     QVERIFY2(kindnames::NamedOutside(instruction, asked).isEmpty(), qPrintable(instruction));
     QVERIFY(window.Panel()->findChildren<QLabel*>().size() > 0);
     bool shown = false;
@@ -544,7 +546,7 @@ void TestTask::onlyTheKindsAsked() {
     alone[not_asked] = "3";
     Type(window.form, alone);
     QTest::keyClick(&window.form, Qt::Key_F5);
-    QCOMPARE(window.Panel()->Said(), TaskTexts::WriteCountsFirst());
+    QCOMPARE(window.Panel()->Said(), Shown(PupilText().WriteCountsFirst()));
     QCOMPARE(task->Checks(), 0);
     // the kinds asked right, words and wrong counts in the others
     QStringList typed = RightCounts();
@@ -555,13 +557,13 @@ void TestTask::onlyTheKindsAsked() {
     QTest::keyClick(&window.form, Qt::Key_F5);
     QStringList expected;
     for (int k = 0; k < 7; ++k) {
-        expected << TaskTexts::Verdict(k, asked >> k & 1u
-                                              ? plane_figures::task::Verdict::kRight
-                                              : plane_figures::task::Verdict::kNotAsked);
+        expected << Shown(PupilText().Verdict(k, asked >> k & 1u
+                                                     ? plane_figures::task::Verdict::kRight
+                                                     : plane_figures::task::Verdict::kNotAsked));
         QCOMPARE(Text2(window.form, static_cast<std::size_t>(k))->accessibleDescription(),
                  expected.last());
     }
-    expected << TaskTexts::AllRight();
+    expected << Shown(PupilText().AllRight());
     QCOMPARE(window.Panel()->Verdicts().split('\n'), expected);
     QVERIFY(task->WrongKinds().empty());
     QCOMPARE(window.Panel()->HintKind(), -1);
@@ -612,12 +614,12 @@ void TestTask::hintsOfTheKindsAsked() {
             QVERIFY2(kindnames::NamedOutside(said, asked).isEmpty(), qPrintable(said));
             // too many: first that a figure counts in its narrowest kind alone
             if (stage == 0 && more > 0) {
-                QCOMPARE(said, TaskTexts::HintSentence(
-                                   kind, plane_figures::task::EasyToMiss::kNarrowestKind, asked));
+                QCOMPARE(said, Shown(PupilText().HintSentence(
+                                   kind, plane_figures::task::EasyToMiss::kNarrowestKind, asked)));
             }
             if (form.Model().Task()->HintsUsed() == used) break;  // nothing left
         }
-        QCOMPARE(window.Panel()->Said(), TaskTexts::NoHintLeft(kind));
+        QCOMPARE(window.Panel()->Said(), Shown(PupilText().NoHintLeft(kind)));
         typed[kind] = QString::number(TrueResult().counts[static_cast<std::size_t>(kind)]);
         Type(form, typed);
         QTest::keyClick(&form, Qt::Key_F5);
@@ -633,12 +635,13 @@ void TestTask::textsNameNoKindNotAsked() {
                            EasyToMiss::kEqualSidesTilted, EasyToMiss::kLargeFigures,
                            EasyToMiss::kNarrowestKind};
     for (unsigned asked = 1; asked < 128; ++asked) {
-        const QString instruction = TaskTexts::Instruction(asked);
+        const QString instruction = Shown(PupilText().Instruction(asked));
         QVERIFY2(kindnames::NamedOutside(instruction, asked).isEmpty(), qPrintable(instruction));
         for (int k = 0; k < 7; ++k) {
             if (!(asked >> k & 1u)) continue;
-            QStringList texts{TaskTexts::HintFigure(k), TaskTexts::NoHintLeft(k)};
-            for (const EasyToMiss easy : all) texts << TaskTexts::HintSentence(k, easy, asked);
+            QStringList texts{Shown(PupilText().HintFigure(k)), Shown(PupilText().NoHintLeft(k))};
+            for (const EasyToMiss easy : all)
+                texts << Shown(PupilText().HintSentence(k, easy, asked));
             for (const QString& text : texts) {
                 QVERIFY2(kindnames::NamedOutside(text, asked).isEmpty(),
                          qPrintable(QString::number(asked) + ": " + text));
@@ -646,7 +649,7 @@ void TestTask::textsNameNoKindNotAsked() {
         }
     }
     // the task of all seven says it as before
-    QCOMPARE(TaskTexts::Instruction(127), TaskTexts::Instruction());
+    QCOMPARE(Shown(PupilText().Instruction(127)), Shown(PupilText().Instruction()));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestTask)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <array>
 
+#include "pupiltext.h"
+
 namespace plane_figures::workspace {
 
 namespace {
@@ -21,7 +23,7 @@ static_assert(kStepNames[0] == session::PupilSession::kEntering &&
 }  // namespace
 
 WorkspaceModel::WorkspaceModel(const QString& report_text, QObject* parent)
-    : QObject(parent), session_(report_text.toStdString()) {}
+    : QObject(parent), session_(report_text.toStdString(), PupilText()) {}
 
 Counts WorkspaceModel::Texts(const session::CountTexts& texts) {
     Counts counts;
@@ -34,12 +36,6 @@ QString WorkspaceModel::StepText(const session::WorkStep* step) {
     // the session's texts, translated by their bytes as the core's are
     const QString text = QCoreApplication::translate("WorkspaceModel", step->text.data());
     return step->number >= 0 ? text.arg(step->number) : text;
-}
-
-std::optional<session::TaskProgress::Hint> WorkspaceModel::NextHint(int kind) {
-    const session::SessionChanges changes = session_.NextHint(kind);
-    Tell(changes);
-    return session_.ShownHint();
 }
 
 const AnalysisResult* WorkspaceModel::Analyse() {
@@ -58,6 +54,7 @@ bool WorkspaceModel::Tell(const session::SessionChanges& changes) {
     if (changes.task) emit TaskChanged();
     if (changes.locked) emit PointsLocked();
     if (changes.steps) emit StepsChanged();
+    if (changes.overlay) emit OverlayChanged();
     return changes.done;
 }
 

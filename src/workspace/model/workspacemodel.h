@@ -62,7 +62,10 @@ public:
     void LeaveTask() { Tell(session_.LeaveTask()); }
     const session::TaskProgress* Task() const { return session_.Task(); }
     bool CheckCounts() { return Tell(session_.CheckCounts()); }
-    std::optional<session::TaskProgress::Hint> NextHint(int kind);
+    bool Hint() { return Tell(session_.Hint()); }
+    int HintKind() const { return session_.HintKind(); }
+    void ChooseHintKind(int kind) { Tell(session_.ChooseHintKind(kind)); }
+    QString Said() const { return QString::fromStdString(session_.Said()); }
     void ShowAnswers() { Tell(session_.ShowAnswers()); }
     void SetPupil(const QString& pupil) { Tell(session_.SetPupil(pupil.toStdString())); }
     std::optional<task::HandedIn> HandedIn() const { return session_.HandedIn(); }
@@ -74,6 +77,10 @@ public:
         Tell(session_.SetPupilCount(kind, text.toStdString()));
     }
     void MarkSaved() { Tell(session_.MarkSaved()); }
+    void ChooseLine(int line) { Tell(session_.ChooseLine(line)); }
+    int ChosenLine() const { return session_.ChosenLine(); }
+    const Figure* ShownFigure() const { return session_.ShownFigure(); }
+    QString ShownReason() const { return QString::fromStdString(session_.ShownReason()); }
 
     // The state a replacement takes away and its undo brings back.
     session::WorkSnapshot Snapshot() const { return session_.Snapshot(); }
@@ -96,12 +103,15 @@ signals:
     // Both columns of counts, as a whole.
     void CountsChanged();
     void PupilCountChanged(int kind);
-    // A task opened or left, or its checks, hints or answers changed.
+    // A task opened or left, or its checks, hints, answers, the hint's kind
+    // or what it says changed.
     void TaskChanged();
     // A step that would change the points of the open task was refused.
     void PointsLocked();
     // The steps to take back or bring back, or the saved place.
     void StepsChanged();
+    // The figure drawn over the canvas, and why, or none.
+    void OverlayChanged();
 
 private:
     static Counts Texts(const session::CountTexts& texts);

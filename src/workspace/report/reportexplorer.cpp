@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "canvas.h"
-#include "figurereason.h"
 #include "qtpoint.h"
 #include "sidepanel.h"
 #include "textbox.h"
@@ -18,7 +17,7 @@ namespace plane_figures::workspace {
 
 using plane_figures::Figure;
 
-ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model,
+ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, WorkspaceModel& model,
                                SidePanel* panel)
     : QObject(report),
       report_(report),
@@ -29,22 +28,15 @@ ReportExplorer::ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceM
       reason_section_(panel->AddSection(tr("Защо фигурата е от този вид"))) {
     report_->installEventFilter(this);
     viewport_->installEventFilter(this);
-    // a new report, or the old one's numbers no longer name the same points
-    connect(&model, &WorkspaceModel::ResultChanged, this, [this] { Choose(-1); });
+    // the session's figure over the canvas: a chosen line's or a hint's
+    connect(&model, &WorkspaceModel::OverlayChanged, this, &ReportExplorer::ShowChoice);
 }
 
 void ReportExplorer::Choose(int line) {
-    const Figure* figure = model_.Result() ? model_.Result()->FigureOfLine(line) : nullptr;
-    const bool had_choice = chosen_ >= 0;
-    chosen_ = figure ? line : -1;
+    const bool had_choice = model_.ChosenLine() >= 0;
+    model_.ChooseLine(line);
     // the report box scrolls only when the pupil moves through it
-    if (line >= 0 || had_choice) MoveCursor(line, figure != nullptr);
-    ShowChoice(figure);
-}
-
-void ReportExplorer::ShowFigure(const Figure& figure) {
-    Choose(-1);
-    ShowChoice(&figure);
+    if (line >= 0 || had_choice) MoveCursor(line, model_.ChosenLine() >= 0);
 }
 
 // Put the report box's cursor at the start of the line, the whole line
@@ -62,12 +54,10 @@ void ReportExplorer::MoveCursor(int line, bool select) {
     if (block.isValid()) report_->ensureCursorVisible();
 }
 
-// The figure over the canvas, its reason in the side panel and as the report
-// box's accessible description; or none of them.
-void ReportExplorer::ShowChoice(const Figure* figure) {
-    const QString reason =
-        figure ? QString::fromStdString(FigureReason(*figure, model_.Points().Points()))
-               : QString();
+// The session's figure over the canvas, its reason in the side panel and as
+// the report box's accessible description; or none of them.
+void ReportExplorer::ShowChoice() {
+    const Figure* figure = model_.ShownFigure();
     if (figure) {
         QList<QPoint> vertices;
         QList<int> numbers;
@@ -80,6 +70,7 @@ void ReportExplorer::ShowChoice(const Figure* figure) {
     } else {
         canvas_->HideFigure();
     }
+    const QString reason = model_.ShownReason();
     if (reason == reason_) return;
     reason_ = reason;
     Announce();
@@ -96,19 +87,16 @@ void ReportExplorer::Announce() {
 // A drag from the press on: the text between is selected, as a text box
 // does, and no figure is chosen; a shake shorter than a drag is still a click.
 void ReportExplorer::SelectTo(QPoint at) {
-    if (chosen_ >= 0 && (at - pressed_at_).manhattanLength() < QApplication::startDragDistance())
-        return;
-    if (chosen_ >= 0) {
-        chosen_ = -1;
-        ShowChoice(nullptr);
-    }
+    const bool chosen = model_.ChosenLine() >= 0;
+    if (chosen && (at - pressed_at_).manhattanLength() < QApplication::startDragDistance()) return;
+    if (chosen) model_.ChooseLine(-1);
     QTextCursor cursor = report_->cursorForPosition(pressed_at_);
     cursor.setPosition(report_->cursorForPosition(at).position(), QTextCursor::KeepAnchor);
     report_->setTextCursor(cursor);
 }
 
 int ReportExplorer::CurrentLine() const {
-    return chosen_ >= 0 ? chosen_ : report_->textCursor().blockNumber();
+    return model_.ChosenLine() >= 0 ? model_.ChosenLine() : report_->textCursor().blockNumber();
 }
 
 // how many lines the report box shows at once, less one
@@ -152,7 +140,7 @@ bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
             Choose(report_->cursorForPosition(pressed_at_).blockNumber());
             // a press on a figure's line is the explorer's: a click chooses
             // it, a drag from it selects text
-            selecting_from_press_ = chosen_ >= 0;
+            selecting_from_press_ = model_.ChosenLine() >= 0;
             return selecting_from_press_;
         }
         case QEvent::MouseMove: {
@@ -163,7 +151,8 @@ bool ReportExplorer::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::MouseButtonDblClick:
             // a chosen line stays whole: no word selection
-            return chosen_ >= 0 && static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+            return model_.ChosenLine() >= 0 &&
+                   static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
         default: return false;
     }
 }

@@ -1,5 +1,7 @@
-// Choosing a line of the report box shows its figure on the canvas, and the
-// reason for its kind in the side panel beside the window and to screen readers.
+// Choosing a line of the report box chooses it in the session; the figure the
+// session shows (a chosen line's or a hint's) is drawn over the canvas, and
+// the reason for its kind in the side panel beside the window and to screen
+// readers.
 #pragma once
 
 #include <QObject>
@@ -21,16 +23,11 @@ class ReportExplorer : public QObject {
 public:
     // Explore the report that report shows of model's result; the reason
     // shows in a section of its own of panel.
-    ReportExplorer(TextBox* report, Canvas* canvas, const WorkspaceModel& model, SidePanel* panel);
+    ReportExplorer(TextBox* report, Canvas* canvas, WorkspaceModel& model, SidePanel* panel);
 
-    // Choose report line n (the header is line 0); a line that names no
-    // figure, or -1, chooses none.
+    // Choose report line n (the header is line 0) in the session, the box's
+    // cursor moved to it; a line that names no figure, or -1, chooses none.
     void Choose(int line);
-    // Show figure over the canvas and why it is its kind, as a chosen line
-    // shows its figure, with no line chosen (a hint of the pupil's task).
-    void ShowFigure(const plane_figures::Figure& figure);
-    // The chosen line, -1 when none is.
-    int ChosenLine() const { return chosen_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,17 +38,16 @@ private:
     int CurrentLine() const;
     int PageLines() const;
     void MoveCursor(int line, bool select);
-    void ShowChoice(const plane_figures::Figure* figure);
+    void ShowChoice();
     void Announce();
     void SelectTo(QPoint at);
 
     TextBox* report_;
     QObject* viewport_;  // compared only: it may be on its way out
     Canvas* canvas_;
-    const WorkspaceModel& model_;
+    WorkspaceModel& model_;
     SidePanel* panel_;
     int reason_section_;
-    int chosen_ = -1;
     QPoint pressed_at_;                  // in the viewport
     bool selecting_from_press_ = false;  // the press was the explorer's
     QString reason_;

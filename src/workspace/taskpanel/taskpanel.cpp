@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "taskprogress.h"
-#include "tasktexts.h"
+#include "pupilsession.h"
+#include "pupiltext.h"
 
 namespace plane_figures::workspace {
 
@@ -50,7 +50,7 @@ TaskPanel::TaskPanel(QWidget* parent)
     QFont bold = font();
     bold.setBold(true);
     heading_->setFont(bold);
-    instruction_->setText(TaskTexts::Instruction());
+    instruction_->setText(Shown(PupilText().Instruction()));
     hint_kind_->setFocusPolicy(Qt::NoFocus);
     hint_kind_->setAccessibleName(tr("Подсказка за вид"));
     auto* check = Button(this, tr("Провери"), tr("Провери броевете в белите полета (F5)"));
@@ -62,6 +62,8 @@ TaskPanel::TaskPanel(QWidget* parent)
     connect(check, &QPushButton::clicked, this, &TaskPanel::CheckClicked);
     connect(hint, &QPushButton::clicked, this, &TaskPanel::HintClicked);
     connect(answers_, &QPushButton::clicked, this, &TaskPanel::AnswersClicked);
+    connect(hint_kind_, &QComboBox::activated, this,
+            [this](int index) { emit HintKindChosen(hint_kind_->itemData(index).toInt()); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(check);
     buttons->addWidget(hint);
@@ -79,40 +81,42 @@ TaskPanel::TaskPanel(QWidget* parent)
     hint_kind_->hide();
     said_->hide();
     // the widest its controls get: the kind list holding every kind
-    for (int k = 0; k < kKindCount; ++k) hint_kind_->addItem(TaskTexts::KindName(k), k);
+    for (int k = 0; k < kKindCount; ++k)
+        hint_kind_->addItem(Shown(session::PupilTexts::KindName(k)), k);
     width_ = std::max({kWidth, layout->sizeHint().width(), hint_kind_->sizeHint().width()});
     hint_kind_->clear();
 }
 
 QSize TaskPanel::sizeHint() const { return {width_, heightForWidth(width_)}; }
 
-void TaskPanel::Show(const session::TaskProgress& task) {
-    heading_->setText(TaskTexts::Heading(task.Variant().number, task.Variant().settings.variants));
-    instruction_->setText(TaskTexts::Instruction(task.AskedKinds()));
+void TaskPanel::Show(const session::PupilSession& session) {
+    const session::TaskProgress& task = *session.Task();
+    const session::PupilTexts& texts = session.Texts();
+    heading_->setText(
+        Shown(texts.Heading(task.Variant().number, task.Variant().settings.variants)));
+    instruction_->setText(Shown(texts.Instruction(task.AskedKinds())));
     QStringList lines;
     if (task.LastCheck()) {
         for (int k = 0; k < static_cast<int>(task.LastCheck()->size()); ++k)
-            lines << TaskTexts::Verdict(k, (*task.LastCheck())[static_cast<std::size_t>(k)]);
-        if (task.WrongKinds().empty()) lines << TaskTexts::AllRight();
+            lines << Shown(texts.Verdict(k, (*task.LastCheck())[static_cast<std::size_t>(k)]));
+        if (task.WrongKinds().empty()) lines << Shown(texts.AllRight());
     }
     Announce(verdicts_, lines.join(QLatin1Char('\n')));
-    // the kinds a hint may be for; the chosen one stays while it is wrong
-    const int chosen = HintKind();
+    // the kinds a hint may be for, and the one it is for
     QList<int> kinds;
     for (const int k : task.WrongKinds()) kinds << k;
     QList<int> shown;
     for (int i = 0; i < hint_kind_->count(); ++i) shown << hint_kind_->itemData(i).toInt();
     if (kinds != shown) {
         hint_kind_->clear();
-        for (const int k : kinds) hint_kind_->addItem(TaskTexts::KindName(k), k);
-        hint_kind_->setCurrentIndex(std::max(0, static_cast<int>(kinds.indexOf(chosen))));
+        for (const int k : kinds) hint_kind_->addItem(Shown(session::PupilTexts::KindName(k)), k);
     }
+    hint_kind_->setCurrentIndex(static_cast<int>(kinds.indexOf(session.HintKind())));
     hint_kind_->setVisible(!kinds.isEmpty());
+    Announce(said_, Shown(session.Said()));
     answers_->setEnabled(!task.AnswersShown());
-    tally_->setText(TaskTexts::Tally(task.Checks(), task.HintsUsed()));
+    tally_->setText(Shown(texts.Tally(task.Checks(), task.HintsUsed())));
 }
-
-void TaskPanel::Say(const QString& text) { Announce(said_, text); }
 
 QString TaskPanel::Said() const { return said_->text(); }
 

@@ -13,7 +13,7 @@ class QLabel;
 class QPushButton;
 
 namespace plane_figures::session {
-class TaskProgress;
+class PupilSession;
 }
 
 namespace plane_figures::workspace {
@@ -24,13 +24,12 @@ class TaskPanel : public QWidget {
 public:
     explicit TaskPanel(QWidget* parent = nullptr);
 
-    // The task's variant, verdicts, the kinds a hint may be for and the tally.
-    void Show(const session::TaskProgress& task);
-    // What was said last: a hint, why the points stay, the answers shown.
-    void Say(const QString& text);
+    // The session's task: its variant, verdicts, the kinds a hint may be
+    // for with the one it is for, what it said last and the tally.
+    void Show(const session::PupilSession& session);
     QString Said() const;
     QString Verdicts() const;
-    // The kind the pupil chose for a hint; -1 when no kind was found wrong.
+    // The kind the list shows for a hint; -1 when no kind was found wrong.
     int HintKind() const;
 
     // As wide whatever it says (its buttons stay under the mouse), as high
@@ -41,6 +40,8 @@ signals:
     void CheckClicked();
     void HintClicked();
     void AnswersClicked();
+    // The pupil chose another kind in the list.
+    void HintKindChosen(int kind);
 
 private:
     static void Announce(QLabel* label, const QString& text);

@@ -48,7 +48,7 @@ MainForm::MainForm(QWidget* parent)
     });
     controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
     task_commands_ =
-        new TaskCommands({this, *model_, side_panel_, explorer_, controls_.Frame1,
+        new TaskCommands({this, *model_, side_panel_, controls_.Frame1,
                           controls_.Text1[FormControls::kReport], commands_->Actions(),
                           [this] { RunAnalysis(); }, [this] { return commands_->MayClose(); }});
     connect(model_, &WorkspaceModel::TaskChanged, this, &MainForm::UpdateDrawButton);

@@ -31,8 +31,6 @@ public:
     short CanvasWidth() const { return canvas_width_; }
     float CanvasHeight() const { return canvas_height_; }
     const WorkspaceModel& Model() const { return *model_; }
-    // The report line chosen on the report box, and why its figure is its kind.
-    const ReportExplorer& Explorer() const { return *explorer_; }
     // The pupil's task: its panel and commands.
     TaskCommands& Task() { return *task_commands_; }
 

@@ -3,10 +3,9 @@
 #include <QAction>
 
 #include "countframe.h"
-#include "reportexplorer.h"
+#include "pupiltext.h"
 #include "sidepanel.h"
 #include "taskpanel.h"
-#include "tasktexts.h"
 #include "textbox.h"
 #include "workspacemodel.h"
 
@@ -26,9 +25,6 @@ TaskCommands::TaskCommands(Parts parts)
                tr("Напусни задачата: точките отново могат да се променят (Ctrl+L)"),
                Qt::CTRL | Qt::Key_L, &TaskCommands::Leave);
     connect(&parts_.model, &WorkspaceModel::TaskChanged, this, &TaskCommands::Follow);
-    connect(&parts_.model, &WorkspaceModel::PointsLocked, this, [this] {
-        if (panel_ != nullptr) panel_->Say(TaskTexts::PointsLocked());
-    });
     Follow();
 }
 
@@ -62,55 +58,35 @@ void TaskCommands::Follow() {
         connect(panel_, &TaskPanel::CheckClicked, this, &TaskCommands::Check);
         connect(panel_, &TaskPanel::HintClicked, this, &TaskCommands::Hint);
         connect(panel_, &TaskPanel::AnswersClicked, this, &TaskCommands::ShowAnswers);
+        connect(panel_, &TaskPanel::HintKindChosen, &parts_.model, &WorkspaceModel::ChooseHintKind);
         parts_.side_panel->Host(panel_);
         parts_.report->SetMenuActions(parts_.window_actions + actions_);
     }
-    panel_->Show(*task);
+    panel_->Show(parts_.model.Session());
     // a screen reader hears a box's verdict with its name; a kind not asked
     // says so from the start
     for (int k = 0; k < CountFrame::kRows; ++k) {
         const QString verdict =
             task->LastCheck()
-                ? TaskTexts::Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)])
+                ? Shown(PupilText().Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)]))
             : task->Asks(k) ? QString()
-                            : TaskTexts::Verdict(k, task::Verdict::kNotAsked);
+                            : Shown(PupilText().Verdict(k, task::Verdict::kNotAsked));
         parts_.counts->Row(k)[1]->setAccessibleDescription(verdict);
     }
     actions_[2]->setEnabled(!task->AnswersShown());
     parts_.side_panel->Follow();
 }
 
-void TaskCommands::Check() {
-    if (parts_.model.Task() == nullptr) return;
-    panel_->Say(parts_.model.CheckCounts() ? QString() : TaskTexts::WriteCountsFirst());
-}
+void TaskCommands::Check() { parts_.model.CheckCounts(); }
 
-void TaskCommands::Hint() {
-    const session::TaskProgress* task = parts_.model.Task();
-    if (task == nullptr) return;
-    if (!task->LastCheck()) return panel_->Say(TaskTexts::CheckFirst());
-    const int kind = panel_->HintKind();
-    if (kind < 0) return panel_->Say(TaskTexts::AllRight());
-    const std::optional<session::TaskProgress::Hint> hint = parts_.model.NextHint(kind);
-    if (!hint) return;
-    if (hint->sentence) {
-        panel_->Say(TaskTexts::HintSentence(kind, *hint->sentence, task->AskedKinds()));
-    } else if (hint->figure >= 0) {
-        parts_.explorer->ShowFigure(
-            parts_.model.Task()->Result().figures.at(static_cast<std::size_t>(hint->figure)));
-        panel_->Say(TaskTexts::HintFigure(kind));
-    } else {
-        panel_->Say(TaskTexts::NoHintLeft(kind));
-    }
-}
+void TaskCommands::Hint() { parts_.model.Hint(); }
 
 void TaskCommands::ShowAnswers() {
     const session::TaskProgress* task = parts_.model.Task();
     if (task == nullptr || task->AnswersShown()) return;
-    if (!prompts_.confirm(TaskTexts::ShowAnswersQuestion())) return;
+    if (!prompts_.confirm(Shown(PupilText().ShowAnswersQuestion()))) return;
     parts_.model.ShowAnswers();
     parts_.draw();  // the program's counts and the report show the answers
-    if (panel_ != nullptr) panel_->Say(TaskTexts::AnswersShown());
 }
 
 void TaskCommands::Leave() {

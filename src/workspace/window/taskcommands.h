@@ -16,7 +16,6 @@ class QWidget;
 namespace plane_figures::workspace {
 
 class CountFrame;
-class ReportExplorer;
 class SidePanel;
 class TaskPanel;
 class TextBox;
@@ -30,7 +29,6 @@ public:
         QWidget* window;
         WorkspaceModel& model;
         SidePanel* side_panel;            // hosts the task's panel
-        ReportExplorer* explorer;         // draws a hint's figure
         CountFrame* counts;               // the pupil's boxes hear their verdicts
         TextBox* report;                  // its menu offers the commands
         QList<QAction*> window_actions;   // the rest of the report box's menu

@@ -17,7 +17,7 @@
 #include "exercisefile.h"
 #include "helptext.h"
 #include "pointset.h"
-#include "tasktexts.h"
+#include "pupiltext.h"
 #include "translatedlines.h"
 #include "utf8.h"
 #include "worksheet.h"
@@ -210,7 +210,7 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
 
 bool WindowCommands::PupilNamed() {
     if (model_.Task() == nullptr || !model_.Task()->Pupil().empty()) return true;
-    const QString pupil = prompts_.line(TaskTexts::NameQuestion()).simplified();
+    const QString pupil = prompts_.line(Shown(PupilText().NameQuestion())).simplified();
     if (pupil.isEmpty()) {
         prompts_.tell(QMessageBox::Warning, Texts::NameNeeded());
         return false;

@@ -12,6 +12,7 @@ cases=(
   "clean|||"
   "Qt in the core|src/analysis/stray.h|#include <QString>|includes <QString>, which plane_figures_analysis must not include"
   "a widget in the model|src/workspace/model/stray.h|#include <QWidget>|includes <QWidget>, which plane_figures_model must not include"
+  "Qt in the session|src/session/stray.h|#include <QString>|includes <QString>, which plane_figures_session must not include"
   "a widget header by module path in the command line|src/workspace/cli/stray.cpp|#include <QtWidgets/QLabel>|which plane_figures_cli must not include"
   "widgets reached by the command line|src/workspace/cli/CMakeLists.txt|target_link_libraries(plane_figures_cli PRIVATE plane_figures_controls)|plane_figures_cli must not link Qt6::Widgets"
   "Gui linked by the files|src/workspace/files/CMakeLists.txt|target_link_libraries(plane_figures_files PUBLIC Qt6::Gui)|plane_figures_files must not link Qt6::Gui"

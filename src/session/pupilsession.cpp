@@ -4,6 +4,7 @@
 #include <utility>
 #include <variant>
 
+#include "classsetfiles.h"
 #include "exercisetext.h"
 #include "figurereason.h"
 #include "pointfile.h"
@@ -189,6 +190,30 @@ void PupilSession::Apply(const WorkStep& step, bool forward) {
     }
 }
 
+std::string PupilSession::OwnFileName() const {
+    if (!task_) return std::string();
+    std::string variant = classset::VariantFileName(task_->Variant().number);
+    variant.resize(variant.size() - std::string_view(".pfig").size());
+    // what no file name may hold on Windows, nor a folder's separator, made
+    // blanks, and blanks made one
+    std::string pupil;
+    bool blank = false;
+    for (const char c : task_->Pupil()) {
+        const bool forbidden = static_cast<unsigned char>(c) < 0x20 ||
+                               std::string_view("\\/:*?\"<>| ").find(c) != std::string_view::npos;
+        if (forbidden) {
+            blank = !pupil.empty();
+            continue;
+        }
+        if (blank) pupil += ' ';
+        blank = false;
+        pupil += c;
+    }
+    // nor may it end in a dot or a blank
+    while (!pupil.empty() && (pupil.back() == '.' || pupil.back() == ' ')) pupil.pop_back();
+    return variant + " – " + pupil + ".pfig";
+}
+
 SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
                                       const task::HandedIn& handed_in) {
     if (points.size() > static_cast<std::size_t>(PointSet::kCapacity)) return {};
@@ -211,6 +236,7 @@ SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
     SessionChanges changes = ChangedSince(before);
     changes.overlay = changes.overlay || shown;
     changes += MarkSaved();
+    from_variant_ = !handed_in.pupil;  // a variant as the set made it
     changes.done = changes.points = changes.task = changes.steps = true;
     return changes;
 }
@@ -258,8 +284,8 @@ SessionChanges PupilSession::ChooseHintKind(int kind) {
 SessionChanges PupilSession::Hint() {
     if (!task_) return {};
     if (!task_->LastCheck()) return Say(texts_.CheckFirst());
+    if (task_->AllRight()) return Say(texts_.AllRight());
     const int kind = HintKind();
-    if (kind < 0) return Say(texts_.AllRight());
     shown_hint_ = task_->NextHint(kind);
     if (!shown_hint_) return {};
     SessionChanges changes;
@@ -323,7 +349,9 @@ SessionChanges PupilSession::Choose(int row) {
 
 SessionChanges PupilSession::Analyse() {
     if (!DrawAllowed()) return {};
-    auto result = std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points()));
+    // a task's points are analysed once, when it opens
+    auto result = task_ ? task_->SharedResult()
+                        : std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points()));
     report_text_ = result->ReportText();
     for (int k = 0; k < kKindCount; ++k)
         program_counts_[static_cast<std::size_t>(k)] = result->CountText(k);
@@ -349,6 +377,7 @@ SessionChanges PupilSession::MarkSaved() {
     history_.MarkSaved();
     has_file_ = true;
     if (task_) task_->MarkSaved(pupil_counts_);
+    from_variant_ = false;  // from now on the task is the pupil's own file
     SessionChanges changes;
     changes.done = changes.steps = true;
     return changes;

@@ -128,6 +128,15 @@ public:
     // What saving the work writes: a task's lines and its points, or the
     // points alone.
     std::string FileBytes() const;
+    // The task came from the teacher's variant file and was not saved since:
+    // the pupil's work goes to a file of his own, never into the variant's.
+    bool FromVariant() const { return task_ && from_variant_; }
+    // A task saved needs the pupil's name first.
+    bool NeedsPupil() const { return task_ && task_->Pupil().empty(); }
+    // The file a task's work is offered to be saved as, named after the
+    // variant and the pupil ("вариант-07 – Иван Петров, 6 а.pfig"), with no
+    // character a file name may not hold on Windows; empty without a task.
+    std::string OwnFileName() const;
 
     // A line of the report chosen (the header is line 0): its figure drawn
     // over the canvas while the result is current; a line that names no
@@ -173,6 +182,7 @@ private:
     std::unique_ptr<TaskProgress> task_;
     std::optional<TaskProgress::Hint> shown_hint_;
     std::string refusal_;  // why the last file was not opened
+    bool from_variant_ = false;
     PupilTexts texts_;
     std::string said_;
     int hint_kind_ = -1;  // the kind chosen for a hint, -1 for the first found wrong

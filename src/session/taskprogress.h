@@ -48,10 +48,13 @@ public:
     int HintsUsed() const { return lines_.hints; }
     bool AnswersShown() const { return lines_.answers_shown; }
     const AnalysisResult& Result() const { return *result_; }
+    const std::shared_ptr<const AnalysisResult>& SharedResult() const { return result_; }
 
     // "Провери": each box of a kind asked against the true count; counted.
     const task::Verdicts& Check(const CountTexts& pupil_counts);
     const std::optional<task::Verdicts>& LastCheck() const { return last_check_; }
+    // The last check found every count asked right.
+    bool AllRight() const { return last_check_ && task::AllRight(*last_check_); }
     // The kinds asked that the last check found not right, in the count
     // frame's order.
     std::vector<int> WrongKinds() const;

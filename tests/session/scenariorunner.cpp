@@ -241,6 +241,10 @@ private:
         } else if (what == "reason") {
             const std::string reason = s_.ShownReason();
             Same(what, Block(in), reason.empty() ? reason : reason + '\n');
+        } else if (what == "own-file") {
+            Same(what, rest, s_.OwnFileName());
+        } else if (what == "from-variant") {
+            Same(what, value, YesNo(s_.FromVariant()));
         } else if (what == "refusal") {
             Same(what, rest, s_.Refusal());
         } else if (what == "file") {

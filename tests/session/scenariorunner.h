@@ -40,6 +40,8 @@
 //                                  numbers, and the line chosen, or "hint"; or none
 //   expect reason                  why it is its kind: lines up to "."
 //   expect refusal TEXT            why the last file was not opened
+//   expect own-file NAME           the file a task's work is offered as
+//   expect from-variant yes|no     the task is still the teacher's variant
 //   expect file                    what a save writes: lines up to "."
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "taskpanel.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,17 +26,22 @@ QLabel* Wrapped(QWidget* parent, const QString& name) {
     return label;
 }
 
-// a button that takes no focus from the window: its keys are the window's
-QPushButton* Button(QWidget* parent, const QString& text, const QString& tip) {
+// a button for a command, named and explained as the command is (without a
+// menu's "…"), that takes no focus from the window: its keys are the window's
+QPushButton* Button(QWidget* parent, QAction* command) {
+    QString text = command->text();
+    if (text.endsWith(QChar(0x2026))) text.chop(1);
     auto* button = new QPushButton(text, parent);
+    button->setObjectName(command->objectName());
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(tip);
+    button->setToolTip(command->toolTip());
+    QObject::connect(button, &QPushButton::clicked, command, &QAction::trigger);
     return button;
 }
 
 }  // namespace
 
-TaskPanel::TaskPanel(QWidget* parent)
+TaskPanel::TaskPanel(const Commands& commands, QWidget* parent)
     : QWidget(parent),
       heading_(Wrapped(this, tr("Задача"))),
       instruction_(Wrapped(this, tr("Какво да направите"))),
@@ -43,8 +49,7 @@ TaskPanel::TaskPanel(QWidget* parent)
       hint_kind_(new QComboBox(this)),
       said_(Wrapped(this, tr("Съобщение по задачата"))),
       tally_(Wrapped(this, tr("Проверки и подсказки"))),
-      answers_(Button(this, tr("Покажи отговорите"),
-                      tr("Покажи отговорите; след това „Чертай“ може да се натиска"))) {
+      answers_(Button(this, commands.answers)) {
     setObjectName(QStringLiteral("TaskPanel"));
     setMinimumWidth(kWidth);
     QFont bold = font();
@@ -53,15 +58,8 @@ TaskPanel::TaskPanel(QWidget* parent)
     instruction_->setText(Shown(PupilText().Instruction()));
     hint_kind_->setFocusPolicy(Qt::NoFocus);
     hint_kind_->setAccessibleName(tr("Подсказка за вид"));
-    auto* check = Button(this, tr("Провери"), tr("Провери броевете в белите полета (F5)"));
-    auto* hint =
-        Button(this, tr("Подсказка"), tr("Подсказка за избрания вид, чийто брой не е верен (F6)"));
-    check->setObjectName(QStringLiteral("check"));
-    hint->setObjectName(QStringLiteral("hint"));
-    answers_->setObjectName(QStringLiteral("answers"));
-    connect(check, &QPushButton::clicked, this, &TaskPanel::CheckClicked);
-    connect(hint, &QPushButton::clicked, this, &TaskPanel::HintClicked);
-    connect(answers_, &QPushButton::clicked, this, &TaskPanel::AnswersClicked);
+    auto* check = Button(this, commands.check);
+    auto* hint = Button(this, commands.hint);
     connect(hint_kind_, &QComboBox::activated, this,
             [this](int index) { emit HintKindChosen(hint_kind_->itemData(index).toInt()); });
     auto* buttons = new QHBoxLayout;
@@ -99,7 +97,7 @@ void TaskPanel::Show(const session::PupilSession& session) {
     if (task.LastCheck()) {
         for (int k = 0; k < static_cast<int>(task.LastCheck()->size()); ++k)
             lines << Shown(texts.Verdict(k, (*task.LastCheck())[static_cast<std::size_t>(k)]));
-        if (task.WrongKinds().empty()) lines << Shown(texts.AllRight());
+        if (task.AllRight()) lines << Shown(texts.AllRight());
     }
     Announce(verdicts_, lines.join(QLatin1Char('\n')));
     // the kinds a hint may be for, and the one it is for

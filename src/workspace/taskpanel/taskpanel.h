@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -22,7 +23,14 @@ class TaskPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TaskPanel(QWidget* parent = nullptr);
+    // The window's commands its buttons give: "Провери", "Подсказка" and
+    // "Покажи отговорите".
+    struct Commands {
+        QAction* check;
+        QAction* hint;
+        QAction* answers;
+    };
+    explicit TaskPanel(const Commands& commands, QWidget* parent = nullptr);
 
     // The session's task: its variant, verdicts, the kinds a hint may be
     // for with the one it is for, what it said last and the tally.
@@ -37,9 +45,6 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void CheckClicked();
-    void HintClicked();
-    void AnswersClicked();
     // The pupil chose another kind in the list.
     void HintKindChosen(int kind);
 

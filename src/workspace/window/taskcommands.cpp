@@ -54,10 +54,7 @@ void TaskCommands::Follow() {
         return;
     }
     if (panel_ == nullptr) {
-        panel_ = new TaskPanel;
-        connect(panel_, &TaskPanel::CheckClicked, this, &TaskCommands::Check);
-        connect(panel_, &TaskPanel::HintClicked, this, &TaskCommands::Hint);
-        connect(panel_, &TaskPanel::AnswersClicked, this, &TaskCommands::ShowAnswers);
+        panel_ = new TaskPanel({actions_[0], actions_[1], actions_[2]});
         connect(panel_, &TaskPanel::HintKindChosen, &parts_.model, &WorkspaceModel::ChooseHintKind);
         parts_.side_panel->Host(panel_);
         parts_.report->SetMenuActions(parts_.window_actions + actions_);

@@ -209,31 +209,19 @@ void WindowCommands::OpenDropped(const QStringList& paths) {
 }
 
 bool WindowCommands::PupilNamed() {
-    if (model_.Task() == nullptr || !model_.Task()->Pupil().empty()) return true;
-    const QString pupil = prompts_.line(Shown(PupilText().NameQuestion())).simplified();
-    if (pupil.isEmpty()) {
+    if (!model_.Session().NeedsPupil()) return true;
+    const QString pupil = prompts_.line(Shown(PupilText().NameQuestion()));
+    model_.SetPupil(pupil);
+    if (model_.Session().NeedsPupil()) {  // nothing but blanks
         prompts_.tell(QMessageBox::Warning, Texts::NameNeeded());
         return false;
     }
-    model_.SetPupil(pupil);
     return true;
 }
 
 QString WindowCommands::OwnFileName() const {
-    const session::TaskProgress* task = model_.Task();
-    if (task == nullptr) return last_file_;
-    QString variant =
-        QString::fromStdString(classset::VariantFileName(model_.HandedIn()->variant.number));
-    variant.chop(static_cast<int>(qstrlen(".pfig")));
-    // what no file name may hold on Windows, nor a folder's separator
-    QString pupil = QString::fromStdString(task->Pupil());
-    for (QChar& c : pupil) {
-        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
-    }
-    pupil = pupil.simplified();
-    while (pupil.endsWith(QLatin1Char('.'))) pupil.chop(1);
-    return QDir(save_folder_)
-        .filePath(variant + QStringLiteral(" – ") + pupil + QStringLiteral(".pfig"));
+    if (model_.Task() == nullptr) return last_file_;
+    return QDir(save_folder_).filePath(QString::fromStdString(model_.Session().OwnFileName()));
 }
 
 bool WindowCommands::SaveAsOwnFile() {
@@ -244,7 +232,7 @@ bool WindowCommands::SaveAsOwnFile() {
 
 bool WindowCommands::SaveFile(const QString& path) {
     const auto points = model_.Points().Points();
-    if (model_.Task() != nullptr && !variant_file_.isEmpty() &&
+    if (model_.Session().FromVariant() &&
         QFileInfo(path).canonicalFilePath() == QFileInfo(variant_file_).canonicalFilePath()) {
         prompts_.tell(QMessageBox::Warning,
                       Texts::NotIntoTheVariant(QDir::toNativeSeparators(variant_file_)));
@@ -261,7 +249,6 @@ bool WindowCommands::SaveFile(const QString& path) {
     }
     last_file_ = path;
     if (handed_in) {
-        variant_file_.clear();  // from now on the task is the pupil's own file
         save_folder_ = QFileInfo(path).absolutePath();
     }
     model_.MarkSaved();
@@ -276,8 +263,7 @@ bool WindowCommands::MayClose() {
         points_changed ? Texts::SaveBeforeClosing(name) : Texts::TaskBeforeLeaving(name);
     switch (prompts_.save_before_closing(question)) {
         case QMessageBox::Save:
-            return model_.Task() != nullptr && !variant_file_.isEmpty() ? SaveAsOwnFile()
-                                                                        : SaveFile(last_file_);
+            return model_.Session().FromVariant() ? SaveAsOwnFile() : SaveFile(last_file_);
         case QMessageBox::Discard: return true;
         default: return false;
     }
@@ -302,7 +288,7 @@ void WindowCommands::ChooseAndSave() {
         prompts_.tell(QMessageBox::Information, Texts::NothingToSave());
         return;
     }
-    if (model_.Task() != nullptr && !variant_file_.isEmpty()) {
+    if (model_.Session().FromVariant()) {
         SaveAsOwnFile();
         return;
     }

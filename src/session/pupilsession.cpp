@@ -8,6 +8,7 @@
 #include "exercisetext.h"
 #include "figurereason.h"
 #include "pointfile.h"
+#include "pupilname.h"
 
 namespace plane_figures::session {
 
@@ -194,24 +195,7 @@ std::string PupilSession::OwnFileName() const {
     if (!task_) return std::string();
     std::string variant = classset::VariantFileName(task_->Variant().number);
     variant.resize(variant.size() - std::string_view(".pfig").size());
-    // what no file name may hold on Windows, nor a folder's separator, made
-    // blanks, and blanks made one
-    std::string pupil;
-    bool blank = false;
-    for (const char c : task_->Pupil()) {
-        const bool forbidden = static_cast<unsigned char>(c) < 0x20 ||
-                               std::string_view("\\/:*?\"<>| ").find(c) != std::string_view::npos;
-        if (forbidden) {
-            blank = !pupil.empty();
-            continue;
-        }
-        if (blank) pupil += ' ';
-        blank = false;
-        pupil += c;
-    }
-    // nor may it end in a dot or a blank
-    while (!pupil.empty() && (pupil.back() == '.' || pupil.back() == ' ')) pupil.pop_back();
-    return variant + " – " + pupil + ".pfig";
+    return variant + " – " + PupilName::InFileName(task_->Pupil()) + ".pfig";
 }
 
 SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
@@ -315,20 +299,7 @@ SessionChanges PupilSession::ShowAnswers() {
 SessionChanges PupilSession::SetPupil(const std::string& pupil) {
     SessionChanges changes;
     if (!task_) return changes;
-    // blanks inside come to one, none at the ends, as a name is written
-    std::string line;
-    bool blank = false;
-    for (const char c : pupil) {
-        const bool is_blank = c == ' ' || (static_cast<unsigned char>(c) < 0x20);
-        if (is_blank) {
-            blank = !line.empty();
-            continue;
-        }
-        if (blank) line += ' ';
-        blank = false;
-        line += c;
-    }
-    task_->SetPupil(std::move(line));
+    task_->SetPupil(PupilName::OneLine(pupil));
     changes.done = changes.task = true;
     return changes;
 }

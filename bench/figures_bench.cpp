@@ -16,7 +16,6 @@
 #include "exactclassifier.h"
 #include "figureanalysis.h"
 #include "mainform.h"
-#include "reportexplorer.h"
 
 using plane_figures::workspace::Canvas;
 using plane_figures::workspace::MainForm;
@@ -97,7 +96,7 @@ void ChooseLine(benchmark::State& state) {
         QApplication::sendEvent(report, &press);
         canvas->repaint();
     }
-    state.counters["figure_shown"] = form.Explorer().ChosenLine() > 0 ? 1 : 0;
+    state.counters["figure_shown"] = form.Model().ChosenLine() > 0 ? 1 : 0;
 }
 BENCHMARK(ChooseLine)->Unit(benchmark::kMillisecond);
 

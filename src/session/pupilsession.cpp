@@ -257,6 +257,13 @@ int PupilSession::HintKind() const {
     return wrong.empty() ? -1 : wrong.front();
 }
 
+std::string PupilSession::BoxVerdict(int kind) const {
+    if (!task_) return std::string();
+    if (const auto& check = task_->LastCheck())
+        return texts_.Verdict(kind, (*check)[static_cast<std::size_t>(kind)]);
+    return task_->Asks(kind) ? std::string() : texts_.Verdict(kind, task::Verdict::kNotAsked);
+}
+
 SessionChanges PupilSession::ChooseHintKind(int kind) {
     SessionChanges changes;
     if (!task_ || kind == hint_kind_) return changes;

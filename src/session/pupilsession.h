@@ -102,6 +102,10 @@ public:
     // What the task last said to the pupil (a hint, why the points stay, the
     // answers shown); empty when nothing is said.
     const std::string& Said() const { return said_; }
+    // What the pupil's box of kind says of itself (to a screen reader): the
+    // last check's verdict on it, or that the task does not ask for the
+    // kind; empty without a task, or before a check.
+    std::string BoxVerdict(int kind) const;
     const PupilTexts& Texts() const { return texts_; }
     SessionChanges ShowAnswers();
     // The pupil's name and class, on one line.

@@ -243,4 +243,22 @@ std::string PupilTexts::NameQuestion() const {
     return Tr(QT_TRANSLATE_NOOP("PupilTexts", "Име, фамилия и клас"));
 }
 
+std::string PupilTexts::NameNeeded() const {
+    return Tr(QT_TRANSLATE_NOOP(
+        "PupilTexts",
+        "Работата не е записана: напишете име, фамилия и клас, за да се знае чия е."));
+}
+
+std::string PupilTexts::NotIntoTheVariant(const std::string& file) const {
+    return Filled(Tr(QT_TRANSLATE_NOOP("PupilTexts",
+                                       "Работата не е записана: „%1“ е файлът на задачата и "
+                                       "трябва да остане такъв, какъвто е. Запишете работата си "
+                                       "във файл с друго име.")),
+                  {file});
+}
+
+std::string PupilTexts::NothingToSave() const {
+    return Tr(QT_TRANSLATE_NOOP("PupilTexts", "Няма точки за записване."));
+}
+
 }  // namespace plane_figures::session

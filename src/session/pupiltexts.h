@@ -51,6 +51,10 @@ public:
     std::string AnswersShown() const;
     std::string ShowAnswersQuestion() const;
     std::string NameQuestion() const;
+    // Why a save was refused: no name, the variant's own file (named), no points.
+    std::string NameNeeded() const;
+    std::string NotIntoTheVariant(const std::string& file) const;
+    std::string NothingToSave() const;
     // The kind's name in full, as the sheets give it.
     static std::string KindName(int kind);
     // The kind in the plural: "квадрати".

@@ -77,6 +77,11 @@ void CountFrame::Follow(WorkspaceModel& model) {
         connect(Text2[static_cast<std::size_t>(k)], &QLineEdit::textChanged, &model,
                 [&model, k](const QString& text) { model.SetPupilCount(k, text); });
     }
+    // a screen reader hears a box's verdict with its name
+    connect(&model, &WorkspaceModel::TaskChanged, this, [this, &model] {
+        for (int k = 0; k < kRows; ++k)
+            Text2[static_cast<std::size_t>(k)]->setAccessibleDescription(model.BoxVerdict(k));
+    });
     ShowCounts(model);
 }
 

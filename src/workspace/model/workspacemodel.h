@@ -66,6 +66,7 @@ public:
     int HintKind() const { return session_.HintKind(); }
     void ChooseHintKind(int kind) { Tell(session_.ChooseHintKind(kind)); }
     QString Said() const { return QString::fromStdString(session_.Said()); }
+    QString BoxVerdict(int kind) const { return QString::fromStdString(session_.BoxVerdict(kind)); }
     void ShowAnswers() { Tell(session_.ShowAnswers()); }
     void SetPupil(const QString& pupil) { Tell(session_.SetPupil(pupil.toStdString())); }
     std::optional<task::HandedIn> HandedIn() const { return session_.HandedIn(); }

@@ -47,10 +47,9 @@ MainForm::MainForm(QWidget* parent)
         return SheetOf(*model_, sheet, TaskTitle(), controls_.Picture1->Image(), Ruling());
     });
     controls_.Text1[FormControls::kReport]->SetMenuActions(commands_->Actions());
-    task_commands_ =
-        new TaskCommands({this, *model_, side_panel_, controls_.Frame1,
-                          controls_.Text1[FormControls::kReport], commands_->Actions(),
-                          [this] { RunAnalysis(); }, [this] { return commands_->MayClose(); }});
+    task_commands_ = new TaskCommands(
+        {this, *model_, side_panel_, controls_.Text1[FormControls::kReport], commands_->Actions(),
+         [this] { RunAnalysis(); }, [this] { return commands_->MayClose(); }});
     connect(model_, &WorkspaceModel::TaskChanged, this, &MainForm::UpdateDrawButton);
     setAcceptDrops(true);
     // the window's last child, so deleted after the controls that show it

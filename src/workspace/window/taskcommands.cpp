@@ -2,7 +2,6 @@
 
 #include <QAction>
 
-#include "countframe.h"
 #include "pupiltext.h"
 #include "sidepanel.h"
 #include "taskpanel.h"
@@ -49,8 +48,6 @@ void TaskCommands::Follow() {
         delete panel_;
         panel_ = nullptr;
         parts_.report->SetMenuActions(parts_.window_actions);
-        for (int k = 0; k < CountFrame::kRows; ++k)
-            parts_.counts->Row(k)[1]->setAccessibleDescription(QString());
         return;
     }
     if (panel_ == nullptr) {
@@ -60,16 +57,6 @@ void TaskCommands::Follow() {
         parts_.report->SetMenuActions(parts_.window_actions + actions_);
     }
     panel_->Show(parts_.model.Session());
-    // a screen reader hears a box's verdict with its name; a kind not asked
-    // says so from the start
-    for (int k = 0; k < CountFrame::kRows; ++k) {
-        const QString verdict =
-            task->LastCheck()
-                ? Shown(PupilText().Verdict(k, (*task->LastCheck())[static_cast<std::size_t>(k)]))
-            : task->Asks(k) ? QString()
-                            : Shown(PupilText().Verdict(k, task::Verdict::kNotAsked));
-        parts_.counts->Row(k)[1]->setAccessibleDescription(verdict);
-    }
     actions_[2]->setEnabled(!task->AnswersShown());
     parts_.side_panel->Follow();
 }

@@ -15,7 +15,6 @@ class QWidget;
 
 namespace plane_figures::workspace {
 
-class CountFrame;
 class SidePanel;
 class TaskPanel;
 class TextBox;
@@ -29,7 +28,6 @@ public:
         QWidget* window;
         WorkspaceModel& model;
         SidePanel* side_panel;            // hosts the task's panel
-        CountFrame* counts;               // the pupil's boxes hear their verdicts
         TextBox* report;                  // its menu offers the commands
         QList<QAction*> window_actions;   // the rest of the report box's menu
         std::function<void()> draw;       // "Чертай"

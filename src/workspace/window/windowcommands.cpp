@@ -44,15 +44,6 @@ struct WindowCommands::Texts {
                   "файла „%1“. Да се запише ли?")
             .arg(name);
     }
-    static QString NothingToSave() { return tr("Няма точки за записване."); }
-    static QString NameNeeded() {
-        return tr("Работата не е записана: напишете име, фамилия и клас, за да се знае чия е.");
-    }
-    static QString NotIntoTheVariant(const QString& name) {
-        return tr("Работата не е записана: „%1“ е файлът на задачата и трябва да остане такъв, "
-                  "какъвто е. Запишете работата си във файл с друго име.")
-            .arg(name);
-    }
     static QString ExportTitle(bool answers) {
         return answers ? tr("Запиши листа с отговорите") : tr("Запиши работния лист");
     }
@@ -213,7 +204,7 @@ bool WindowCommands::PupilNamed() {
     const QString pupil = prompts_.line(Shown(PupilText().NameQuestion()));
     model_.SetPupil(pupil);
     if (model_.Session().NeedsPupil()) {  // nothing but blanks
-        prompts_.tell(QMessageBox::Warning, Texts::NameNeeded());
+        prompts_.tell(QMessageBox::Warning, Shown(PupilText().NameNeeded()));
         return false;
     }
     return true;
@@ -235,7 +226,8 @@ bool WindowCommands::SaveFile(const QString& path) {
     if (model_.Session().FromVariant() &&
         QFileInfo(path).canonicalFilePath() == QFileInfo(variant_file_).canonicalFilePath()) {
         prompts_.tell(QMessageBox::Warning,
-                      Texts::NotIntoTheVariant(QDir::toNativeSeparators(variant_file_)));
+                      Shown(PupilText().NotIntoTheVariant(
+                          QDir::toNativeSeparators(variant_file_).toStdString())));
         return false;
     }
     // a task names its pupil, asked the first time it is saved
@@ -285,7 +277,7 @@ void WindowCommands::ChooseAndOpen() {
 
 void WindowCommands::ChooseAndSave() {
     if (model_.PointCount() == 0) {
-        prompts_.tell(QMessageBox::Information, Texts::NothingToSave());
+        prompts_.tell(QMessageBox::Information, Shown(PupilText().NothingToSave()));
         return;
     }
     if (model_.Session().FromVariant()) {

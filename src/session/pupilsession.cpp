@@ -4,7 +4,6 @@
 #include <utility>
 #include <variant>
 
-#include "classsetfiles.h"
 #include "exercisetext.h"
 #include "figurereason.h"
 #include "pointfile.h"
@@ -157,45 +156,33 @@ SessionChanges PupilSession::Replace(std::span<const GridPoint> points, std::str
     return changes;
 }
 
+// a task's points stay: its opening is no step, and no step is taken on it
 SessionChanges PupilSession::Undo() {
-    // a task's points stay: its opening is no step, and no step is taken on it
-    if (task_ || !history_.CanUndo()) return {};
-    const WorkSnapshot before = Snapshot();
-    Apply(history_.Undo(), false);
-    SessionChanges changes = ChangedSince(before);
-    changes.done = changes.points = changes.steps = true;
-    return changes;
+    return task_ || !history_.CanUndo() ? SessionChanges{} : Retrace(false);
 }
 
 SessionChanges PupilSession::Redo() {
-    if (task_ || !history_.CanRedo()) return {};
+    return task_ || !history_.CanRedo() ? SessionChanges{} : Retrace(true);
+}
+
+SessionChanges PupilSession::Retrace(bool forward) {
     const WorkSnapshot before = Snapshot();
-    Apply(history_.Redo(), true);
+    Apply(forward ? history_.Redo() : history_.Undo(), forward);
     SessionChanges changes = ChangedSince(before);
     changes.done = changes.points = changes.steps = true;
     return changes;
 }
 
 void PupilSession::Apply(const WorkStep& step, bool forward) {
+    if (step.kind == WorkStep::Kind::kReplace) return Restore(forward ? step.after : step.before);
     const bool inserting = (step.kind == WorkStep::Kind::kInsert) == forward;
-    switch (step.kind) {
-        case WorkStep::Kind::kInsert:
-        case WorkStep::Kind::kRemove: {
-            const int chosen = forward ? step.chosen_after : step.chosen_before;
-            const bool moved =
-                inserting ? points_.Insert(step.row, step.point) : points_.RemoveAt(step.row);
-            if (moved) chosen_ = chosen;
-            break;
-        }
-        case WorkStep::Kind::kReplace: Restore(forward ? step.after : step.before); break;
-    }
+    const bool moved =
+        inserting ? points_.Insert(step.row, step.point) : points_.RemoveAt(step.row);
+    if (moved) chosen_ = forward ? step.chosen_after : step.chosen_before;
 }
 
 std::string PupilSession::OwnFileName() const {
-    if (!task_) return std::string();
-    std::string variant = classset::VariantFileName(task_->Variant().number);
-    variant.resize(variant.size() - std::string_view(".pfig").size());
-    return variant + " – " + PupilName::InFileName(task_->Pupil()) + ".pfig";
+    return task_ ? task_->OwnFileName() : std::string();
 }
 
 SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
@@ -216,7 +203,6 @@ SessionChanges PupilSession::OpenTask(std::span<const GridPoint> points,
         handed_in, std::make_shared<const AnalysisResult>(analysis_.Run(points_.Points())));
     shown_hint_.reset();
     said_.clear();
-    hint_kind_ = -1;
     SessionChanges changes = ChangedSince(before);
     changes.overlay = changes.overlay || shown;
     changes += MarkSaved();
@@ -233,7 +219,6 @@ SessionChanges PupilSession::LeaveTask() {
     task_.reset();
     shown_hint_.reset();
     said_.clear();
-    hint_kind_ = -1;
     changes.done = changes.task = true;
     return changes;
 }
@@ -250,24 +235,15 @@ SessionChanges PupilSession::CheckCounts() {
     return changes;
 }
 
-int PupilSession::HintKind() const {
-    if (!task_) return -1;
-    const std::vector<int> wrong = task_->WrongKinds();
-    if (std::ranges::find(wrong, hint_kind_) != wrong.end()) return hint_kind_;
-    return wrong.empty() ? -1 : wrong.front();
-}
+int PupilSession::HintKind() const { return task_ ? task_->HintKind() : -1; }
 
 std::string PupilSession::BoxVerdict(int kind) const {
-    if (!task_) return std::string();
-    if (const auto& check = task_->LastCheck())
-        return texts_.Verdict(kind, (*check)[static_cast<std::size_t>(kind)]);
-    return task_->Asks(kind) ? std::string() : texts_.Verdict(kind, task::Verdict::kNotAsked);
+    return task_ ? task_->BoxVerdict(kind, texts_) : std::string();
 }
 
 SessionChanges PupilSession::ChooseHintKind(int kind) {
     SessionChanges changes;
-    if (!task_ || kind == hint_kind_) return changes;
-    hint_kind_ = kind;
+    if (!task_ || !task_->ChooseHintKind(kind)) return changes;
     changes.done = changes.task = true;
     return changes;
 }
@@ -389,18 +365,10 @@ WorkSnapshot PupilSession::Snapshot() const {
             program_counts_};
 }
 
-WorkSnapshot PupilSession::Replaced(std::span<const GridPoint> points) const {
-    WorkSnapshot after = Snapshot();
-    after.points.assign(points.begin(), points.end());
-    after.chosen = kNone;
-    after.report_text.clear();
-    after.report_result.reset();
-    after.report_points.clear();
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kKindCount); ++k) {
-        after.pupil_counts[k].clear();
-        after.program_counts[k].clear();
-    }
-    return after;
+WorkSnapshot PupilSession::Replaced(std::span<const GridPoint> points) {
+    WorkSnapshot replaced;  // nothing chosen, no report, no counts
+    replaced.points.assign(points.begin(), points.end());
+    return replaced;
 }
 
 void PupilSession::Restore(const WorkSnapshot& snapshot) {

@@ -165,10 +165,12 @@ private:
     // the task says why.
     bool PointsMayChange(SessionChanges& changes);
     // The state after "Изчисти" and an entry of each of points.
-    WorkSnapshot Replaced(std::span<const GridPoint> points) const;
+    static WorkSnapshot Replaced(std::span<const GridPoint> points);
     SessionChanges Replace(std::span<const GridPoint> points, std::string_view step);
     void Restore(const WorkSnapshot& snapshot);
     void Apply(const WorkStep& step, bool forward);
+    // The last step taken back, or brought back.
+    SessionChanges Retrace(bool forward);
     // What changed beside the points since before; a changed result takes
     // away what was drawn over the canvas.
     SessionChanges ChangedSince(const WorkSnapshot& before);
@@ -189,7 +191,6 @@ private:
     bool from_variant_ = false;
     PupilTexts texts_;
     std::string said_;
-    int hint_kind_ = -1;  // the kind chosen for a hint, -1 for the first found wrong
     int chosen_line_ = -1;
     const Figure* shown_figure_ = nullptr;  // of the current result, or the task's
 };

@@ -1,6 +1,11 @@
 #include "taskprogress.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
+
+#include "classsetfiles.h"
+#include "pupilname.h"
 
 namespace plane_figures::session {
 
@@ -54,6 +59,29 @@ std::optional<TaskProgress::Hint> TaskProgress::NextHint(int kind) {
     ++stage;
     ++lines_.hints;
     return hint;
+}
+
+int TaskProgress::HintKind() const {
+    const std::vector<int> wrong = WrongKinds();
+    if (std::ranges::find(wrong, hint_kind_) != wrong.end()) return hint_kind_;
+    return wrong.empty() ? -1 : wrong.front();
+}
+
+bool TaskProgress::ChooseHintKind(int kind) {
+    if (kind == hint_kind_) return false;
+    hint_kind_ = kind;
+    return true;
+}
+
+std::string TaskProgress::BoxVerdict(int kind, const PupilTexts& texts) const {
+    if (last_check_) return texts.Verdict(kind, (*last_check_)[static_cast<std::size_t>(kind)]);
+    return Asks(kind) ? std::string() : texts.Verdict(kind, task::Verdict::kNotAsked);
+}
+
+std::string TaskProgress::OwnFileName() const {
+    std::string variant = classset::VariantFileName(Variant().number);
+    variant.resize(variant.size() - std::string_view(".pfig").size());
+    return variant + " – " + PupilName::InFileName(Pupil()) + ".pfig";
 }
 
 task::HandedIn TaskProgress::HandedIn(const CountTexts& pupil_counts) const {

@@ -16,6 +16,7 @@
 #include "countcheck.h"
 #include "handedin.h"
 #include "hints.h"
+#include "pupiltexts.h"
 #include "worksnapshot.h"
 
 namespace plane_figures::session {
@@ -67,6 +68,17 @@ public:
     // nullopt (and not counted) when the last check did not find kind wrong
     // or the task does not ask for it.
     std::optional<Hint> NextHint(int kind);
+    // The kind a hint is for: the one chosen while the last check finds it
+    // wrong, else the first it finds wrong; -1 when none is wrong.
+    int HintKind() const;
+    // false when kind was chosen already
+    bool ChooseHintKind(int kind);
+    // What the pupil's box of kind says of itself: the last check's verdict,
+    // or that the kind is not asked; empty before a check.
+    std::string BoxVerdict(int kind, const PupilTexts& texts) const;
+    // "вариант-07 – Иван Петров, 6 а.pfig": the file the pupil's work is
+    // offered to be saved as.
+    std::string OwnFileName() const;
     // How many hints of kind were shown since it was last found wrong.
     int HintStage(int kind) const { return stages_.at(static_cast<std::size_t>(kind)); }
 
@@ -83,6 +95,7 @@ private:
     std::optional<task::Verdicts> last_check_;
     bool solved_ = false;
     std::array<int, kKindCount> stages_{};
+    int hint_kind_ = -1;  // the kind chosen for a hint, -1 for the first found wrong
     task::HandedIn saved_;
 };
 

@@ -8,8 +8,9 @@ import sys
 
 root = pathlib.Path(sys.argv[1])
 LINK = re.compile(r'!?\[[^\]]*\]\(([^)\s]+)[^)]*\)|<img\s[^>]*src="([^"]+)"')
-PICTURE_MAKERS = [*root.glob('scripts/*.sh'), root / 'scripts/windows/screenshot.sh',
-                  root / 'web/screenshot.mjs', root / 'Makefile']
+# the picture scripts (of the Linux, the Windows and the browser program) and
+# the Makefile's targets that run them
+PICTURE_MAKERS = [*root.glob('scripts/**/*.sh'), root / 'web/screenshot.mjs', root / 'Makefile']
 made = '\n'.join(p.read_text(encoding='utf-8') for p in PICTURE_MAKERS)
 faults = []
 

@@ -11,7 +11,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, statSync } from 'node:fs';
 import path from 'node:path';
 import { buildWeb, launch, root, singleFileUrl } from './tests/browser.mjs';
-import { load, pointCount, serve } from './tests/pagekit.mjs';
+import { load, points, serve } from './tests/pagekit.mjs';
 
 const loads = 15;
 const draws = 25;
@@ -49,7 +49,7 @@ async function readyTime(browser) {
 async function drawTimes(browser) {
   const hash = lattice.map(([x, y]) => `${x},${y}`).join(';');
   const page = await load(browser, { url: `${singleFileUrl}#p=${hash}` });
-  if (await pointCount(page) !== lattice.length) throw new Error('the page did not open the 15 points');
+  if ((await points(page)).length !== lattice.length) throw new Error('the page did not open the 15 points');
   await page.emulateCPUThrottling(4);
   const result = await page.evaluate(async (draws) => {
     const [draw, remove, undo, report, list] = ['draw', 'delete', 'undo', 'report', 'list-n']

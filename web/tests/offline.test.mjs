@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { buildWeb, launch } from './browser.mjs';
-import { enterPoints, load, pointCount, reportLines, serve, square } from './pagekit.mjs';
+import { enterPoints, load, points, reportLines, serve, square } from './pagekit.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -14,7 +14,7 @@ after(() => browser?.close());
 // The page works: a press on the canvas enters a point, "Чертай" reports the square.
 async function works(page) {
   await enterPoints(page, square);
-  assert.equal(await pointCount(page), 4);
+  assert.deepEqual(await points(page), square);
   await page.click('#draw');
   const lines = await reportLines(page);
   assert.equal(lines[0], 'Брой въведени точки: 4');

@@ -37,7 +37,11 @@ export async function enterPoints(page, points, { touch = false } = {}) {
   }
 }
 
-export const pointCount = (page) => page.$eval('#list-n', (list) => list.options.length);
+// the points as the lists show them, [x, y] each
+export const points = (page) => page.evaluate(() => {
+  const [xs, ys] = ['list-x', 'list-y'].map((id) => [...document.getElementById(id).options]);
+  return xs.map((x, row) => [Number(x.textContent), Number(ys[row].textContent)]);
+});
 export const reportLines = (page) =>
   page.$$eval('#report [role=option]', (lines) => lines.map((line) => line.textContent));
 

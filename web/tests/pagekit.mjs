@@ -46,9 +46,9 @@ export const reportLines = (page) =>
   page.$$eval('#report [role=option]', (lines) => lines.map((line) => line.textContent));
 
 // Every control a pupil can see and reach (native or by tabindex), with its box
-// in CSS px of the viewport.
-export function controls(page) {
-  return page.evaluate(() => [...document.querySelectorAll(
+// in CSS px of the viewport; the main ones must be among them.
+export async function controls(page) {
+  const found = await page.evaluate(() => [...document.querySelectorAll(
     'button, input, select, textarea, a[href], [tabindex]:not([tabindex="-1"])')]
     .filter((el) => el.getClientRects().length > 0 && getComputedStyle(el).visibility !== 'hidden')
     .map((el) => {
@@ -56,6 +56,10 @@ export function controls(page) {
       return { control: el.id ? `#${el.id}` : el.outerHTML.slice(0, 60),
         left: r.left, right: r.right, width: r.width, height: r.height };
     }));
+  const missing = ['#canvas', '#draw', '#report', '#list-y', '#pupil-6', '#program-6']
+    .filter((id) => !found.some((c) => c.control === id));
+  if (missing.length) throw new Error(`controls not found: ${missing.join(' ')}`);
+  return found;
 }
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',

@@ -49,12 +49,10 @@ test('the site, visited once, boots and works with its server gone', async () =>
       return registration.active !== null;
     }), 'a service worker is active');
     await server.close();
-    const before = server.asked.length;
     await page.reload();
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'yes', { timeout: 10000 });
     assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null),
       'the service worker serves the page');
-    assert.equal(server.asked.length, before, 'nothing reached the stopped server');
     await works(page);
   } finally {
     await server.close();

@@ -66,13 +66,12 @@ const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '
   '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.json': 'application/json',
   '.css': 'text/css', '.png': 'image/png', '.svg': 'image/svg+xml', '.ico': 'image/x-icon' };
 
-// dir served at http://127.0.0.1:<port>/ (index.html for a folder), what was
-// asked for counted; close() stops it and drops its open connections.
+// dir served at http://127.0.0.1:<port>/ (index.html for a folder), nothing
+// kept by the browser's HTTP cache unasked; close() stops it and drops its
+// open connections.
 export async function serve(dir) {
-  const asked = [];
   const server = createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    asked.push(name);
     let file = path.join(dir, path.normalize(name));
     try {
       if (statSync(file).isDirectory()) file = path.join(file, 'index.html');
@@ -88,7 +87,6 @@ export async function serve(dir) {
   await new Promise((done) => server.listen(0, '127.0.0.1', done));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
-    asked,
     close: () => new Promise((done) => { server.close(done); server.closeAllConnections(); }),
   };
 }

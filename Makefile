@@ -3,7 +3,8 @@
 #   make test   the same plus the test packages, then every test
 # Further targets: build, bench, fuzz, package, screenshot, clean; for Windows
 # windows (the program, the zip, the installer), windows-check (their tests
-# under Wine), windows-bench, windows-screenshot.
+# under Wine), windows-bench, windows-screenshot; for a browser web (the one
+# offline file and the site), web-check (its tests in Chromium), web-bench.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -22,6 +23,10 @@ WINDOWS_PACKAGES := $(RUN_PACKAGES) g++-mingw-w64-x86-64-posix dpkg-dev xz-utils
                   googletest nsis
 WINDOWS_CHECK_PACKAGES := $(WINDOWS_PACKAGES) wine wine64 xvfb x11-utils xdotool \
                   imagemagick unzip file python3
+# the page in a browser: Debian's emscripten, and Chromium for its tests
+# (Node.js comes with emscripten, or is used as installed)
+WEB_PACKAGES   := emscripten
+WEB_CHECK_PACKAGES := $(WEB_PACKAGES) chromium fonts-liberation2
 FUZZ_PACKAGES  := $(RUN_PACKAGES) clang libclang-rt-14-dev
 SHOT_PACKAGES  := $(RUN_PACKAGES) xvfb x11-utils xdotool imagemagick poppler-utils
 
@@ -36,9 +41,14 @@ define install_missing
 	fi
 endef
 
+# install the Debian packages $(1) (used where a command, not a package, is missing)
+apt_install = { $(SUDO) apt-get update -qq && \
+    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $(1); }
+
 .PHONY: run test build bench fuzz screenshot package windows windows-check windows-bench \
-        windows-screenshot linux-program clean deps-run deps-test deps-bench deps-package deps-fuzz \
-        deps-windows deps-windows-check
+        windows-screenshot linux-program web web-check web-bench web-screenshot clean \
+        deps-run deps-test deps-bench deps-package deps-fuzz deps-windows deps-windows-check \
+        deps-web deps-web-check
 
 run: deps-run build
 	./$(BUILD)/src/plane-figures
@@ -136,6 +146,39 @@ screenshot: deps-shot build
 	scripts/classset.sh $(BUILD)/src/plane-figures docs
 	scripts/task.sh $(BUILD)/src/plane-figures docs
 
+# The page in a browser: the session compiled to WebAssembly by emscripten
+# (Debian's needs NODE_PATH for its acorn), the page's TypeScript checked and
+# bundled by esbuild into $(WEB)/plane-figures.html, the one file that opens
+# offline, and $(WEB)/site/ for a school's web server. The npm packages are
+# development tools only, as web/package-lock.json pins them.
+WEB := $(BUILD)-web
+EMSCRIPTEN := NODE_PATH=/usr/share/nodejs
+web: deps-web web/node_modules/.package-lock.json
+	$(EMSCRIPTEN) emcmake cmake -S . -B $(WEB)/wasm -DCMAKE_BUILD_TYPE=Release \
+	    -DPLANE_FIGURES_GUI=OFF -DPLANE_FIGURES_TESTS=OFF -DPLANE_FIGURES_WEB=ON
+	$(EMSCRIPTEN) cmake --build $(WEB)/wasm -j $(JOBS) \
+	    --target plane-figures-core plane-figures-core-inline plane-figures-scenarios
+	cd web && npx tsc --noEmit -p .
+	node web/build.mjs $(WEB)/wasm/web $(WEB)
+
+web/node_modules/.package-lock.json: web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+
+# the page's tests in Debian's Chromium, beside the Linux program whose
+# reports and files it must equal
+web-check: deps-web-check web linux-program
+	cd web && PLANE_FIGURES_WEB=$(CURDIR)/$(WEB) PLANE_FIGURES_PROGRAM=$(CURDIR)/$(BUILD)/src/plane-figures \
+	    node --test tests/
+
+# the pictures of the page for the README, at a tablet's size and a phone's
+web-screenshot: deps-web-check web
+	node web/screenshot.mjs docs
+
+# the page's size, start-up and speed beside the native analysis
+web-bench: deps-web-check web linux-program
+	PLANE_FIGURES_WEB=$(CURDIR)/$(WEB) PLANE_FIGURES_PROGRAM=$(CURDIR)/$(BUILD)/src/plane-figures \
+	    node web/bench.mjs
+
 deps-run:
 	$(call install_missing,$(RUN_PACKAGES))
 deps-test:
@@ -150,8 +193,14 @@ deps-windows:
 	$(call install_missing,$(WINDOWS_PACKAGES))
 deps-windows-check:
 	$(call install_missing,$(WINDOWS_CHECK_PACKAGES))
+deps-web:
+	$(call install_missing,$(WEB_PACKAGES))
+	@command -v node >/dev/null || $(call apt_install,nodejs)
+	@command -v npm >/dev/null || $(call apt_install,npm)
+deps-web-check: deps-web
+	$(call install_missing,$(WEB_CHECK_PACKAGES))
 deps-shot:
 	$(call install_missing,$(SHOT_PACKAGES))
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-windows $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-windows $(BUILD)-fuzz $(WEB)

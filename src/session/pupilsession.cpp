@@ -15,7 +15,10 @@ namespace {
 
 // the result a snapshot's report reports, while its points are those it was made for
 std::shared_ptr<const AnalysisResult> CurrentResult(const WorkSnapshot& work) {
-    return std::ranges::equal(work.points, work.report_points) ? work.report_result : nullptr;
+    return std::equal(work.points.begin(), work.points.end(), work.report_points.begin(),
+                      work.report_points.end())
+               ? work.report_result
+               : nullptr;
 }
 
 // the chosen row after row is deleted: none if it was row, one up if below it
@@ -31,7 +34,9 @@ PupilSession::PupilSession(std::string report_text, PupilTexts texts)
 
 std::shared_ptr<const AnalysisResult> PupilSession::Result() const {
     const auto points = points_.Points();
-    return std::ranges::equal(points, report_points_) ? report_result_ : nullptr;
+    return std::equal(points.begin(), points.end(), report_points_.begin(), report_points_.end())
+               ? report_result_
+               : nullptr;
 }
 
 bool PupilSession::Unsaved() const {

@@ -63,7 +63,7 @@ std::optional<TaskProgress::Hint> TaskProgress::NextHint(int kind) {
 
 int TaskProgress::HintKind() const {
     const std::vector<int> wrong = WrongKinds();
-    if (std::ranges::find(wrong, hint_kind_) != wrong.end()) return hint_kind_;
+    if (std::find(wrong.begin(), wrong.end(), hint_kind_) != wrong.end()) return hint_kind_;
     return wrong.empty() ? -1 : wrong.front();
 }
 

@@ -70,8 +70,8 @@ bool AskedBoxesBlank(const BoxTexts& boxes, classset::KindMask asked) {
 }
 
 bool AllRight(const Verdicts& verdicts) {
-    return std::ranges::all_of(
-        verdicts, [](Verdict v) { return v == Verdict::kRight || v == Verdict::kNotAsked; });
+    return std::all_of(verdicts.begin(), verdicts.end(),
+                       [](Verdict v) { return v == Verdict::kRight || v == Verdict::kNotAsked; });
 }
 
 }  // namespace plane_figures::task

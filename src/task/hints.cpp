@@ -38,7 +38,7 @@ Hints HintsFor(const AnalysisResult& result, FigureKind kind, Verdict verdict) {
     const auto figure = [&](int i) -> const Figure& {
         return result.figures[static_cast<std::size_t>(i)];
     };
-    std::ranges::stable_sort(hints.figures, [&](int a, int b) {
+    std::stable_sort(hints.figures.begin(), hints.figures.end(), [&](int a, int b) {
         const bool hard_a = HardToSee(figure(a));
         const bool hard_b = HardToSee(figure(b));
         if (hard_a != hard_b) return hard_a;

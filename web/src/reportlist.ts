@@ -1,0 +1,74 @@
+// The report box: one option per line of the session's report text, the
+// chosen one marked; the keys of a list (Up, Down, Page Up, Page Down,
+// Home, End) and a click or tap choose a line, Esc none.
+
+export class ReportList {
+  private lines: string[] = [];
+  private chosen = -1;
+  // the lines name figures of the points as they are; else the keys scroll
+  private current = false;
+
+  constructor(
+    private readonly element: HTMLElement,
+    private readonly choose: (line: number) => void,
+  ) {
+    element.addEventListener('click', (e) => {
+      const option = (e.target as HTMLElement).closest<HTMLElement>('[role="option"]');
+      if (option) this.choose(Number(option.dataset.line));
+    });
+    element.addEventListener('keydown', (e) => this.keyDown(e));
+  }
+
+  // The report's text, its lines ending in CR LF.
+  show(text: string, chosen: number, current: boolean): void {
+    this.current = current;
+    const lines = text.split('\r\n');
+    if (lines[lines.length - 1] === '') lines.pop();
+    if (lines.join('\n') !== this.lines.join('\n')) {
+      this.lines = lines;
+      this.element.replaceChildren(
+        ...lines.map((line, i) => {
+          const option = document.createElement('div');
+          option.id = `report-line-${i}`;
+          option.setAttribute('role', 'option');
+          option.dataset.line = String(i);
+          option.textContent = line;
+          return option;
+        }),
+      );
+      this.chosen = -2;
+    }
+    this.mark(chosen);
+  }
+
+  private mark(chosen: number): void {
+    if (chosen === this.chosen) return;
+    this.chosen = chosen;
+    for (const option of this.element.children) {
+      const selected = Number((option as HTMLElement).dataset.line) === chosen;
+      option.setAttribute('aria-selected', String(selected));
+      if (selected) option.scrollIntoView({ block: 'nearest' });
+    }
+    if (chosen >= 0) this.element.setAttribute('aria-activedescendant', `report-line-${chosen}`);
+    else this.element.removeAttribute('aria-activedescendant');
+  }
+
+  private keyDown(event: KeyboardEvent): void {
+    const last = this.lines.length - 1;
+    const page = Math.max(1, Math.floor(this.element.clientHeight / 20) - 1);
+    const from = this.chosen < 0 ? -1 : this.chosen;
+    const to: Record<string, number> = {
+      ArrowDown: Math.min(from + 1, last),
+      ArrowUp: Math.max(from - 1, 0),
+      PageDown: Math.min(from + page, last),
+      PageUp: Math.max(from - page, 0),
+      Home: 0,
+      End: last,
+      Escape: -1,
+    };
+    const line = to[event.key];
+    if (line === undefined || last < 0 || !this.current) return;
+    event.preventDefault();
+    this.choose(line);
+  }
+}

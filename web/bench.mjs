@@ -5,8 +5,9 @@
 //             the report is laid out and the canvas drawn again (median)
 //   analysis  the wasm module's report() of the same 15 points against the
 //             native benchmark's AnalysisAlone (analysis and report text)
-// Run from the repository after `node web/build.mjs`; the native side needs
-// build-bench/bench/figures_bench (`make bench`), or FIGURES_BENCH=<program>.
+// make web-bench builds both sides and runs it; by hand, after `make web`:
+// FIGURES_BENCH=<figures_bench of make bench> node web/bench.mjs (without it,
+// build-bench/bench/figures_bench, or the wasm side alone).
 import { execFileSync } from 'node:child_process';
 import { existsSync, statSync } from 'node:fs';
 import path from 'node:path';

@@ -71,10 +71,11 @@ test('a session by keyboard alone: a square entered, drawn, a line chosen, a ste
   await page.keyboard.press('Enter');
   assert.equal((await reportLines(page)).length, 6, 'four triangles and the square, below the count');
   await tabTo('report');
+  // the count's line, then the first two triangles' lines, one a key
   for (let line = 0; line < 3; ++line) await page.keyboard.press('ArrowDown');
   const chosen = await page.$$eval('#report [role=option]',
     (lines) => lines.findIndex((line) => line.getAttribute('aria-selected') === 'true'));
-  assert.ok(chosen > 0, `a figure's line is chosen (line ${chosen})`);
+  assert.equal(chosen, 2, 'the second triangle\'s line is chosen');
   assert.notEqual(await page.$eval('#reason', (reason) => reason.textContent.trim()), '');
 
   await page.keyboard.down('Control');

@@ -174,10 +174,13 @@ web-check: deps-web-check web linux-program
 web-screenshot: deps-web-check web
 	node web/screenshot.mjs docs
 
-# the page's size, start-up and speed beside the native analysis
-web-bench: deps-web-check web linux-program
+# the page's size, start-up and speed beside the native analysis (the
+# benchmark program of make bench)
+web-bench: deps-web-check deps-bench web linux-program
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLANE_FIGURES_BENCH=ON
+	cmake --build $(BUILD)-bench -j $(JOBS) --target figures_bench
 	PLANE_FIGURES_WEB=$(CURDIR)/$(WEB) PLANE_FIGURES_PROGRAM=$(CURDIR)/$(BUILD)/src/plane-figures \
-	    node web/bench.mjs
+	    FIGURES_BENCH=$(CURDIR)/$(BUILD)-bench/bench/figures_bench node web/bench.mjs
 
 deps-run:
 	$(call install_missing,$(RUN_PACKAGES))

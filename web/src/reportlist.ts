@@ -5,6 +5,9 @@
 export class ReportList {
   private lines: string[] = [];
   private chosen = -1;
+  // the line the keys stand on: the chosen one, or one that names no figure
+  // (the count's), from which the next key goes on
+  private cursor = -1;
   // the lines name figures of the points as they are; else the keys scroll
   private current = false;
 
@@ -14,7 +17,7 @@ export class ReportList {
   ) {
     element.addEventListener('click', (e) => {
       const option = (e.target as HTMLElement).closest<HTMLElement>('[role="option"]');
-      if (option) this.choose(Number(option.dataset.line));
+      if (option) this.choose((this.cursor = Number(option.dataset.line)));
     });
     element.addEventListener('keydown', (e) => this.keyDown(e));
   }
@@ -37,8 +40,10 @@ export class ReportList {
         }),
       );
       this.chosen = -2;
+      this.cursor = -1;
     }
     this.mark(chosen);
+    if (chosen >= 0) this.cursor = chosen;
   }
 
   private mark(chosen: number): void {
@@ -56,7 +61,7 @@ export class ReportList {
   private keyDown(event: KeyboardEvent): void {
     const last = this.lines.length - 1;
     const page = Math.max(1, Math.floor(this.element.clientHeight / 20) - 1);
-    const from = this.chosen < 0 ? -1 : this.chosen;
+    const from = this.cursor;
     const to: Record<string, number> = {
       ArrowDown: Math.min(from + 1, last),
       ArrowUp: Math.max(from - 1, 0),
@@ -69,6 +74,7 @@ export class ReportList {
     const line = to[event.key];
     if (line === undefined || last < 0 || !this.current) return;
     event.preventDefault();
+    this.cursor = line;
     this.choose(line);
   }
 }

@@ -1,12 +1,15 @@
 // The help that F1 shows, in the box the window really opens: it fits the
 // screen, scrolling when it must, and its lines read as a teacher writes.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
 #include "formtest.h"
+#include "guidewindow.h"
 #include "helpbox.h"
 #include "helptext.h"
 #include "utf8.h"
@@ -21,6 +24,7 @@ private slots:
     void boxFitsTheScreen();
     void linesReadWell_data();
     void linesReadWell();
+    void guideShowsItsPicturesAndLeadsToItsHeadings();
 };
 
 // F1 in the window opens the box over it: no taller than a school screen
@@ -80,6 +84,37 @@ void TestHelp::linesReadWell() {
     QVERIFY2(!bare.contains("  ") || bare.contains("„Изтрий  1 т.“"), qPrintable(line));
     if (!line.startsWith(' ') && bare.endsWith(':'))  // a heading has lines under it
         QVERIFY2(next.startsWith("  ") || next == Utf8(kOneKindEach), qPrintable(line));
+}
+
+// The teacher's guide as it travels inside the program: every picture of it
+// is there, and every link of its contents leads to a heading of the page.
+void TestHelp::guideShowsItsPicturesAndLeadsToItsHeadings() {
+    GuideWindow guide;
+    const QTextBrowser* browser = guide.findChild<QTextBrowser*>();
+    QVERIFY(browser != nullptr);
+    QVERIFY(!guide.Heading().isEmpty());
+    QCOMPARE(guide.windowTitle(), guide.Heading());
+    QStringList anchors, links, pictures;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            anchors << format.anchorNames();
+            if (format.isImageFormat())
+                pictures << format.toImageFormat().name();
+            else if (format.anchorHref().startsWith(QLatin1Char('#')))
+                links << format.anchorHref();
+        }
+    }
+    QVERIFY2(pictures.size() >= 5, "the guide shows its pictures");
+    for (const QString& picture : pictures) {
+        const QUrl url = browser->source().resolved(QUrl(picture));
+        QVERIFY2(!browser->document()->resource(QTextDocument::ImageResource, url).isNull(),
+                 qPrintable(picture));
+    }
+    QVERIFY2(links.size() >= 5, "the guide's contents link its sections");
+    for (const QString& link : links)
+        QVERIFY2(anchors.contains(QUrl::fromPercentEncoding(link.mid(1).toUtf8())),
+                 qPrintable(link));
 }
 
 PLANE_FIGURES_TEST_MAIN(TestHelp)

@@ -1,12 +1,16 @@
 #include "teacherwindow.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "classresultsview.h"
 #include "classsetform.h"
+#include "guidewindow.h"
 
 namespace plane_figures::workspace {
 
@@ -28,7 +32,18 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     column->addWidget(form_, 1);
     tabs_->addTab(class_set, tr("Класен комплект"));
     tabs_->addTab(results_, tr("Резултати на класа"));
-    (new QVBoxLayout(this))->addWidget(tabs_);
+    // the teacher's guide, by its button above the tabs or by F1
+    auto* guide = new QPushButton(tr("Ръководство за учителя (F1)"), this);
+    guide->setToolTip(
+        tr("Как се прави урок, комплект за класа, задача и как се четат резултатите"));
+    connect(guide, &QPushButton::clicked, this, [] { GuideWindow::Open(); });
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [] { GuideWindow::Open(); });
+    auto* top = new QHBoxLayout();
+    top->addStretch();
+    top->addWidget(guide);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top);
+    page->addWidget(tabs_);
     // the first size shows every column of the results and every check box
     // whole, within the screen
     QSize size = sizeHint();

@@ -15,6 +15,7 @@
 
 #include "classsetfiles.h"
 #include "exercisefile.h"
+#include "guidewindow.h"
 #include "helptext.h"
 #include "pointset.h"
 #include "pupiltext.h"
@@ -109,6 +110,10 @@ WindowCommands::WindowCommands(QWidget* window, WorkspaceModel& model, SheetMake
     AddCommand(QT_TR_NOOP("Помощ"), "help",
                QT_TR_NOOP("Мишката, клавишите и файловете с точки (F1)"), {Qt::Key_F1},
                [this] { ShowHelp(); });
+    AddCommand(QT_TR_NOOP("Ръководство за учителя…"), "guide",
+               QT_TR_NOOP("Ръководството за учителя: урок с програмата, листове, комплект за "
+                          "класа, задачите и резултатите на класа (Shift+F1)"),
+               {Qt::SHIFT | Qt::Key_F1}, [] { GuideWindow::Open(); });
     // a task's answer sheet only once the pupil may see the answers
     connect(&model, &WorkspaceModel::TaskChanged, this, [this] {
         for (QAction* action : actions_) {

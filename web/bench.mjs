@@ -3,8 +3,9 @@
 //   ready     from the navigation's start to data-ready="yes" (median of fresh loads)
 //   draw      a click on "Чертай" with 15 points, the CPU slowed 4 times, until
 //             the report is laid out and the canvas drawn again (median)
-//   analysis  the wasm module's report() of the same 15 points against the
-//             native benchmark's AnalysisAlone (analysis and report text)
+//   analysis  the analysis of the same 15 points and its report text, timed
+//             inside the wasm module, against the native benchmark's
+//             AnalysisAlone (the same work); and report() called from the page
 // make web-bench builds both sides and runs it; by hand, after `make web`:
 // FIGURES_BENCH=<figures_bench of make bench> node web/bench.mjs (without it,
 // build-bench/bench/figures_bench, or the wasm side alone).
@@ -90,13 +91,15 @@ async function drawTimes(browser) {
   return result;
 }
 
-// The wasm module's report() of the lattice in Chromium and the native
-// benchmark's AnalysisAlone, in turns (the machine's other work falls on
+// The analysis of the lattice and its report text timed inside the wasm
+// module in Chromium (and report() called from the page, its text crossing
+// to JavaScript), and the native benchmark's AnalysisAlone, in turns (the machine's other work falls on
 // both alike): µs per run, every batch's and every repetition's.
 async function analysisTimes(browser, rounds = 5) {
   const program = process.env.FIGURES_BENCH ?? path.join(root, 'build-bench', 'bench', 'figures_bench');
   const server = await serve(path.join(buildWeb, 'wasm', 'web'));
-  const wasm = [];
+  const wasm = []; // inside the module
+  const calls = []; // report() called from the page, its text crossing to JavaScript
   const native = [];
   let lines = 0;
   let figures = 0;
@@ -106,6 +109,7 @@ async function analysisTimes(browser, rounds = 5) {
     await page.evaluate(async (points) => {
       const { default: PlaneFigures } = await import('/plane-figures-core.mjs');
       const m = await PlaneFigures();
+      window.inside = await (await import('/plane-figures-scenarios.mjs')).default();
       const start = performance.now();
       for (let i = 0; i < 200; ++i) m.report(points);
       // batches of about 20 ms, beyond the timer's coarse resolution
@@ -115,15 +119,18 @@ async function analysisTimes(browser, rounds = 5) {
     for (let round = 0; round < rounds; ++round) {
       const measured = await page.evaluate((points) => {
         const perCall = [];
+        const inside = [];
         let text = '';
         for (let r = 0; r < 10; ++r) {
           const start = performance.now();
           for (let i = 0; i < window.batch; ++i) text = window.module.report(points);
           perCall.push((performance.now() - start) * 1000 / window.batch);
+          inside.push(window.inside.analysisMicroseconds(points, window.batch));
         }
-        return { perCall, lines: text.split(/\r?\n/).filter(Boolean).length };
+        return { perCall, inside, lines: text.split(/\r?\n/).filter(Boolean).length };
       }, lattice.flat());
-      wasm.push(...measured.perCall);
+      wasm.push(...measured.inside);
+      calls.push(...measured.perCall);
       lines = measured.lines;
       if (!existsSync(program)) continue;
       const out = execFileSync(program, ['--benchmark_filter=^AnalysisAlone$', '--benchmark_min_time=0.2',
@@ -137,7 +144,7 @@ async function analysisTimes(browser, rounds = 5) {
   } finally {
     await server.close();
   }
-  return { wasm, native, lines, figures };
+  return { wasm, calls, native, lines, figures };
 }
 
 const size = statSync(path.join(buildWeb, 'plane-figures.html')).size;
@@ -165,6 +172,8 @@ try {
     ['  clicks that wrote the report anew', `${drawn.redrawn}/${draws} (${drawn.lines} lines)`, drawn.redrawn === draws, ''],
     ['analysis + report text, wasm: median, least',
       `${wasmUs.toFixed(1)}, ${least(analysis.wasm).toFixed(1)} µs`, null, `(${analysis.lines} lines)`],
+    ['  report() from the page, the text crossing',
+      `${median(analysis.calls).toFixed(1)}, ${least(analysis.calls).toFixed(1)} µs`, null, ''],
     ...(analysis.native.length ? [
       ['analysis + report text, native: median, least',
         `${nativeUs.toFixed(1)}, ${least(analysis.native).toFixed(1)} µs`, null, `(${analysis.figures} figures)`],

@@ -26,7 +26,7 @@ cd "$cache/src"
 if ! ls qt6-base_"$version".dsc >/dev/null 2>&1; then
     # the source of exactly the host tools' version, from Debian's archive
     if ! apt-get source --download-only "qt6-base=$version" >&2; then
-        echo "build-qt: no deb-src entry; add one for the suites in use (see docs/dev/windows.md)" >&2
+        echo "build-qt: no deb-src entry; add one for the suites in use (see README)" >&2
         exit 1
     fi
 fi

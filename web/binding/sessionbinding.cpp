@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "figureanalysis.h"
 #include "figurereason.h"
@@ -202,7 +203,11 @@ public:
         const Figure* shown = s_.ShownFigure();
         state.set("shown", shown ? FigureValue(*shown, s_.Points()) : val::null());
         state.set("reason", s_.ShownReason());
-        // the quadrilaterals "Чертай" outlines, while the result is current
+        return state;
+    }
+
+    // The quadrilaterals "Чертай" outlines, while the result is current.
+    val Outlines() const {
         val outlines = val::array();
         if (const auto result = s_.Result()) {
             for (const Figure& figure : result->figures) {
@@ -210,8 +215,7 @@ public:
                     outlines.call<void>("push", FigureValue(figure, s_.Points()));
             }
         }
-        state.set("outlines", outlines);
-        return state;
+        return outlines;
     }
 
 private:
@@ -281,7 +285,8 @@ EMSCRIPTEN_BINDINGS(plane_figures) {
         .function("open", &WebSession::Open)
         .function("markSaved", &WebSession::MarkSaved)
         .function("fileBytes", &WebSession::FileBytes)
-        .function("state", &WebSession::State);
+        .function("state", &WebSession::State)
+        .function("outlines", &WebSession::Outlines);
     emscripten::function("report", &Report);
     emscripten::function("canvas", &Canvas);
     emscripten::function("kinds", &Kinds);

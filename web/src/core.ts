@@ -71,7 +71,6 @@ export interface SessionState {
   chosenLine: number;
   shown: FigureView | null;
   reason: string;
-  outlines: FigureView[];
 }
 
 export interface Session {
@@ -96,6 +95,8 @@ export interface Session {
   markSaved(): Changes;
   fileBytes(): Uint8Array;
   state(): SessionState;
+  // the quadrilaterals "Чертай" outlines, while the report is current
+  outlines(): FigureView[];
 }
 
 export interface CanvasFacts {

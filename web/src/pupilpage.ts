@@ -26,6 +26,7 @@ export class PupilPage {
   private readonly programBoxes: HTMLInputElement[] = [];
   private readonly capacity: number;
   private fileName = ''; // the file last opened or saved
+  private addressTimer = 0;
 
   constructor(private readonly core: Core) {
     this.session = new core.Session();
@@ -126,7 +127,7 @@ export class PupilPage {
     const changes = this.session.analyse();
     if (!changes.done) return;
     this.call(changes);
-    for (const figure of this.state.outlines) this.picture.outline(figure.vertices, figure.colour);
+    for (const figure of this.session.outlines()) this.picture.outline(figure.vertices, figure.colour);
     this.canvas.update();
   }
 
@@ -235,10 +236,17 @@ export class PupilPage {
     showStep(byId('redo'), kCommands.redo, s.redo);
     this.task.show(s.task);
     this.canvas.update(s.shown);
-    if (!s.task) {
-      const address = pointsAddress(s.points);
+    if (!s.task) this.followAddress();
+  }
+
+  // The address carries the points, a moment after they change (writing it
+  // takes longer than a tap).
+  private followAddress(): void {
+    clearTimeout(this.addressTimer);
+    this.addressTimer = window.setTimeout(() => {
+      const address = this.state.task ? location.hash : pointsAddress(this.state.points);
       if (address !== location.hash) history.replaceState(null, '', address || location.pathname);
-    }
+    }, 300);
   }
 
   private showLists(): void {

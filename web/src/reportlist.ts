@@ -3,6 +3,7 @@
 // Home, End) and a click or tap choose a line, Esc none.
 
 export class ReportList {
+  private text = '';
   private lines: string[] = [];
   private chosen = -1;
   // the line the keys stand on: the chosen one, or one that names no figure
@@ -25,42 +26,47 @@ export class ReportList {
   // The report's text, its lines ending in CR LF.
   show(text: string, chosen: number, current: boolean): void {
     this.current = current;
-    const lines = text.split('\r\n');
-    if (lines[lines.length - 1] === '') lines.pop();
-    if (lines.join('\n') !== this.lines.join('\n')) {
-      this.lines = lines;
-      this.element.replaceChildren(
-        ...lines.map((line, i) => {
-          const option = document.createElement('div');
-          option.id = `report-line-${i}`;
-          option.setAttribute('role', 'option');
-          option.dataset.line = String(i);
-          option.textContent = line;
-          return option;
-        }),
-      );
-      this.chosen = -2;
+    if (text !== this.text) {
+      this.text = text;
+      this.lines = text.split('\r\n');
+      if (this.lines[this.lines.length - 1] === '') this.lines.pop();
+      const options = document.createDocumentFragment();
+      this.lines.forEach((line, i) => {
+        const option = document.createElement('div');
+        option.id = `report-line-${i}`;
+        option.setAttribute('role', 'option');
+        option.dataset.line = String(i);
+        option.textContent = line;
+        options.append(option);
+      });
+      this.element.replaceChildren(options);
+      this.chosen = -1;
       this.cursor = -1;
+      this.element.removeAttribute('aria-activedescendant');
     }
     this.mark(chosen);
     if (chosen >= 0) this.cursor = chosen;
   }
 
+  // the chosen line marked, the one before no longer
   private mark(chosen: number): void {
     if (chosen === this.chosen) return;
+    this.element.children[this.chosen]?.removeAttribute('aria-selected');
     this.chosen = chosen;
-    for (const option of this.element.children) {
-      const selected = Number((option as HTMLElement).dataset.line) === chosen;
-      option.setAttribute('aria-selected', String(selected));
-      if (selected) option.scrollIntoView({ block: 'nearest' });
+    const option = this.element.children[chosen];
+    if (option) {
+      option.setAttribute('aria-selected', 'true');
+      option.scrollIntoView({ block: 'nearest' });
+      this.element.setAttribute('aria-activedescendant', option.id);
+    } else {
+      this.element.removeAttribute('aria-activedescendant');
     }
-    if (chosen >= 0) this.element.setAttribute('aria-activedescendant', `report-line-${chosen}`);
-    else this.element.removeAttribute('aria-activedescendant');
   }
 
   private keyDown(event: KeyboardEvent): void {
     const last = this.lines.length - 1;
-    const page = Math.max(1, Math.floor(this.element.clientHeight / 20) - 1);
+    const line0 = this.element.firstElementChild as HTMLElement | null;
+    const page = Math.max(1, Math.floor(this.element.clientHeight / (line0?.offsetHeight || 20)) - 1);
     const from = this.cursor;
     const to: Record<string, number> = {
       ArrowDown: Math.min(from + 1, last),

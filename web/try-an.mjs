@@ -1,0 +1,12 @@
+import { launch } from './tests/browser.mjs';
+import { createServer } from 'node:http';
+import { readFileSync } from 'node:fs';
+const srv = createServer((q, r) => { const f = '/tmp/wasm-noexc/web' + q.url; try { const b = readFileSync(f); r.writeHead(200, {'content-type': f.endsWith('.wasm') ? 'application/wasm' : f.endsWith('mjs') ? 'text/javascript' : 'text/html'}); r.end(b);} catch { r.writeHead(200,{'content-type':'text/html'}); r.end('<html></html>'); } }).listen(0);
+const port = srv.address().port;
+const browser = await launch();
+const page = await browser.newPage();
+await page.goto(`http://127.0.0.1:${port}/x`);
+const pts = []; for (let x = 40; x <= 120; x += 20) for (let y = 40; y <= 80; y += 20) pts.push(x, y);
+const r = await page.evaluate(async (pts) => { const m = await (await import('/plane-figures-core.mjs')).default(); const out = []; for (let i = 0; i < 7; ++i) out.push(m.analysisMicroseconds(pts, 2000)); return out; }, pts);
+console.log(r.map(x => x.toFixed(1)).join(' '));
+await browser.close(); srv.close();

@@ -157,7 +157,7 @@ web: deps-web web/node_modules/.package-lock.json
 	$(EMSCRIPTEN) emcmake cmake -S . -B $(WEB)/wasm -DCMAKE_BUILD_TYPE=Release \
 	    -DPLANE_FIGURES_GUI=OFF -DPLANE_FIGURES_TESTS=OFF -DPLANE_FIGURES_WEB=ON
 	$(EMSCRIPTEN) cmake --build $(WEB)/wasm -j $(JOBS) \
-	    --target plane-figures-core plane-figures-core-inline plane-figures-scenarios
+	    --target plane-figures-core plane-figures-scenarios
 	cd web && npx tsc --noEmit -p .
 	node web/build.mjs $(WEB)/wasm/web $(WEB)
 

@@ -13,13 +13,15 @@ import * as esbuild from 'esbuild';
 
 const web = path.dirname(fileURLToPath(import.meta.url));
 const root = path.dirname(web);
-const wasm = path.resolve(process.argv[2] ?? path.join(root, 'build-web/wasm/web'));
+const wasmFolder = path.resolve(process.argv[2] ?? path.join(root, 'build-web/wasm/web'));
+const wasm = readFileSync(path.join(wasmFolder, 'plane-figures-core.wasm'));
 const out = path.resolve(process.argv[3] ?? path.join(root, 'build-web'));
 const site = path.join(out, 'site');
 const read = (file) => readFileSync(path.join(web, 'src', file), 'utf8');
 
-// the page's script with the session's module from file
-async function bundle(coreModule) {
+// the page's script; wasm: the session's wasm it carries inside, or null
+// for a script that loads it from beside itself
+async function bundle(wasm) {
   const result = await esbuild.build({
     entryPoints: [path.join(web, 'src/main.ts')],
     bundle: true,
@@ -28,10 +30,12 @@ async function bundle(coreModule) {
     minify: true,
     write: false,
     legalComments: 'none',
+    define: { PAGE_WASM: wasm ? JSON.stringify(wasm.toString('base64')) : 'null' },
     plugins: [{
       name: 'plane-figures-core',
       setup(build) {
-        build.onResolve({ filter: /^plane-figures-core$/ }, () => ({ path: coreModule }));
+        build.onResolve({ filter: /^plane-figures-core$/ },
+          () => ({ path: path.join(wasmFolder, 'plane-figures-core.mjs') }));
       },
     }],
   });
@@ -44,7 +48,7 @@ const inlineScript = (script) =>
   `<script type="module">${script.replaceAll('</script', '<\\/script')}</script>`;
 
 // one file: no worker and no manifest, which a file from a disk needs neither of
-const singleScript = await bundle(path.join(wasm, 'plane-figures-core-inline.mjs'));
+const singleScript = await bundle(wasm);
 mkdirSync(out, { recursive: true });
 writeFileSync(path.join(out, 'plane-figures.html'),
   page.replace('<!--head-->', '').replace('<!--script-->', () => inlineScript(singleScript)));
@@ -52,9 +56,8 @@ writeFileSync(path.join(out, 'plane-figures.html'),
 // the site
 rmSync(site, { recursive: true, force: true });
 mkdirSync(site, { recursive: true });
-writeFileSync(path.join(site, 'plane-figures.js'),
-  await bundle(path.join(wasm, 'plane-figures-core.mjs')));
-copyFileSync(path.join(wasm, 'plane-figures-core.wasm'), path.join(site, 'plane-figures-core.wasm'));
+writeFileSync(path.join(site, 'plane-figures.js'), await bundle(null));
+writeFileSync(path.join(site, 'plane-figures-core.wasm'), wasm);
 for (const size of [48, 256]) {
   copyFileSync(path.join(root, `data/icons/plane-figures-${size}.png`),
     path.join(site, `icon-${size}.png`));

@@ -1,22 +1,33 @@
 #include "analysisresult.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace plane_figures {
 
 namespace {
 
-// append a figure's label and its point numbers joined by ","
-void AppendLine(std::string& text, const Figure& figure) {
-    text += kReportLabels[static_cast<std::size_t>(figure.kind)];
+// the most characters a point number takes
+constexpr std::size_t kNumberWidth = 11;
+// the longest line of a figure: the longest label, four numbers and three commas
+constexpr std::size_t kLongestLine =
+    std::max_element(kReportLabels.begin(), kReportLabels.end(),
+                     [](std::string_view a, std::string_view b) { return a.size() < b.size(); })
+        ->size() +
+    4 * kNumberWidth + 3;
+
+// a figure's label and its point numbers joined by ",", written at out; the
+// end of what was written. Each line is written whole into room made for it
+// beforehand: a long report is no thousand small appends.
+char* WriteLine(char* out, const Figure& figure) {
+    const std::string_view label = kReportLabels[static_cast<std::size_t>(figure.kind)];
+    out = std::copy(label.begin(), label.end(), out);
     for (int v = 0; v < figure.vertex_count; ++v) {
-        if (v > 0) text += ',';
-        char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits,
-                                       figure.points[static_cast<std::size_t>(v)])
-                             .ptr;
-        text.append(digits, end);
+        if (v > 0) *out++ = ',';
+        out =
+            std::to_chars(out, out + kNumberWidth, figure.points[static_cast<std::size_t>(v)]).ptr;
     }
+    return out;
 }
 
 }  // namespace
@@ -24,18 +35,23 @@ void AppendLine(std::string& text, const Figure& figure) {
 std::string AnalysisResult::ReportText() const {
     std::string text = ReportLine(0);
     text += kCrLf;
-    text.reserve(text.size() + figures.size() * 72);
+    const std::size_t header = text.size();
+    text.resize(header + figures.size() * (kLongestLine + kCrLf.size()));
+    char* out = text.data() + header;
     for (const Figure& figure : figures) {
-        AppendLine(text, figure);
-        text += kCrLf;
+        out = WriteLine(out, figure);
+        out = std::copy(kCrLf.begin(), kCrLf.end(), out);
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 
 std::string AnalysisResult::ReportLine(int line) const {
     if (line == 0) return std::string(kReportHeader) + std::to_string(point_count);
-    std::string text;
-    if (const Figure* figure = FigureOfLine(line)) AppendLine(text, *figure);
+    const Figure* figure = FigureOfLine(line);
+    if (figure == nullptr) return std::string();
+    std::string text(kLongestLine, '\0');
+    text.resize(static_cast<std::size_t>(WriteLine(text.data(), *figure) - text.data()));
     return text;
 }
 

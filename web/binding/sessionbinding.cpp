@@ -206,16 +206,23 @@ public:
         return state;
     }
 
-    // The quadrilaterals "Чертай" outlines, while the result is current.
+    // The quadrilaterals "Чертай" outlines, while the result is current: for
+    // each its palette colour and its four vertices' x and y, in drawing order.
     val Outlines() const {
-        val outlines = val::array();
+        std::vector<std::int32_t> outlines;
         if (const auto result = s_.Result()) {
             for (const Figure& figure : result->figures) {
-                if (!figure.IsTriangle() && OutlineColour(figure.kind) >= 0)
-                    outlines.call<void>("push", FigureValue(figure, s_.Points()));
+                const int colour = OutlineColour(figure.kind);
+                if (figure.IsTriangle() || colour < 0) continue;
+                outlines.push_back(colour);
+                for (const int v : figure.outline) {
+                    const GridPoint p = s_.Points().At(v);
+                    outlines.insert(outlines.end(), {p.x, p.y});
+                }
             }
         }
-        return outlines;
+        return val(emscripten::typed_memory_view(outlines.size(), outlines.data()))
+            .call<val>("slice");
     }
 
 private:

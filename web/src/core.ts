@@ -95,8 +95,9 @@ export interface Session {
   markSaved(): Changes;
   fileBytes(): Uint8Array;
   state(): SessionState;
-  // the quadrilaterals "Чертай" outlines, while the report is current
-  outlines(): FigureView[];
+  // the quadrilaterals "Чертай" outlines, while the report is current: for
+  // each its palette colour and its four vertices' x and y, in drawing order
+  outlines(): Int32Array;
 }
 
 export interface CanvasFacts {

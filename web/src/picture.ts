@@ -24,10 +24,15 @@ const kOutlineWidth = 2;
 // dash, gap, dot, gap, dot, gap: in line widths
 const kDashDotDot = [4, 2, 1, 2, 1, 2];
 
-const sameNode = (a: Node, b: Node): boolean => a.x === b.x && a.y === b.y;
+// A mark's place: a later mark with the same key covers it exactly.
+const keyOf = (mark: Mark): string =>
+  mark.kind === 'dot'
+    ? `${mark.at.x},${mark.at.y}`
+    : `o:${mark.vertices.map((v) => `${v.x},${v.y}`).join(";")}`;
 
 export class Picture {
-  private marks: Mark[] = [];
+  // in the order drawn: a mark drawn again moves to the end, over the others
+  private marks = new Map<string, Mark>();
 
   constructor(
     private readonly grid: Grid,
@@ -36,22 +41,21 @@ export class Picture {
 
   // White, and the grid over it: what clearing the canvas leaves.
   wipe(): void {
-    this.marks = [];
+    this.marks.clear();
   }
 
   dot(at: Node, colour: number): void {
-    this.marks = this.marks.filter((m) => m.kind !== 'dot' || !sameNode(m.at, at));
-    this.marks.push({ kind: 'dot', at, colour });
+    this.put({ kind: 'dot', at, colour });
   }
 
   outline(vertices: Node[], colour: number): void {
-    const covers = (m: Mark): boolean =>
-      m.kind === 'outline' &&
-      m.colour === colour &&
-      m.vertices.length === vertices.length &&
-      m.vertices.every((v, i) => sameNode(v, vertices[i]!));
-    this.marks = this.marks.filter((m) => !covers(m));
-    this.marks.push({ kind: 'outline', vertices, colour });
+    this.put({ kind: 'outline', vertices, colour });
+  }
+
+  private put(mark: Mark): void {
+    const key = keyOf(mark);
+    this.marks.delete(key);
+    this.marks.set(key, mark);
   }
 
   // Every point's dot, the chosen one light green.
@@ -86,7 +90,7 @@ export class Picture {
     }
     context.stroke();
     context.restore();
-    for (const mark of this.marks) {
+    for (const mark of this.marks.values()) {
       if (mark.kind === 'dot') {
         context.fillStyle = this.colour(mark.colour);
         context.beginPath();

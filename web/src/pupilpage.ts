@@ -127,7 +127,11 @@ export class PupilPage {
     const changes = this.session.analyse();
     if (!changes.done) return;
     this.call(changes);
-    for (const figure of this.session.outlines()) this.picture.outline(figure.vertices, figure.colour);
+    const outlines = this.session.outlines();
+    for (let at = 0; at + 9 <= outlines.length; at += 9) {
+      const vertices = [0, 1, 2, 3].map((v) => ({ x: outlines[at + 1 + 2 * v]!, y: outlines[at + 2 + 2 * v]! }));
+      this.picture.outline(vertices, outlines[at]!);
+    }
     this.canvas.update();
   }
 

@@ -5,6 +5,7 @@ import { existsSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } fro
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { program, root } from './browser.mjs';
+import { reportLines } from './pagekit.mjs';
 
 export const scenarioDir = path.join(root, 'tests/session/scenarios');
 
@@ -75,9 +76,7 @@ export async function listed(page) {
 }
 
 // the report's lines, each ended with CR LF as the desktop prints them
-export const reportText = (page) =>
-  page.$$eval('[id^="report-line-"]', (lines) =>
-    lines.sort((a, b) => a.id.slice(12) - b.id.slice(12)).map((l) => l.textContent + '\r\n').join(''));
+export const reportText = async (page) => (await reportLines(page)).map((line) => `${line}\r\n`).join('');
 
 // the values of the seven count boxes #prefix-0..6
 export const values = (page, prefix) =>

@@ -42,8 +42,10 @@ export const points = (page) => page.evaluate(() => {
   const [xs, ys] = ['list-x', 'list-y'].map((id) => [...document.getElementById(id).options]);
   return xs.map((x, row) => [Number(x.textContent), Number(ys[row].textContent)]);
 });
-export const reportLines = (page) =>
-  page.$$eval('#report [role=option]', (lines) => lines.map((line) => line.textContent));
+export async function reportLines(page) {
+  await page.waitForSelector('#report[data-complete="yes"]');
+  return page.$$eval('#report [role=option]', (lines) => lines.map((line) => line.textContent));
+}
 
 // Every control a pupil can see and reach (native or by tabindex), with its box
 // in CSS px of the viewport; the main ones must be among them.

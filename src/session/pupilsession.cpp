@@ -13,12 +13,12 @@ namespace plane_figures::session {
 
 namespace {
 
-// the result a snapshot's report reports, while its points are those it was made for
-std::shared_ptr<const AnalysisResult> CurrentResult(const WorkSnapshot& work) {
-    return std::equal(work.points.begin(), work.points.end(), work.report_points.begin(),
-                      work.report_points.end())
-               ? work.report_result
-               : nullptr;
+// result, while points are those its report was made for; else null
+std::shared_ptr<const AnalysisResult> ResultWhile(
+    std::span<const GridPoint> points, std::span<const GridPoint> made_for,
+    const std::shared_ptr<const AnalysisResult>& result) {
+    return std::equal(points.begin(), points.end(), made_for.begin(), made_for.end()) ? result
+                                                                                      : nullptr;
 }
 
 // the chosen row after row is deleted: none if it was row, one up if below it
@@ -33,10 +33,7 @@ PupilSession::PupilSession(std::string report_text, PupilTexts texts)
     : report_text_(std::move(report_text)), texts_(std::move(texts)) {}
 
 std::shared_ptr<const AnalysisResult> PupilSession::Result() const {
-    const auto points = points_.Points();
-    return std::equal(points.begin(), points.end(), report_points_.begin(), report_points_.end())
-               ? report_result_
-               : nullptr;
+    return ResultWhile(points_.Points(), report_points_, report_result_);
 }
 
 bool PupilSession::Unsaved() const {
@@ -390,7 +387,8 @@ SessionChanges PupilSession::ChangedSince(const WorkSnapshot& before) {
     SessionChanges changes;
     changes.choice = chosen_ != before.chosen;
     changes.report = report_text_ != before.report_text;
-    changes.result = Result() != CurrentResult(before);
+    changes.result =
+        Result() != ResultWhile(before.points, before.report_points, before.report_result);
     // a new report, or the old one's numbers no longer name the same points
     if (changes.result) changes.overlay = HideFigure();
     changes.counts =
